@@ -1,0 +1,70 @@
+# Build helpers shared by every area. Includes are written from the repository root
+# ("platform/registry/Registry.h"), so every target sees the root as an include folder.
+include(GoogleTest)
+
+add_library(velorin_warnings INTERFACE)
+target_compile_options(velorin_warnings INTERFACE -Wall -Wextra -Wpedantic -Werror)
+
+# velorin_library(NAME SOURCES ... [DEPS ...])
+function(velorin_library name)
+    cmake_parse_arguments(ARG "" "" "SOURCES;DEPS" ${ARGN})
+    add_library(${name} STATIC ${ARG_SOURCES})
+    target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR})
+    target_link_libraries(${name} PUBLIC ${ARG_DEPS} PRIVATE velorin_warnings)
+endfunction()
+
+# velorin_program(NAME SOURCES ... [DEPS ...])
+function(velorin_program name)
+    cmake_parse_arguments(ARG "" "" "SOURCES;DEPS" ${ARGN})
+    add_executable(${name} ${ARG_SOURCES})
+    target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR})
+    target_link_libraries(${name} PRIVATE ${ARG_DEPS} velorin_warnings)
+endfunction()
+
+# velorin_test(NAME SOURCES ... [DEPS ...] [LABELS ...] [ENV ...])
+# LABELS: "gui" needs Qt's offscreen platform, "e2e" runs built programs, "x11" needs Xvfb.
+function(velorin_test name)
+    cmake_parse_arguments(ARG "" "" "SOURCES;DEPS;LABELS;ENV" ${ARGN})
+    add_executable(${name} ${ARG_SOURCES})
+    target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR})
+    target_link_libraries(${name} PRIVATE ${ARG_DEPS} GTest::gmock GTest::gtest_main velorin_warnings)
+    set(properties TIMEOUT 300)
+    if(ARG_LABELS)
+        list(APPEND properties LABELS "${ARG_LABELS}")
+    endif()
+    if(ARG_ENV)
+        list(APPEND properties ENVIRONMENT "${ARG_ENV}")
+    endif()
+    gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST PROPERTIES ${properties})
+endfunction()
+
+# velorin_benchmark(NAME SOURCES ... [DEPS ...]): measured by hand, never part of the test run.
+function(velorin_benchmark name)
+    cmake_parse_arguments(ARG "" "" "SOURCES;DEPS" ${ARGN})
+    add_executable(${name} ${ARG_SOURCES})
+    target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR})
+    target_link_libraries(${name} PRIVATE ${ARG_DEPS} benchmark::benchmark_main velorin_warnings)
+endfunction()
+
+# velorin_fuzzer(NAME SOURCES ... [DEPS ...]): only in the clang "fuzz" preset.
+function(velorin_fuzzer name)
+    if(NOT VELORIN_FUZZ)
+        return()
+    endif()
+    cmake_parse_arguments(ARG "" "" "SOURCES;DEPS" ${ARGN})
+    add_executable(${name} ${ARG_SOURCES})
+    target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR})
+    target_compile_options(${name} PRIVATE -fsanitize=fuzzer)
+    target_link_options(${name} PRIVATE -fsanitize=fuzzer)
+    target_link_libraries(${name} PRIVATE ${ARG_DEPS} velorin_warnings)
+endfunction()
+
+# Adds every sub-folder of the current folder that has a CMakeLists.txt.
+function(velorin_add_subfolders)
+    file(GLOB entries LIST_DIRECTORIES true RELATIVE ${CMAKE_CURRENT_SOURCE_DIR} ${CMAKE_CURRENT_SOURCE_DIR}/*)
+    foreach(entry ${entries})
+        if(EXISTS ${CMAKE_CURRENT_SOURCE_DIR}/${entry}/CMakeLists.txt)
+            add_subdirectory(${entry})
+        endif()
+    endforeach()
+endfunction()

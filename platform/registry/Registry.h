@@ -1,0 +1,97 @@
+#pragma once
+// The registry the launcher and Velorin share: keys under two roots, each holding named, typed
+// values. Names are case-insensitive and case-preserving; paths use '\'; the empty value name is
+// the key's default value. Every handle is a Key, closed when it goes out of scope.
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace platform::registry {
+
+enum class Root { LocalMachine, ClassesRoot };
+
+// What a key handle may do: QueryValue and Read only read; Write and All may also write.
+enum class Access { QueryValue, Read, Write, All };
+
+enum class Status {
+    Ok,
+    NotFound,          // no such key or value
+    MoreData,          // the value does not fit the caller's buffer
+    AccessDenied,      // a write through a key opened for reading only
+    StoreUnavailable,  // the store cannot be opened, is not a valid store, or cannot be written
+    InvalidArgument,
+};
+
+// The stored type; the numbers are those of the .reg format.
+enum class ValueType : std::uint32_t { String = 1, Binary = 3, Dword = 4 };
+
+class Store;
+
+class Key {
+public:
+    Key() = default;
+    Key(std::shared_ptr<Store> store, std::int64_t id, Access access);
+    Key(Key&&) noexcept = default;
+    Key& operator=(Key&&) noexcept = default;
+    Key(const Key&) = delete;
+    Key& operator=(const Key&) = delete;
+    ~Key() = default;
+
+    bool IsOpen() const { return store_ != nullptr; }
+    // Closes the handle; reports StoreUnavailable when there was nothing to close.
+    Status Close();
+
+    Store* store() const { return store_.get(); }
+    std::int64_t id() const { return id_; }
+    Access access() const { return access_; }
+
+private:
+    std::shared_ptr<Store> store_;
+    std::int64_t id_ = 0;
+    Access access_ = Access::QueryValue;
+};
+
+struct ValueInfo {
+    ValueType type = ValueType::Binary;
+    std::uint32_t size = 0;  // bytes stored
+};
+
+// Opens an existing key below a root or an open key; never writes.
+Status OpenKey(Root root, std::string_view path, Access access, Key& out);
+Status OpenKey(const Key& parent, std::string_view path, Access access, Key& out);
+
+// Opens a key with full access, creating it (and the missing keys of its path) empty when absent.
+Status CreateKey(Root root, std::string_view path, Key& out);
+Status CreateKey(const Key& parent, std::string_view path, Key& out);
+
+// Copies the value into buffer; info receives the stored type and byte count. A value larger
+// than the buffer fails with MoreData (info still tells its size).
+Status QueryValue(const Key& key, std::string_view name, std::span<std::byte> buffer,
+                  ValueInfo& info);
+
+// Writes exactly data.size() bytes in one transaction; a zero-byte String is an empty value.
+Status SetValue(const Key& key, std::string_view name, ValueType type,
+                std::span<const std::byte> data);
+
+Status DeleteValue(const Key& key, std::string_view name);
+// Deletes the key at path below root with everything under it.
+Status DeleteKey(Root root, std::string_view path);
+
+struct NamedValue {
+    std::string name;
+    ValueType type;
+    std::vector<std::byte> data;
+};
+Status ListValues(const Key& key, std::vector<NamedValue>& out);
+Status ListSubKeys(const Key& key, std::vector<std::string>& out);
+
+// The store file in use: VELORIN_REGISTRY, else $XDG_DATA_HOME/velorin/registry.db.
+std::string StorePath();
+// Why the store cannot be opened, or empty when it can; for tools that must say what is wrong.
+std::string StoreProblem();
+
+}  // namespace platform::registry
