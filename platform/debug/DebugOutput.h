@@ -9,14 +9,14 @@ void OutputDebugText(std::string_view text);
 
 // While alive, OutputDebugText appends to text() instead of standard error.
 class CapturedDebugOutput {
-public:
+  public:
     CapturedDebugOutput();
     ~CapturedDebugOutput();
     CapturedDebugOutput(const CapturedDebugOutput&) = delete;
     CapturedDebugOutput& operator=(const CapturedDebugOutput&) = delete;
     const std::string& text() const { return text_; }
 
-private:
+  private:
     friend void OutputDebugText(std::string_view text);
     std::string text_;
     CapturedDebugOutput* previous_;

@@ -32,7 +32,7 @@ enum class ValueType : std::uint32_t { String = 1, Binary = 3, Dword = 4 };
 class Store;
 
 class Key {
-public:
+  public:
     Key() = default;
     Key(std::shared_ptr<Store> store, std::int64_t id, Access access);
     Key(Key&&) noexcept = default;
@@ -49,7 +49,7 @@ public:
     std::int64_t id() const { return id_; }
     Access access() const { return access_; }
 
-private:
+  private:
     std::shared_ptr<Store> store_;
     std::int64_t id_ = 0;
     Access access_ = Access::QueryValue;

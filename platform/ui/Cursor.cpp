@@ -6,7 +6,9 @@ namespace {
 CursorControl* g_cursor = nullptr;
 }  // namespace
 
-void SetCursorControl(CursorControl* control) { g_cursor = control; }
+void SetCursorControl(CursorControl* control) {
+    g_cursor = control;
+}
 
 void SetCursorShape(CursorShape shape) {
     if (g_cursor != nullptr) {

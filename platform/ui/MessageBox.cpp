@@ -9,9 +9,15 @@ MessageBoxBackend* g_backend = nullptr;
 std::string g_title = "velorin-launcher";
 }  // namespace
 
-std::string ApplicationTitle() { return g_title; }
-void SetApplicationTitle(std::string title) { g_title = std::move(title); }
-void SetMessageBoxBackend(MessageBoxBackend* backend) { g_backend = backend; }
+std::string ApplicationTitle() {
+    return g_title;
+}
+void SetApplicationTitle(std::string title) {
+    g_title = std::move(title);
+}
+void SetMessageBoxBackend(MessageBoxBackend* backend) {
+    g_backend = backend;
+}
 
 Answer ShowMessage(Window* owner, std::string_view text, std::optional<std::string_view> caption,
                    Buttons buttons, Icon icon) {
@@ -19,7 +25,7 @@ Answer ShowMessage(Window* owner, std::string_view text, std::optional<std::stri
                            icon, owner != nullptr};
     if (g_backend == nullptr) {
         // No backend: behave like a user who dismisses every box.
-        return buttons == Buttons::Ok ? Answer::Ok
+        return buttons == Buttons::Ok      ? Answer::Ok
                : buttons == Buttons::YesNo ? Answer::No
                                            : Answer::Cancel;
     }

@@ -22,7 +22,7 @@ struct MessageRequest {
 };
 
 class MessageBoxBackend {
-public:
+  public:
     virtual ~MessageBoxBackend() = default;
     virtual Answer Show(Window* owner, const MessageRequest& request) = 0;
 };

@@ -15,7 +15,7 @@ struct Rect {
 };
 
 class Window {
-public:
+  public:
     virtual ~Window() = default;
     virtual void Show() = 0;
     virtual void Hide() = 0;
@@ -28,7 +28,7 @@ enum class CursorShape { Arrow, Wait };
 
 // The process-wide cursor override the flows set while they wait (the wait cursor) and clear.
 class CursorControl {
-public:
+  public:
     virtual ~CursorControl() = default;
     virtual void Set(CursorShape shape) = 0;
 };

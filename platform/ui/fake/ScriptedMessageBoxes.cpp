@@ -17,8 +17,12 @@ ui::Answer DefaultAnswer(Buttons buttons) {
 }
 }  // namespace
 
-ScriptedMessageBoxes::ScriptedMessageBoxes() { SetMessageBoxBackend(this); }
-ScriptedMessageBoxes::~ScriptedMessageBoxes() { SetMessageBoxBackend(nullptr); }
+ScriptedMessageBoxes::ScriptedMessageBoxes() {
+    SetMessageBoxBackend(this);
+}
+ScriptedMessageBoxes::~ScriptedMessageBoxes() {
+    SetMessageBoxBackend(nullptr);
+}
 
 void ScriptedMessageBoxes::Answer(std::initializer_list<ui::Answer> answers) {
     script_.insert(script_.end(), answers);

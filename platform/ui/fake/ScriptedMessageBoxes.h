@@ -1,6 +1,7 @@
 #pragma once
 // Answers message boxes from a script and records each request, for tests of the flows.
 #include <deque>
+#include <initializer_list>
 #include <vector>
 
 #include "platform/ui/MessageBox.h"
@@ -8,7 +9,7 @@
 namespace platform::ui::fake {
 
 class ScriptedMessageBoxes : public MessageBoxBackend {
-public:
+  public:
     ScriptedMessageBoxes();
     ~ScriptedMessageBoxes() override;
 
@@ -18,7 +19,7 @@ public:
 
     ui::Answer Show(Window* owner, const MessageRequest& request) override;
 
-private:
+  private:
     std::deque<ui::Answer> script_;
     std::vector<MessageRequest> shown_;
 };
