@@ -14,6 +14,9 @@
 namespace {
 
 constexpr int kMaxRepeats = 256;
+// Enough for a full history when every sample is collected (rates up to 5120 samples/s), small
+// enough to keep one input well under a second with the sanitizers.
+constexpr std::size_t kMaxFedBytes = 256 * 1024;
 
 float SampleRate(FuzzedDataProvider& in) {
     constexpr std::array<float, 6> kCommon{8000.0F,  11025.0F, 22050.0F,
@@ -51,15 +54,20 @@ void Feed(BeatEstimator& e, FuzzedDataProvider& in, const std::vector<std::uint8
     const std::size_t blockLength =
         e.samplesPerBlock > 0 ? std::size_t(e.samplesPerBlock) * std::size_t(e.bytesPerSample) : 0;
     std::vector<std::uint8_t> block;
-    const int repeats = in.ConsumeIntegralInRange(1, kMaxRepeats);
     const auto piece = in.ConsumeIntegralInRange<std::size_t>(0, 4096);
     const auto width = in.ConsumeIntegralInRange<std::int32_t>(-1, 3);
-    const bool standard = in.ConsumeBool();
-    const std::size_t stride = piece == 0 ? payload.size() : piece;
+    const bool standard = in.ConsumeBool() && blockLength > 0;
+    const std::size_t stride = piece == 0 ? std::max<std::size_t>(payload.size(), 1) : piece;
+    const std::size_t pieces = (payload.size() + stride - 1) / stride;
+    const std::size_t fedPerPass =
+        std::max<std::size_t>(standard ? pieces * blockLength : payload.size(), 1);
+    const int repeats = static_cast<int>(
+        std::min<std::size_t>(in.ConsumeIntegralInRange(1, kMaxRepeats),
+                              std::max<std::size_t>(kMaxFedBytes / fedPerPass, 1)));
     for (int r = 0; r < repeats; ++r) {
         for (std::size_t at = 0; at < payload.size(); at += stride) {
             const std::size_t length = std::min(stride, payload.size() - at);
-            if (standard && blockLength > 0) {
+            if (standard) {
                 block.assign(blockLength, 0);
                 std::copy_n(payload.begin() + at, std::min(length, blockLength), block.begin());
                 e.ProcessBlock(block.data());
