@@ -10,7 +10,6 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <regex>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -108,9 +107,9 @@ std::vector<short> BothChannels(const std::vector<short>& mono) {
 }
 
 double Number(const std::string& json, const std::string& key) {
-    std::smatch match;
-    const std::regex pattern("\"" + key + "\": ([-0-9.e+]+)");
-    return std::regex_search(json, match, pattern) ? std::stod(match[1]) : -1.0;
+    const std::string label = "\"" + key + "\": ";
+    const std::size_t at = json.find(label);
+    return at == std::string::npos ? -1.0 : std::strtod(json.c_str() + at + label.size(), nullptr);
 }
 
 std::vector<double> Beats(const std::string& json) {
