@@ -77,7 +77,8 @@ bool CaptureRing::WriteRun(const std::uint8_t* data, std::uint32_t bytes,
 // Two ranges of the circle overlap when either starts inside the other.
 bool CaptureRing::OverlapsLock(std::uint32_t offset, std::uint32_t bytes) const {
     const std::uint32_t n = size();
-    return locked_ && ((lockOffset_ + n - offset) % n < bytes || (offset + n - lockOffset_) % n < lockBytes_);
+    return locked_ &&
+           ((lockOffset_ + n - offset) % n < bytes || (offset + n - lockOffset_) % n < lockBytes_);
 }
 
 void CaptureRing::Signal(std::uint32_t from, std::uint32_t bytes) {

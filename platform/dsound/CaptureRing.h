@@ -38,7 +38,8 @@ class CaptureRing {
     void Unlock();
 
   private:
-    bool WriteRun(const std::uint8_t* data, std::uint32_t bytes, std::unique_lock<std::mutex>& lock);
+    bool WriteRun(const std::uint8_t* data, std::uint32_t bytes,
+                  std::unique_lock<std::mutex>& lock);
     bool OverlapsLock(std::uint32_t offset, std::uint32_t bytes) const;
     void Signal(std::uint32_t from, std::uint32_t bytes);
 

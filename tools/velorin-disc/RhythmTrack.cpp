@@ -11,17 +11,17 @@ namespace disc {
 namespace {
 
 constexpr int kSampleRate = 44100;
-constexpr double kKickHz = 60.0;        // the drum's pitch
-constexpr double kKickDecay = 18.0;     // per second: a beat dies away in about a quarter second
-constexpr double kHatDecay = 90.0;      // the off-beat tick is short
-constexpr float kHatShare = 0.3f;       // off-beat loudness relative to the beat
+constexpr double kKickHz = 60.0;     // the drum's pitch
+constexpr double kKickDecay = 18.0;  // per second: a beat dies away in about a quarter second
+constexpr double kHatDecay = 90.0;   // the off-beat tick is short
+constexpr float kHatShare = 0.3f;    // off-beat loudness relative to the beat
 
 float DrumSample(double time, const RhythmTrack& track) {
     const double beat = 60.0 / track.beatsPerMinute;
     const double sinceBeat = std::fmod(time, beat);
     const double sinceHalf = std::fmod(time + beat / 2.0, beat);
-    const double kick = std::sin(2.0 * std::numbers::pi * kKickHz * sinceBeat) *
-                        std::exp(-kKickDecay * sinceBeat);
+    const double kick =
+        std::sin(2.0 * std::numbers::pi * kKickHz * sinceBeat) * std::exp(-kKickDecay * sinceBeat);
     // A cheap rattle: a high square-ish tone stands in for noise.
     const double hat = std::sin(2.0 * std::numbers::pi * 7000.0 * sinceHalf) > 0.0 ? 1.0 : -1.0;
     return track.loudness *

@@ -3,9 +3,9 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <string>
 #include <vector>
 
+#include "platform/mci/virtual/TrackFiles.h"
 #include "tools/velorin-disc/RhythmTrack.h"
 
 int main(int argc, char** argv) {
@@ -24,10 +24,10 @@ int main(int argc, char** argv) {
     std::error_code error;
     std::filesystem::create_directories(folder, error);
     for (std::size_t track = 0; track < lengths.size(); ++track) {
-        char name[16];
-        std::snprintf(name, sizeof name, "track%02zu.wav", track + 1);
-        if (!disc::WriteRhythmTrack(folder / name, {.seconds = lengths[track]})) {
-            std::fprintf(stderr, "velorin-disc: cannot write %s\n", (folder / name).c_str());
+        const auto file =
+            platform::mci::virtualdisc::TrackPath(folder, static_cast<int>(track) + 1);
+        if (!disc::WriteRhythmTrack(file, disc::RhythmTrack{lengths[track]})) {
+            std::fprintf(stderr, "velorin-disc: cannot write %s\n", file.c_str());
             return 1;
         }
     }

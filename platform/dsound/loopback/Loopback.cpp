@@ -27,7 +27,8 @@ bool WellFormed(const CaptureBufferDesc& desc) {
     return format != nullptr && format->formatTag == kFormatPcm && desc.bufferBytes > 0 &&
            format->channels >= 1 && (format->bitsPerSample == 8 || format->bitsPerSample == 16) &&
            format->blockAlign == format->channels * format->bitsPerSample / 8 &&
-           std::find(std::begin(kRates), std::end(kRates), format->samplesPerSec) != std::end(kRates);
+           std::find(std::begin(kRates), std::end(kRates), format->samplesPerSec) !=
+               std::end(kRates);
 }
 
 bool Accepted(const std::vector<AcceptedFormat>& accepted, const WaveFormat& format) {

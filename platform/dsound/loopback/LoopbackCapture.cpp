@@ -88,7 +88,8 @@ void LoopbackCaptureBuffer::Run(const std::stop_token& stop) {
 std::uint32_t LoopbackCaptureBuffer::SamplesDue(double secondsSinceStart, double samplesWritten) {
     const double due = secondsSinceStart * format_.samplesPerSec * speed_ - samplesWritten;
     const std::uint32_t room = (ring_->size() - ring_->Unread()) / format_.blockAlign;
-    return static_cast<std::uint32_t>(std::clamp(due, 0.0, static_cast<double>(std::min(room, kChunkSamples))));
+    return static_cast<std::uint32_t>(
+        std::clamp(due, 0.0, static_cast<double>(std::min(room, kChunkSamples))));
 }
 
 void LoopbackCaptureBuffer::CaptureSamples(std::uint32_t count) {

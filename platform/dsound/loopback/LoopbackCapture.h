@@ -34,9 +34,9 @@ class LoopbackCaptureBuffer : public CaptureBuffer {
     WaveFormat format_;
     float gain_;
     double speed_;
-    std::vector<float> line_;          // one chunk of the line input
-    std::vector<std::uint8_t> pcm_;    // the same chunk in the capture format
-    std::jthread device_;              // last: it uses every member above
+    std::vector<float> line_;        // one chunk of the line input
+    std::vector<std::uint8_t> pcm_;  // the same chunk in the capture format
+    std::jthread device_;            // last: it uses every member above
 };
 
 }  // namespace platform::dsound::loopback

@@ -31,7 +31,8 @@ class CdioDrive : public CdDevice {
     }
 
     std::optional<Msf> TrackLength(int track) override {
-        const unsigned sectors = cdio_get_track_sec_count(drive_.get(), static_cast<track_t>(track));
+        const unsigned sectors =
+            cdio_get_track_sec_count(drive_.get(), static_cast<track_t>(track));
         if (sectors == 0) {
             return std::nullopt;
         }

@@ -1,6 +1,7 @@
 #pragma once
 // The virtual drive's transport: which tracks of which folder play, decoded on demand as the
-// virtual loopback capture reads them from the line input. One per process, like the drive it stands for.
+// virtual loopback capture reads them from the line input. One per process, like the drive it
+// stands for.
 #include <sndfile.h>
 
 #include <filesystem>

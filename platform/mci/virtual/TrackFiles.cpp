@@ -15,7 +15,8 @@ std::filesystem::path TrackPath(const std::filesystem::path& folder, int track) 
 int CountTracks(const std::filesystem::path& folder) {
     int count = 0;
     std::error_code error;
-    while (count < kMaxTracks && std::filesystem::is_regular_file(TrackPath(folder, count + 1), error)) {
+    while (count < kMaxTracks &&
+           std::filesystem::is_regular_file(TrackPath(folder, count + 1), error)) {
         ++count;
     }
     return count;
