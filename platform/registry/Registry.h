@@ -14,7 +14,8 @@ namespace platform::registry {
 
 enum class Root { LocalMachine, ClassesRoot };
 
-// What a key handle may do: QueryValue and Read only read; Write and All may also write.
+// What a key handle may do with values: QueryValue and Read only read; Write and All may also
+// write. Any handle may open or create keys below it.
 enum class Access { QueryValue, Read, Write, All };
 
 enum class Status {
@@ -46,6 +47,7 @@ class Key {
     Status Close();
 
     Store* store() const { return store_.get(); }
+    const std::shared_ptr<Store>& shared_store() const { return store_; }
     std::int64_t id() const { return id_; }
     Access access() const { return access_; }
 
@@ -60,7 +62,8 @@ struct ValueInfo {
     std::uint32_t size = 0;  // bytes stored
 };
 
-// Opens an existing key below a root or an open key; never writes.
+// Opens an existing key below a root or an open key; never writes. The empty path opens the
+// starting key again. Names are one key each, joined by '\'; an empty name is InvalidArgument.
 Status OpenKey(Root root, std::string_view path, Access access, Key& out);
 Status OpenKey(const Key& parent, std::string_view path, Access access, Key& out);
 

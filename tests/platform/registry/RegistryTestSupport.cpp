@@ -1,0 +1,105 @@
+#include "tests/platform/registry/RegistryTestSupport.h"
+
+#include <sys/stat.h>
+
+#include <array>
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+
+namespace platform::registry::test {
+
+std::vector<std::byte> Bytes(std::string_view text) {
+    const auto bytes = std::as_bytes(std::span(text));
+    return {bytes.begin(), bytes.end()};
+}
+
+std::string Text(const std::byte* data, std::size_t size) {
+    return std::string(reinterpret_cast<const char*>(data), size);
+}
+
+std::string Text(const std::vector<std::byte>& data) {
+    return Text(data.data(), data.size());
+}
+
+bool Write(Root root, std::string_view path, std::string_view name, ValueType type,
+           std::string_view data) {
+    Key key;
+    return CreateKey(root, path, key) == Status::Ok &&
+           SetValue(key, name, type, std::as_bytes(std::span(data))) == Status::Ok;
+}
+
+std::optional<std::vector<std::byte>> ReadBack(Root root, std::string_view path,
+                                               std::string_view name) {
+    Key key;
+    ValueInfo info;
+    if (OpenKey(root, path, Access::Read, key) != Status::Ok ||
+        QueryValue(key, name, {}, info) == Status::NotFound) {
+        return std::nullopt;
+    }
+    std::vector<std::byte> data(info.size);
+    if (QueryValue(key, name, data, info) != Status::Ok) {
+        return std::nullopt;
+    }
+    return data;
+}
+
+std::optional<ValueType> TypeOf(Root root, std::string_view path, std::string_view name) {
+    Key key;
+    ValueInfo info;
+    if (OpenKey(root, path, Access::Read, key) != Status::Ok) {
+        return std::nullopt;
+    }
+    const Status status = QueryValue(key, name, {}, info);
+    if (status != Status::Ok && status != Status::MoreData) {
+        return std::nullopt;
+    }
+    return info.type;
+}
+
+bool KeyExists(Root root, std::string_view path) {
+    Key key;
+    return OpenKey(root, path, Access::QueryValue, key) == Status::Ok;
+}
+
+std::vector<long long> FileStates(const std::string& storePath) {
+    std::vector<long long> states;
+    for (const std::string& path : {storePath, storePath + "-wal"}) {
+        struct stat info {};
+        if (::stat(path.c_str(), &info) == 0) {
+            states.push_back(info.st_size);
+            states.push_back(info.st_mtim.tv_sec * 1'000'000'000LL + info.st_mtim.tv_nsec);
+        }
+    }
+    return states;
+}
+
+void WriteFile(const std::string& path, std::string_view contents) {
+    std::ofstream(path, std::ios::binary | std::ios::trunc) << contents;
+}
+
+std::string ReadFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+ScopedEnv::ScopedEnv(const char* name, const char* value) : name_(name) {
+    if (const char* current = std::getenv(name)) {
+        previous_ = current;
+    }
+    if (value) {
+        ::setenv(name, value, 1);
+    } else {
+        ::unsetenv(name);
+    }
+}
+
+ScopedEnv::~ScopedEnv() {
+    if (previous_) {
+        ::setenv(name_.c_str(), previous_->c_str(), 1);
+    } else {
+        ::unsetenv(name_.c_str());
+    }
+}
+
+}  // namespace platform::registry::test

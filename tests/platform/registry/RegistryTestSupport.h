@@ -1,0 +1,45 @@
+#pragma once
+// Helpers shared by the tests of the registry layer and of the code built on it.
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/registry/Registry.h"
+
+namespace platform::registry::test {
+
+std::vector<std::byte> Bytes(std::string_view text);
+std::string Text(const std::byte* data, std::size_t size);
+std::string Text(const std::vector<std::byte>& data);
+
+// Writes a value through the layer, creating its key; false when the write failed.
+bool Write(Root root, std::string_view path, std::string_view name, ValueType type,
+           std::string_view data);
+// The value's bytes, or nothing when it cannot be read.
+std::optional<std::vector<std::byte>> ReadBack(Root root, std::string_view path,
+                                               std::string_view name);
+// The stored type, or nothing when the value cannot be read.
+std::optional<ValueType> TypeOf(Root root, std::string_view path, std::string_view name);
+bool KeyExists(Root root, std::string_view path);
+
+// Size and modification time of the store file and its write-ahead log.
+std::vector<long long> FileStates(const std::string& storePath);
+void WriteFile(const std::string& path, std::string_view contents);
+std::string ReadFile(const std::string& path);
+
+// Sets (or, given null, removes) an environment variable for the life of the object.
+class ScopedEnv {
+  public:
+    ScopedEnv(const char* name, const char* value);
+    ~ScopedEnv();
+    ScopedEnv(const ScopedEnv&) = delete;
+    ScopedEnv& operator=(const ScopedEnv&) = delete;
+
+  private:
+    std::string name_;
+    std::optional<std::string> previous_;
+};
+
+}  // namespace platform::registry::test
