@@ -74,6 +74,17 @@ DialogLayout ConnectLayout() {
 // One entry per dialog template, in id order.
 const std::vector<DialogLayout>& Layouts() {
     static const std::vector<DialogLayout> layouts = {
+        {100,
+         "About Launcher",
+         217,
+         55,
+         "MS Sans Serif",
+         8,
+         {{ControlKind::ApplicationIcon, -1, "", 11, 17, 20, 20},
+          {ControlKind::Text, -1, "Launcher Version 1.0", 40, 10, 119, 8},
+          {ControlKind::Text, -1, "The front door of Velorin, the 3-D dance program.", 40, 25, 130,
+           16},
+          {ControlKind::DefaultButton, kIdOk, "OK", 178, 7, 32, 14}}},
         ConnectLayout(),
         RetryLayout(152, {205, 105, 36, 45, 29, 39, 110, 84}, "the exporter",
                     "Velorin Web Exporter"),
