@@ -2,6 +2,7 @@
 
 #include <fstream>
 #include <iostream>
+#include <sstream>
 
 #include "tools/velorin-reg/RegFile.h"
 
@@ -41,8 +42,8 @@ std::string ValueLabel(const KeyName& key, std::string_view name) {
     return "value \"" + std::string(name) + "\" of " + key.Full();
 }
 
-int QueryValueLine(const Key& key, const KeyName& keyName, std::string_view name,
-                   std::ostream& out, std::ostream& err) {
+int QueryValueLine(const Key& key, const KeyName& keyName, std::string_view name, std::ostream& out,
+                   std::ostream& err) {
     platform::registry::ValueInfo info;
     Status status = QueryValue(key, name, {}, info);
     std::vector<std::byte> data(info.size);
@@ -95,13 +96,14 @@ int Set(const KeyName& keyName, Args rest, Streams io) {
     }
     const auto type = ParseTypeName(rest[1]);
     if (!type) {
-        return Fail(io.err, kFailed, "unknown type " + std::string(rest[1]) +
-                                         "; use REG_SZ, REG_BINARY or REG_DWORD");
+        return Fail(
+            io.err, kFailed,
+            "unknown type " + std::string(rest[1]) + "; use REG_SZ, REG_BINARY or REG_DWORD");
     }
     const auto data = ParseData(*type, rest[2]);
     if (!data) {
-        return Fail(io.err, kFailed, "data \"" + std::string(rest[2]) + "\" is not a valid " +
-                                         std::string(rest[1]));
+        return Fail(io.err, kFailed,
+                    "data \"" + std::string(rest[2]) + "\" is not a valid " + std::string(rest[1]));
     }
     Key key;
     Status status = CreateKey(keyName.root, keyName.path, key);
@@ -134,7 +136,15 @@ int Export(const KeyName& keyName, Args rest, Streams io) {
     if (!rest.empty()) {
         return Fail(io.err, kFailed, kUsage);
     }
-    return Report(io.err, ExportTree(keyName, io.out), keyName.Full());
+    std::ostringstream text;  // nothing is printed unless the whole tree could be written
+    const Status status = ExportTree(keyName, text);
+    if (status == Status::InvalidArgument) {
+        return Fail(
+            io.err, kFailed,
+            keyName.Full() + " holds a name with a line break, which .reg text cannot carry");
+    }
+    io.out << text.str();
+    return Report(io.err, status, keyName.Full());
 }
 
 Status IgnoringAbsence(Status status) {
@@ -213,15 +223,17 @@ int RunCommand(Args args, Streams io) {
         }
         const auto keyName = ParseKeyName(args[1]);
         if (!keyName) {
-            return Fail(io.err, kFailed, "unknown root key in " + std::string(args[1]) +
-                                             "; use HKEY_LOCAL_MACHINE (HKLM) or HKEY_CLASSES_ROOT (HKCR)");
+            return Fail(io.err, kFailed,
+                        "unknown root key in " + std::string(args[1]) +
+                            "; use HKEY_LOCAL_MACHINE (HKLM) or HKEY_CLASSES_ROOT (HKCR)");
         }
         if (const std::string problem = platform::registry::StoreProblem(); !problem.empty()) {
             return Fail(io.err, kFailed, "cannot open the store: " + problem);
         }
         return command(*keyName, args.subspan(2), io);
     }
-    return Fail(io.err, kFailed, "unknown command " + std::string(args[0]) + "; " + std::string(kUsage));
+    return Fail(io.err, kFailed,
+                "unknown command " + std::string(args[0]) + "; " + std::string(kUsage));
 }
 
 }  // namespace regtool

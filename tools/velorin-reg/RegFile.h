@@ -15,16 +15,17 @@ namespace regtool {
 
 inline constexpr std::string_view kRegHeader = "Windows Registry Editor Version 5.00";
 
-// Writes the key and everything below it; NotFound when the key is not there.
+// Writes the key and everything below it; NotFound when the key is not there, InvalidArgument
+// when a name holds a line break, which the format cannot carry.
 platform::registry::Status ExportTree(const KeyName& name, std::ostream& out);
 
 struct RegChange {
     enum class Kind { CreateKey, DeleteKey, SetValue, DeleteValue };
     Kind kind;
     KeyName key;
-    std::string name;
+    std::string name = {};
     ValueType type = ValueType::Binary;
-    std::vector<std::byte> data;
+    std::vector<std::byte> data = {};
 };
 
 struct RegFileContents {

@@ -135,8 +135,8 @@ std::string ParseSection(std::string_view text, std::optional<KeyName>& current,
     if (!current) {
         return "unknown root key";
     }
-    changes.push_back(
-        {deletion ? RegChange::Kind::DeleteKey : RegChange::Kind::CreateKey, *current});
+    changes.push_back({.kind = deletion ? RegChange::Kind::DeleteKey : RegChange::Kind::CreateKey,
+                       .key = *current});
     if (deletion) {
         current.reset();
     }
@@ -148,7 +148,7 @@ std::string ParseValue(std::string_view text, const std::optional<KeyName>& curr
     if (!current) {
         return "a value outside a [KEY] section";
     }
-    RegChange change{RegChange::Kind::SetValue, *current};
+    RegChange change{.kind = RegChange::Kind::SetValue, .key = *current};
     if (text.starts_with('@')) {
         text.remove_prefix(1);
     } else if (auto name = TakeQuoted(text)) {
@@ -176,7 +176,8 @@ RegFileContents ParseRegFile(std::istream& in) {
     for (const Line& line : lines) {
         std::string problem;
         if (line.number == 1) {
-            problem = line.text == kRegHeader ? "" : "the first line must be " + std::string(kRegHeader);
+            problem =
+                line.text == kRegHeader ? "" : "the first line must be " + std::string(kRegHeader);
         } else if (line.text.empty() || line.text.starts_with(';')) {
             continue;
         } else if (line.text.starts_with('[')) {

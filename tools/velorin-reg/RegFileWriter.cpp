@@ -51,7 +51,15 @@ std::string DataText(const NamedValue& value) {
     return "hex:" + hexList;
 }
 
+// The format has one line for each section and each value: a line break in a name cannot go.
+bool OnOneLine(std::string_view name) {
+    return name.find_first_of("\r\n") == std::string_view::npos;
+}
+
 Status WriteKey(const Key& key, const std::string& fullName, std::ostream& out) {
+    if (!OnOneLine(fullName)) {
+        return Status::InvalidArgument;
+    }
     std::vector<NamedValue> values;
     std::vector<std::string> subKeys;
     Status status = ListValues(key, values);
@@ -63,6 +71,9 @@ Status WriteKey(const Key& key, const std::string& fullName, std::ostream& out) 
     }
     out << '\n' << '[' << fullName << "]\n";
     for (const NamedValue& value : values) {
+        if (!OnOneLine(value.name)) {
+            return Status::InvalidArgument;
+        }
         out << (value.name.empty() ? "@" : Quote(value.name)) << '=' << DataText(value) << '\n';
     }
     for (const std::string& subKey : subKeys) {
