@@ -3,8 +3,8 @@
 #include <QApplication>
 #include <QDir>
 
-#include "platform/sound/Sound.h"
-#include "platform/sound/linux/SdlSound.h"
+#include "launch/system/SystemLaunchServices.h"
+#include "platform/sound/linux/SystemSound.h"
 #include "platform/ui/MessageBox.h"
 #include "platform/ui/qt/QtBackends.h"
 #include "shell/LauncherApp.h"
@@ -15,11 +15,9 @@ int main(int argc, char* argv[]) {
     platform::ui::SetApplicationTitle(QCoreApplication::applicationName().toStdString());
 
     platform::ui::qt::QtBackends windows;
-    platform::sound::SdlSound sound;
-    platform::sound::SetSoundBackend(&sound);
+    platform::sound::SystemSound sound;
+    SystemLaunchServices launch;
 
     theApp.InitInstance();
-
-    platform::sound::SetSoundBackend(nullptr);
     return 0;
 }
