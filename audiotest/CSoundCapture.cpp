@@ -56,7 +56,8 @@ std::int32_t CSoundCapture::InitCapture() {
 
 // The best mono format first: the table runs from the worst to the best.
 std::int32_t CSoundCapture::CreateBufferInBestFormat() {
-    for (auto code = std::rbegin(CaptureFormatCodes); code != std::rend(CaptureFormatCodes); ++code) {
+    for (auto code = std::rbegin(CaptureFormatCodes); code != std::rend(CaptureFormatCodes);
+         ++code) {
         DecodeCaptureFormat(*code, device->format);
         if (device->format.channels > 1) {
             continue;

@@ -30,7 +30,7 @@ struct CaptureDeviceState {
     std::unique_ptr<platform::dsound::Capture> capture;
     std::unique_ptr<platform::dsound::CaptureBuffer> buffer;
     std::unique_ptr<platform::dsound::CaptureNotify> notify;
-    platform::dsound::CaptureBufferDesc bufferDesc;  // one second of format
+    platform::dsound::CaptureBufferDesc bufferDesc;             // one second of format
     std::array<platform::dsound::PositionNotify, 3> positions;  // the two halves, then the stop
     platform::dsound::WaveFormat format;
     std::atomic<bool> noAudioDetected{true};  // cleared by the thread when a block is loud

@@ -11,9 +11,9 @@ std::uint32_t g_captureReadOffset = 0;
 
 namespace {
 
-constexpr auto kSilenceTimeOut = 12000ms;  // a device that delivers nothing ends the run
-constexpr float kBlockSeconds = 0.5f;      // audio between two notifications
-constexpr float kLoudLevel = 10.0f;        // a block above this level is heard
+constexpr auto kSilenceTimeOut = 12000ms;      // a device that delivers nothing ends the run
+constexpr float kBlockSeconds = 0.5f;          // audio between two notifications
+constexpr float kLoudLevel = 10.0f;            // a block above this level is heard
 constexpr float kSampleScale = 3.0518509e-5f;  // 1/32767 in single precision
 
 // Bytes from the read offset up to and including end, round the circular buffer.
@@ -83,7 +83,8 @@ void CSoundCapture::OnCaptureNotify(std::int32_t index) {
             estimator->ProcessBlock(regions.first);
         } else {
             // Whole samples only: the estimator reads a sample's every byte.
-            const auto whole = static_cast<std::int32_t>(regions.firstBytes) / sampleBytes * sampleBytes;
+            const auto whole =
+                static_cast<std::int32_t>(regions.firstBytes) / sampleBytes * sampleBytes;
             estimator->ProcessSamples(regions.first, whole, sampleBytes);
         }
         blockLevel = BlockLevel(regions.first, regions.firstBytes, bits);
