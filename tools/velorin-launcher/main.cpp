@@ -1,0 +1,25 @@
+// velorin-launcher: the launcher program. It runs from its installation folder, which holds the
+// sounds it plays by relative path, and reads no command line of its own.
+#include <QApplication>
+#include <QDir>
+
+#include "platform/sound/Sound.h"
+#include "platform/sound/linux/SdlSound.h"
+#include "platform/ui/MessageBox.h"
+#include "platform/ui/qt/QtBackends.h"
+#include "shell/LauncherApp.h"
+
+int main(int argc, char* argv[]) {
+    QApplication application(argc, argv);
+    QDir::setCurrent(QCoreApplication::applicationDirPath());
+    platform::ui::SetApplicationTitle(QCoreApplication::applicationName().toStdString());
+
+    platform::ui::qt::QtBackends windows;
+    platform::sound::SdlSound sound;
+    platform::sound::SetSoundBackend(&sound);
+
+    theApp.InitInstance();
+
+    platform::sound::SetSoundBackend(nullptr);
+    return 0;
+}
