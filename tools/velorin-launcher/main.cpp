@@ -3,8 +3,7 @@
 #include <QApplication>
 #include <QDir>
 
-#include "platform/sound/Sound.h"
-#include "platform/sound/linux/SdlSound.h"
+#include "platform/sound/linux/SystemSound.h"
 #include "platform/ui/MessageBox.h"
 #include "platform/ui/qt/QtBackends.h"
 #include "shell/LauncherApp.h"
@@ -15,11 +14,8 @@ int main(int argc, char* argv[]) {
     platform::ui::SetApplicationTitle(QCoreApplication::applicationName().toStdString());
 
     platform::ui::qt::QtBackends windows;
-    platform::sound::SdlSound sound;
-    platform::sound::SetSoundBackend(&sound);
+    platform::sound::SystemSound sound;
 
     theApp.InitInstance();
-
-    platform::sound::SetSoundBackend(nullptr);
     return 0;
 }
