@@ -51,6 +51,12 @@ platform::dsound::loopback::LoopbackOptions FastCard() {
     return options;
 }
 
+platform::dsound::loopback::LoopbackOptions MutedCard() {
+    auto options = FastCard();
+    options.gain = 0.0f;
+    return options;
+}
+
 SoundCard::SoundCard(platform::dsound::loopback::LoopbackOptions options)
     : loopback_(std::make_unique<platform::dsound::loopback::LoopbackAudioSystem>(options)),
       faulty_(std::make_unique<platform::dsound::fake::FaultyAudioSystem>(*loopback_, faults)) {

@@ -22,6 +22,8 @@ enum class Line {
 void ConnectTestLine(Line kind, std::uint32_t silentSamples = 0);
 
 platform::dsound::loopback::LoopbackOptions FastCard();
+// The fast card with its line input turned down to nothing.
+platform::dsound::loopback::LoopbackOptions MutedCard();
 
 class SoundCard {
   public:

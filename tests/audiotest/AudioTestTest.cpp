@@ -126,9 +126,7 @@ TEST_F(AudioTest, RunLengthIsTheFirstTrackButAtMostTwentySeconds) {
 TEST_F(AudioTest, AMutedInputIsCodeFiveWithTheCdStoppedBeforeTheBox) {
     TempDisc disc({2.0});
     UseDisc(disc);
-    auto muted = rig::FastCard();
-    muted.gain = 0.0f;
-    rig::SoundCard card(muted);
+    rig::SoundCard card(rig::MutedCard());
     EXPECT_FALSE(Run(&backdrop_, &launcher_));
     ASSERT_EQ(boxes_.seen.size(), 1u);
     EXPECT_EQ(boxes_.seen[0].request.text, resources::LoadResourceString(153));
@@ -200,7 +198,7 @@ std::unique_ptr<rig::SoundCard> UnplayableTrack(const TempDisc& disc) {
     return std::make_unique<rig::SoundCard>();
 }
 std::unique_ptr<rig::SoundCard> Muted(const TempDisc&) {
-    return CardWith([](auto& options) { options.gain = 0.0f; });
+    return std::make_unique<rig::SoundCard>(rig::MutedCard());
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -213,9 +211,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(AudioTest, WithoutABackdropTheBuiltInTextLandsInTheBufferAndNothingIsShown) {
     TempDisc disc({1.0});
     UseDisc(disc);
-    auto muted = rig::FastCard();
-    muted.gain = 0.0f;
-    rig::SoundCard card(muted);
+    rig::SoundCard card(rig::MutedCard());
     EXPECT_FALSE(Run(nullptr, &launcher_));
     EXPECT_TRUE(boxes_.seen.empty());
     EXPECT_TRUE(launcher_.log.empty());

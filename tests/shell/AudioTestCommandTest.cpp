@@ -78,9 +78,7 @@ TEST_F(AudioTestCommand, PassesOnTheVirtualDiscStoresOneAndBringsTheVerbBack) {
 }
 
 TEST_F(AudioTestCommand, NoAudioShowsCodeFiveAndCancelStoresZero) {
-    auto muted = rig::FastCard();
-    muted.gain = 0.0f;
-    rig::SoundCard card(muted);
+    rig::SoundCard card(rig::MutedCard());
     watching_.Answer({ui::Answer::Ok, ui::Answer::Cancel});
     ClickAudioTest();
     ASSERT_EQ(watching_.shown().size(), 2u);
