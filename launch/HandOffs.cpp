@@ -78,7 +78,7 @@ LaunchFlows::Next LaunchFlows::MixingToolRun() {
         ui::ShowMessage(Owner(), kBlendoraCannotStart, kBlendoraCaption, ui::Buttons::Ok);
     }
     screen_.ScreenWindow().RedrawNow();
-    LaunchState& state = screen_.State();
+    LaunchState state = screen_.State();
     if (HasLastExportedWav() || state.m_bReturnToVelorin) {
         state.m_bReturnToVelorin = false;
         return Next::LaunchAgain;

@@ -14,3 +14,8 @@ struct LaunchServices {
     const platform::cpu::Processor& processor;
     DeviceProbe& devices;
 };
+
+// The services the launcher program installs for the screen's commands; null when none are (the
+// commands then do nothing, as in tests of the screen alone). The caller keeps ownership.
+void SetLaunchServices(const LaunchServices* services);
+const LaunchServices* InstalledLaunchServices();

@@ -47,7 +47,7 @@ bool LaunchFlows::IsAnalysisRunNeeded() {
         ui::ShowMessage(Owner(), kFirstRun, "", ui::Buttons::Ok);
         needed = true;
     }
-    LaunchState& state = screen_.State();
+    LaunchState state = screen_.State();
     std::uint8_t acceleration = GetHardwareAcceleration();
     std::int16_t resolution = GetModelResolution();
     if (acceleration != state.m_bAnalysedHardwareAcceleration ||

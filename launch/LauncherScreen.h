@@ -6,14 +6,14 @@
 
 #include "platform/ui/Window.h"
 
-// Members of the launcher screen that the flows read and change. The screen sets the analysed
-// values from the settings store when it opens.
+// The members of the launcher screen that the flows read and change, by reference. The screen
+// sets the analysed values from the settings store when it opens.
 struct LaunchState {
     // "Graphics HardwareAcceleration" and "Graphics ModelResolution" as Velorin last analysed them.
-    std::uint8_t m_bAnalysedHardwareAcceleration = 0;
-    std::int16_t m_nAnalysedModelResolution = 0;
+    std::uint8_t& m_bAnalysedHardwareAcceleration;
+    std::int16_t& m_nAnalysedModelResolution;
     // Set when Velorin handed a mix to the mixing tool: Velorin starts again after it.
-    bool m_bReturnToVelorin = false;
+    bool& m_bReturnToVelorin;
 };
 
 class LauncherScreen {
@@ -28,5 +28,5 @@ class LauncherScreen {
     virtual void ShowModelResolution(std::int16_t resolution) = 0;
     // Ends the screen's modal loop with the result.
     virtual void EndDialog(int result) = 0;
-    virtual LaunchState& State() = 0;
+    virtual LaunchState State() = 0;
 };

@@ -43,12 +43,16 @@ class FakeScreen : public LauncherScreen {
     platform::ui::Window* Backdrop() override { return hasBackdrop ? &backdrop_ : nullptr; }
     void ShowModelResolution(std::int16_t resolution) override { shownResolution = resolution; }
     void EndDialog(int result) override { endedWith = result; }
-    LaunchState& State() override { return state; }
+    LaunchState State() override {
+        return {analysedHardwareAcceleration, analysedModelResolution, returnToVelorin};
+    }
 
     bool hasBackdrop = true;
     std::optional<std::int16_t> shownResolution;
     std::optional<int> endedWith;
-    LaunchState state;
+    std::uint8_t analysedHardwareAcceleration = 0;
+    std::int16_t analysedModelResolution = 0;
+    bool returnToVelorin = false;
 
   private:
     FakeWindow window_;

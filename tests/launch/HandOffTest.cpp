@@ -108,7 +108,7 @@ TEST_F(HandOffTest, AMixGoesToTheMixingToolAndVelorinStartsAgainAfterIt) {
     EXPECT_EQ(processes_.runs()[1].currentFolder, folder);
     EXPECT_EQ(processes_.runs()[1].arguments, Strings{"/mixes/my mix.mix"});
     EXPECT_EQ(StoredText("VelorinExportedMix"), "");
-    EXPECT_FALSE(screen_.state.m_bReturnToVelorin);
+    EXPECT_FALSE(screen_.returnToVelorin);
     EXPECT_EQ(screen_.endedWith, 0);
 }
 
@@ -116,14 +116,14 @@ TEST_F(HandOffTest, AMixWithoutTheMixingToolIsRememberedForTheNextMixingRoom) {
     VelorinExports("VelorinExportedMix", "/mixes/one.mix");
     flows_.LaunchVelorin();
     EXPECT_EQ(Messages(), Strings{kNotInstalled});
-    EXPECT_TRUE(screen_.state.m_bReturnToVelorin);
+    EXPECT_TRUE(screen_.returnToVelorin);
     EXPECT_EQ(StoredText("VelorinExportedMix"), "/mixes/one.mix");
 
     std::string folder = InstallMixingTool();
     flows_.RunMixingTool();
     EXPECT_EQ(processes_.CommandLines(),
               (Strings{"Velorin", folder + "\\Blendora Studio VL.exe /mixes/one.mix", "Velorin"}));
-    EXPECT_FALSE(screen_.state.m_bReturnToVelorin);
+    EXPECT_FALSE(screen_.returnToVelorin);
 }
 
 TEST_F(HandOffTest, TheMixingRoomReturnsToVelorinOnlyAfterAWaveExport) {
@@ -141,7 +141,7 @@ TEST_F(HandOffTest, TheMixingRoomReturnsToVelorinOnlyAfterAWaveExport) {
 TEST_F(HandOffTest, AMixingToolThatCannotStartIsReportedAndTheFlowGoesOn) {
     std::string folder = InstallMixingTool();
     processes_.InstallBroken(folder + "/Blendora Studio VL");
-    screen_.state.m_bReturnToVelorin = true;
+    screen_.returnToVelorin = true;
     flows_.RunMixingTool();
     EXPECT_EQ(Messages(), (Strings{"Cannot find Blendora|Cound not locate the Blendora "
                                    "program.\nPlease re-install Blendora."}));

@@ -44,7 +44,7 @@ TEST_F(LaunchVelorinTest, FirstRunWithChangedOptionsShowsOnlyTheFirstRunMessage)
     flows_.LaunchVelorin();
     EXPECT_EQ(Messages(), (Strings{kFirstRun, kAnalysisComplete}));
     EXPECT_EQ(fpsSeen, (std::vector<std::optional<std::string>>{std::nullopt, "41.5 fps"}));
-    EXPECT_EQ(screen_.state.m_nAnalysedModelResolution, 2);
+    EXPECT_EQ(screen_.analysedModelResolution, 2);
 }
 
 TEST_F(LaunchVelorinTest, ChangedOptionsAskForAnAnalysisUnlessChangedBack) {
@@ -60,7 +60,7 @@ TEST_F(LaunchVelorinTest, ChangedOptionsAskForAnAnalysisUnlessChangedBack) {
     EXPECT_EQ(Messages(), (Strings{changed, kAnalysisComplete}));
     EXPECT_EQ(fpsSeen[0], "TEST SPEED");
     EXPECT_EQ(VelorinRuns(), 2);
-    EXPECT_EQ(screen_.state.m_bAnalysedHardwareAcceleration, 1);
+    EXPECT_EQ(screen_.analysedHardwareAcceleration, 1);
 
     SetHardwareAcceleration(0);
     SetHardwareAcceleration(1);
@@ -141,7 +141,7 @@ TEST_F(LaunchVelorinTest, ReTestShowsTheModelResolutionVelorinLeftAndIsNotAskedF
     flows_.RetestComputer();
     EXPECT_EQ(fpsSeen, "TEST SPEED");
     EXPECT_EQ(screen_.shownResolution, 2);
-    EXPECT_EQ(screen_.state.m_nAnalysedModelResolution, 2);
+    EXPECT_EQ(screen_.analysedModelResolution, 2);
     EXPECT_EQ(log_.back(), "screen:redraw");
     EXPECT_TRUE(boxes_.shown().empty());
 
