@@ -21,9 +21,8 @@ constexpr RootSpelling kRoots[] = {
 };
 
 bool SameLetters(std::string_view a, std::string_view b) {
-    return std::ranges::equal(a, b, [](unsigned char x, unsigned char y) {
-        return std::toupper(x) == std::toupper(y);
-    });
+    return std::ranges::equal(
+        a, b, [](unsigned char x, unsigned char y) { return std::toupper(x) == std::toupper(y); });
 }
 
 }  // namespace

@@ -160,7 +160,7 @@ std::string ParseValue(std::string_view text, const std::optional<KeyName>& curr
     if (!text.starts_with('=')) {
         return "= expected after the value's name";
     }
-    const std::string problem = ParseValueData(Trim(text.substr(1)), change);
+    std::string problem = ParseValueData(Trim(text.substr(1)), change);
     if (problem.empty()) {
         changes.push_back(std::move(change));
     }

@@ -80,7 +80,9 @@ Status WriteKey(const Key& key, const std::string& fullName, std::ostream& out) 
         Key child;
         status = OpenKey(key, subKey, Access::Read, child);
         if (status == Status::Ok) {
-            status = WriteKey(child, fullName + '\\' + subKey, out);
+            std::string childName = fullName;
+            childName.append("\\").append(subKey);
+            status = WriteKey(child, childName, out);
         }
         if (status != Status::Ok) {
             return status;

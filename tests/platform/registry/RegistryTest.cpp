@@ -131,6 +131,24 @@ TEST_F(Registry, DeletingAKeyTakesItsTreeAndStopsItsHandles) {
     EXPECT_EQ(DeleteValue(deep, "x"), Status::NotFound);
 }
 
+TEST_F(Registry, ABatchKeepsAllItsWritesOrNone) {
+    {
+        WriteBatch dropped;
+        ASSERT_EQ(dropped.status(), Status::Ok);
+        ASSERT_TRUE(
+            test::Write(Root::LocalMachine, "SOFTWARE\\Batch", "a", ValueType::String, "1"));
+        EXPECT_EQ(test::ReadBack(Root::LocalMachine, "SOFTWARE\\Batch", "a"), Bytes("1"));
+    }
+    EXPECT_FALSE(test::KeyExists(Root::LocalMachine, "SOFTWARE\\Batch"));
+
+    WriteBatch kept;
+    ASSERT_TRUE(test::Write(Root::LocalMachine, "SOFTWARE\\Batch", "a", ValueType::String, "1"));
+    ASSERT_TRUE(
+        test::Write(Root::LocalMachine, "SOFTWARE\\Batch\\Sub", "b", ValueType::String, "2"));
+    EXPECT_EQ(kept.Commit(), Status::Ok);
+    EXPECT_EQ(test::ReadBack(Root::LocalMachine, "SOFTWARE\\Batch\\Sub", "b"), Bytes("2"));
+}
+
 TEST_F(Registry, OpeningExistingKeysLeavesTheFilesAlone) {
     Key key;
     ASSERT_EQ(CreateKey(Root::LocalMachine, "SOFTWARE\\Maker\\Product", key), Status::Ok);
