@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QDir>
 
+#include "launch/system/SystemLaunchServices.h"
 #include "platform/sound/linux/SystemSound.h"
 #include "platform/ui/MessageBox.h"
 #include "platform/ui/qt/QtBackends.h"
@@ -15,6 +16,7 @@ int main(int argc, char* argv[]) {
 
     platform::ui::qt::QtBackends windows;
     platform::sound::SystemSound sound;
+    SystemLaunchServices launch;
 
     theApp.InitInstance();
     return 0;
