@@ -23,6 +23,12 @@ constexpr Entry kStrings[] = {
     {139, "Your system is properly configured for beat estimation\nfrom an audio CD."},
     {140, "Success!"},
     {148, "Sound Capture Unsuccessful"},
+    {154, "Click here to launch Velorin."},
+    {155, "Click here to change system options."},
+    {156,
+     "Click here to test your audio settings to see if\nthey are compatible for Beat Estimation."},
+    {157, "Click here to go directly to the\nVelorin mixing room."},
+    {158, "Click here when you want to\nexit Velorin."},
 };
 
 }  // namespace

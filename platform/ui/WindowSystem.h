@@ -1,0 +1,88 @@
+#pragma once
+// The backend side of the window layer. A backend (Qt today) gives every DialogWindow a host: the
+// real window that turns the toolkit's events into the window's handlers and carries out its
+// requests. Programs and GUI tests install one WindowSystem at start-up.
+#include <memory>
+#include <string>
+
+#include "platform/ui/Graphics.h"
+#include "platform/ui/Window.h"
+
+namespace platform::ui {
+
+class DialogWindow;
+
+enum class FrameKind {
+    None,     // no border at all
+    Thin,     // a one-pixel border, no caption
+    Caption,  // a title bar with a close box, a fixed size
+};
+
+struct WindowStyle {
+    std::string caption;
+    FrameKind frame = FrameKind::None;
+    bool windowMenu = false;     // the window has a window menu (right-click, Alt+Space)
+    bool taskbarButton = false;  // shown in the task bar as an application window
+    bool topmost = false;        // stays above every other window
+};
+
+enum class ShowCommand { Hide, Show, ShowMaximized };
+
+enum class Metric {
+    ScreenWidth,
+    ScreenHeight,
+    FixedFrameWidth,   // left or right border of a fixed-size window with a caption
+    FixedFrameHeight,  // top or bottom border of the same
+    CaptionHeight,
+    IconWidth,
+    IconHeight,
+};
+
+class WindowHost {
+  public:
+    virtual ~WindowHost() = default;
+
+    // Shows the window and runs a message loop until EndModal; other windows get no input.
+    virtual void RunModal() = 0;
+    virtual void EndModal() = 0;
+
+    virtual void Show(ShowCommand command) = 0;
+    virtual bool IsVisible() const = 0;
+    virtual bool IsMinimized() const = 0;
+    // Places the whole window, frame included, at (x, y) with the given outer size, raises it
+    // above the other windows and shows it.
+    virtual void Place(int x, int y, int width, int height) = 0;
+    virtual Rect ClientRect() const = 0;
+
+    // Repaints the rectangle (the whole client area when null) through OnPaint before returning.
+    virtual void Redraw(const Rect* rect) = 0;
+    // Moves the pixels inside area by (dx, dy), clipped to area, and returns the uncovered part.
+    virtual Rect Scroll(const Rect& area, int dx, int dy) = 0;
+
+    virtual bool StartTimer(int id, int periodMs) = 0;
+    virtual bool StopTimer(int id) = 0;
+    virtual void SetCursor(const Cursor& cursor) = 0;
+    virtual void SetIcon(int iconId) = 0;
+    // Adds an item (or, with an empty text, a separator) to the end of the window menu.
+    virtual void AppendWindowMenuItem(int command, const std::string& text) = 0;
+};
+
+class WindowSystem {
+  public:
+    virtual ~WindowSystem() = default;
+    virtual std::unique_ptr<WindowHost> CreateHost(DialogWindow& window, const WindowStyle& style,
+                                                   bool modal) = 0;
+    virtual Picture LoadPicture(int id) = 0;
+    virtual int GetMetric(Metric metric) const = 0;
+};
+
+// Installs the backend; the caller keeps ownership. Without one, windows cannot be created.
+void SetWindowSystem(WindowSystem* system);
+WindowSystem* CurrentWindowSystem();
+
+// The picture resource id, or an empty picture when it is missing or no backend is installed.
+Picture LoadPicture(int id);
+// A system measure in pixels; 0 without a backend.
+int GetSystemMetric(Metric metric);
+
+}  // namespace platform::ui

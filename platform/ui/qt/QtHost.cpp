@@ -1,0 +1,292 @@
+#include "platform/ui/qt/QtHost.h"
+
+#include <QEventLoop>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QPainter>
+#include <QScreen>
+
+#include "platform/ui/qt/QtCanvas.h"
+#include "platform/ui/qt/QtConvert.h"
+#include "platform/ui/qt/QtWindowSystem.h"
+
+namespace platform::ui::qt {
+
+namespace {
+
+Qt::WindowFlags FlagsFor(const WindowStyle& style) {
+    Qt::WindowFlags flags = Qt::Window;
+    if (style.frame == FrameKind::Caption) {
+        flags |= Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
+        if (style.windowMenu) {
+            flags |= Qt::WindowSystemMenuHint;
+        }
+    } else {
+        flags |= Qt::FramelessWindowHint;
+    }
+    if (style.topmost) {
+        flags |= Qt::WindowStaysOnTopHint;
+    }
+    return flags;
+}
+
+}  // namespace
+
+QtHost::QtHost(DialogWindow& window, const WindowStyle& style, bool modal, QtWindowSystem& system)
+    : QWidget(nullptr, FlagsFor(style)),
+      window_(window),
+      system_(system),
+      menu_(std::make_unique<QMenu>()) {
+    setWindowTitle(QString::fromStdString(style.caption));
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setAttribute(Qt::WA_NoSystemBackground);
+    setMouseTracking(true);
+    setFocusPolicy(Qt::StrongFocus);
+    if (modal) {
+        setWindowModality(Qt::ApplicationModal);
+    }
+    menu_->addAction(QStringLiteral("&Close\tAlt+F4"))->setData(kCommandClose);
+}
+
+QtHost::~QtHost() {
+    EndModal();
+}
+
+void QtHost::RunModal() {
+    if (!isVisible()) {
+        show();
+    }
+    raise();
+    activateWindow();
+    if (endRequested_) {
+        return;
+    }
+    QEventLoop loop;
+    loop_ = &loop;
+    loop.exec(QEventLoop::DialogExec);
+    loop_ = nullptr;
+}
+
+void QtHost::EndModal() {
+    endRequested_ = true;
+    if (loop_ != nullptr) {
+        loop_->exit();
+    }
+}
+
+void QtHost::Show(ShowCommand command) {
+    switch (command) {
+        case ShowCommand::Hide:
+            hide();
+            return;
+        case ShowCommand::Show:
+            show();
+            return;
+        case ShowCommand::ShowMaximized:
+            setGeometry(QGuiApplication::primaryScreen()->geometry());
+            showMaximized();
+            return;
+    }
+}
+
+bool QtHost::IsVisible() const {
+    return isVisible();
+}
+
+bool QtHost::IsMinimized() const {
+    return isMinimized();
+}
+
+void QtHost::Place(int x, int y, int width, int height) {
+    const int frameWidth = system_.GetMetric(Metric::FixedFrameWidth);
+    const int frameHeight = system_.GetMetric(Metric::FixedFrameHeight);
+    const int caption = system_.GetMetric(Metric::CaptionHeight);
+    setFixedSize(width - 2 * frameWidth, height - caption - 2 * frameHeight);
+    move(x, y);
+    show();
+    raise();
+}
+
+Rect QtHost::ClientRect() const {
+    return {0, 0, width(), height()};
+}
+
+void QtHost::Redraw(const Rect* rect) {
+    if (!isVisible()) {
+        return;
+    }
+    const QRegion region =
+        rect != nullptr ? QRegion(ToQRect(*rect) & this->rect()) : QRegion(this->rect());
+    if (region.isEmpty()) {
+        return;
+    }
+    PaintIntoImage(region);
+    repaint(region);
+}
+
+Rect QtHost::Scroll(const Rect& area, int dx, int dy) {
+    const QRect scrolled = ToQRect(area) & image_.rect();
+    if (scrolled.isEmpty()) {
+        return {};
+    }
+    const QImage before = image_.copy(scrolled);
+    {
+        QPainter painter(&image_);
+        painter.setClipRect(scrolled);
+        painter.drawImage(scrolled.topLeft() + QPoint(dx, dy), before);
+    }
+    if (isVisible()) {
+        repaint(scrolled);
+    }
+    const QRegion uncovered = QRegion(scrolled) - QRegion(scrolled.translated(dx, dy));
+    return FromQRect(uncovered.boundingRect());
+}
+
+bool QtHost::StartTimer(int id, int periodMs) {
+    StopTimer(id);
+    const int timer = startTimer(periodMs, Qt::PreciseTimer);
+    if (timer == 0) {
+        return false;
+    }
+    timers_[id] = timer;
+    return true;
+}
+
+bool QtHost::StopTimer(int id) {
+    auto found = timers_.find(id);
+    if (found == timers_.end()) {
+        return false;
+    }
+    killTimer(found->second);
+    timers_.erase(found);
+    return true;
+}
+
+void QtHost::SetCursor(const Cursor& cursor) {
+    setCursor(system_.ResolveCursor(cursor));
+}
+
+void QtHost::SetIcon(int iconId) {
+    setWindowIcon(system_.LoadIcon(iconId));
+}
+
+void QtHost::AppendWindowMenuItem(int command, const std::string& text) {
+    if (text.empty()) {
+        menu_->addSeparator();
+        return;
+    }
+    menu_->addAction(QString::fromStdString(text))->setData(command);
+}
+
+void QtHost::ShowWindowMenu(const QPoint& globalPosition) {
+    const QAction* chosen = menu_->exec(globalPosition);
+    if (chosen != nullptr) {
+        window_.OnSysCommand(chosen->data().toInt());
+    }
+}
+
+void QtHost::PaintIntoImage(const QRegion& region) {
+    if (image_.size() != size()) {
+        image_ = QImage(size(), QImage::Format_RGB32);
+        image_.fill(Qt::black);
+        painted_ = QRegion();
+    }
+    QPainter painter(&image_);
+    painter.setClipRegion(region);
+    QtCanvas canvas(painter, FromQRect(region.boundingRect()), system_);
+    window_.OnPaint(canvas);
+    painted_ += region;
+}
+
+void QtHost::paintEvent(QPaintEvent* event) {
+    const QRegion missing = event->region() - painted_;
+    if (!missing.isEmpty()) {
+        PaintIntoImage(missing);
+    }
+    QPainter painter(this);
+    painter.drawImage(event->rect(), image_, event->rect());
+}
+
+void QtHost::resizeEvent(QResizeEvent* event) {
+    painted_ = QRegion();
+    QWidget::resizeEvent(event);
+}
+
+void QtHost::showEvent(QShowEvent* event) {
+    // A window that comes back is painted afresh from its state, as it would be when uncovered.
+    painted_ = QRegion();
+    QWidget::showEvent(event);
+}
+
+void QtHost::mouseMoveEvent(QMouseEvent* event) {
+    if (!window_.OnSetCursor()) {
+        setCursor(Qt::ArrowCursor);
+    }
+    const QPoint at = event->position().toPoint();
+    window_.OnMouseMove(at.x(), at.y());
+}
+
+void QtHost::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) {
+        const QPoint at = event->position().toPoint();
+        window_.OnLButtonDown(at.x(), at.y());
+        return;
+    }
+    QWidget::mousePressEvent(event);
+}
+
+void QtHost::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) {
+        const QPoint at = event->position().toPoint();
+        window_.OnLButtonDblClk(at.x(), at.y());
+        return;
+    }
+    QWidget::mouseDoubleClickEvent(event);
+}
+
+void QtHost::contextMenuEvent(QContextMenuEvent* event) {
+    if (window_.HasWindowMenu()) {
+        ShowWindowMenu(event->globalPos());
+    }
+}
+
+void QtHost::keyPressEvent(QKeyEvent* event) {
+    const bool altSpace =
+        event->key() == Qt::Key_Space && event->modifiers().testFlag(Qt::AltModifier);
+    if (altSpace && window_.HasWindowMenu()) {
+        ShowWindowMenu(mapToGlobal(QPoint(0, 0)));
+    } else if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        window_.OnOK();
+    } else if (event->key() == Qt::Key_Escape) {
+        window_.OnCancel();
+    } else {
+        QWidget::keyPressEvent(event);
+    }
+}
+
+void QtHost::closeEvent(QCloseEvent* event) {
+    // The close box and Alt+F4 are the window menu's Close: the window decides.
+    event->ignore();
+    window_.OnSysCommand(kCommandClose);
+}
+
+void QtHost::timerEvent(QTimerEvent* event) {
+    for (const auto& [id, timer] : timers_) {
+        if (timer == event->timerId()) {
+            window_.OnTimer(id);
+            return;
+        }
+    }
+    QWidget::timerEvent(event);
+}
+
+}  // namespace platform::ui::qt
+
+namespace platform::ui::qt {
+
+QWidget* OwnerWidget(Window* owner) {
+    auto* window = dynamic_cast<DialogWindow*>(owner);
+    return window != nullptr ? dynamic_cast<QtHost*>(window->host()) : nullptr;
+}
+
+}  // namespace platform::ui::qt

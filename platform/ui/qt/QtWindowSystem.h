@@ -1,0 +1,39 @@
+#pragma once
+// The Qt 6 Widgets backend of the window layer: hosts for DialogWindows and the resources they
+// draw with, read from the images compiled into the program (":/velorin/images/").
+#include <QCursor>
+#include <QIcon>
+#include <QImage>
+#include <map>
+
+#include "platform/ui/WindowSystem.h"
+
+namespace platform::ui::qt {
+
+class QtPicture final : public PictureData {
+  public:
+    explicit QtPicture(QImage image) : image_(std::move(image)) {}
+    int Width() const override { return image_.width(); }
+    int Height() const override { return image_.height(); }
+    const QImage& image() const { return image_; }
+
+  private:
+    QImage image_;
+};
+
+class QtWindowSystem final : public WindowSystem {
+  public:
+    std::unique_ptr<WindowHost> CreateHost(DialogWindow& window, const WindowStyle& style,
+                                           bool modal) override;
+    Picture LoadPicture(int id) override;
+    int GetMetric(Metric metric) const override;
+
+    // A cursor resource that is missing shows the toolkit's pointing hand in its place.
+    QCursor ResolveCursor(const Cursor& cursor);
+    QIcon LoadIcon(int id) const;
+
+  private:
+    std::map<int, QCursor> cursors_;
+};
+
+}  // namespace platform::ui::qt

@@ -1,0 +1,130 @@
+// Runs make-art into a temporary folder and checks what the launcher's windows rely on.
+#include <SDL.h>
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QImage>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <cstdlib>
+#include <map>
+#include <memory>
+#include <string>
+
+namespace {
+
+constexpr QRgb kBandBlue = qRgb(62, 45, 178);
+
+class MakeArtTest : public ::testing::Test {
+  protected:
+    static void SetUpTestSuite() {
+        output_ = std::make_unique<QTemporaryDir>();
+        ASSERT_EQ(QProcess::execute(MAKE_ART_PROGRAM, {output_->path()}), 0);
+    }
+    static void TearDownTestSuite() { output_.reset(); }
+    static QImage Picture(const QString& name) {
+        return QImage(output_->filePath("resources/images/" + name + ".png"));
+    }
+    static QString SoundPath(const char* name) {
+        return output_->filePath(QString("Sounds/Sys/S0/") + name);
+    }
+    static QString HotSpotPath() {
+        return output_->filePath("resources/images/cursor-138.hotspot");
+    }
+
+  private:
+    static inline std::unique_ptr<QTemporaryDir> output_;
+};
+
+TEST_F(MakeArtTest, PicturesHaveTheSizesTheWindowsDraw) {
+    const std::map<QString, QSize> sizes{
+        {"bitmap-131", {400, 250}}, {"bitmap-145", {400, 250}}, {"bitmap-149", {400, 250}},
+        {"bitmap-146", {400, 250}}, {"bitmap-133", {10, 10}},   {"bitmap-134", {10, 10}},
+        {"bitmap-148", {640, 480}}, {"bitmap-161", {68, 55}},   {"cursor-138", {32, 32}},
+        {"icon-128-32", {32, 32}},  {"icon-128-16", {16, 16}},
+    };
+    for (const auto& [name, size] : sizes) {
+        EXPECT_EQ(Picture(name).size(), size) << name.toStdString();
+    }
+}
+
+TEST_F(MakeArtTest, HoverTextBoxLiesOnTheBlueBandInEveryScreen) {
+    const QPoint corners[] = {{5, 213}, {252, 213}, {5, 248}, {252, 248}, {128, 230}, {0, 249}};
+    for (const char* name : {"bitmap-131", "bitmap-145", "bitmap-149"}) {
+        const QImage screen = Picture(name);
+        for (const QPoint point : corners) {
+            EXPECT_EQ(screen.pixel(point), kBandBlue)
+                << name << " at " << point.x() << "," << point.y();
+        }
+    }
+}
+
+TEST_F(MakeArtTest, MarksAreOutlinedBoxesAndTheirPlacesInThePanelArePlainGround) {
+    const QImage off = Picture("bitmap-133");
+    const QImage on = Picture("bitmap-134");
+    for (int i = 0; i < 10; ++i) {
+        for (const QPoint edge : {QPoint(i, 0), QPoint(i, 9), QPoint(0, i), QPoint(9, i)}) {
+            EXPECT_EQ(off.pixel(edge), qRgb(0, 0, 0));
+            EXPECT_EQ(on.pixel(edge), qRgb(0, 0, 0));
+        }
+    }
+    const QColor lightOrange = off.pixelColor(5, 5);
+    EXPECT_GT(lightOrange.red(), lightOrange.green());
+    EXPECT_GT(lightOrange.green(), lightOrange.blue());
+    EXPECT_GT(lightOrange.lightness(), 180);
+    const QColor blue = on.pixelColor(5, 2);
+    EXPECT_GT(blue.blue(), blue.red() + 60);
+    EXPECT_LT(on.pixelColor(5, 5).lightness(), 60);
+
+    const QImage panel = Picture("bitmap-145");
+    const QPoint markCorners[] = {{16, 72},   {16, 85},  {26, 131}, {83, 131},
+                                  {160, 131}, {16, 150}, {16, 162}};
+    for (const QPoint corner : markCorners) {
+        for (int y = 0; y < 10; ++y) {
+            for (int x = 0; x < 10; ++x) {
+                EXPECT_EQ(panel.pixel(corner + QPoint(x, y)), panel.pixel(corner))
+                    << "mark at " << corner.x() << "," << corner.y();
+            }
+        }
+    }
+}
+
+TEST_F(MakeArtTest, CursorHotSpotIsOnTheHand) {
+    const QImage cursor = Picture("cursor-138");
+    ASSERT_TRUE(cursor.hasAlphaChannel());
+    EXPECT_EQ(qAlpha(cursor.pixel(31, 0)), 0);
+    QFile file(HotSpotPath());
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QList<QByteArray> fields = file.readLine().trimmed().split(' ');
+    ASSERT_EQ(fields.size(), 2);
+    const QPoint hotSpot(fields[0].toInt(), fields[1].toInt());
+    ASSERT_TRUE(cursor.rect().contains(hotSpot));
+    EXPECT_GT(qAlpha(cursor.pixel(hotSpot)), 128);
+    EXPECT_LT(hotSpot.y(), 4) << "the fingertip points up";
+}
+
+struct WaveDeleter {
+    void operator()(Uint8* buffer) const { SDL_FreeWAV(buffer); }
+};
+
+TEST_F(MakeArtTest, SoundsAreMonoSixteenBitWavesAndTheMusicLoopsWithoutAJump) {
+    for (const char* name : {"click.wav", "snap.wav", "credits.wav"}) {
+        SDL_AudioSpec spec{};
+        Uint8* raw = nullptr;
+        Uint32 length = 0;
+        ASSERT_NE(SDL_LoadWAV(SoundPath(name).toUtf8().constData(), &spec, &raw, &length), nullptr)
+            << name << ": " << SDL_GetError();
+        const std::unique_ptr<Uint8, WaveDeleter> buffer(raw);
+        EXPECT_EQ(spec.format, AUDIO_S16LSB);
+        EXPECT_EQ(spec.channels, 1);
+        ASSERT_GT(length, 4u);
+        if (std::string(name) == "credits.wav") {
+            const auto* samples = reinterpret_cast<const Sint16*>(buffer.get());
+            const Uint32 count = length / sizeof(Sint16);
+            constexpr int kLargestStep = 3000;  // of 32767: a step this size would click
+            EXPECT_LT(std::abs(samples[0] - samples[count - 1]), kLargestStep);
+        }
+    }
+}
+
+}  // namespace
