@@ -42,8 +42,7 @@ bool CCreditsDlg::OnInitDialog() {
     DialogWindow::OnInitDialog();
     const int x = (ui::GetSystemMetric(ui::Metric::ScreenWidth) - kWidth) / 2;
     const int y = (ui::GetSystemMetric(ui::Metric::ScreenHeight) - kHeight) / 2;
-    SetWindowPos(x, y, kWidth, kHeight, true);
-    ShowWindow(ui::ShowCommand::Show);
+    SetWindowPos(x, y, kWidth, kHeight);
     m_bmpBackground = ui::LoadPicture(kBackgroundId);
     m_bmpLogo = ui::LoadPicture(kLogoId);
     m_fontBody = {"Arial", 14, 400, false};

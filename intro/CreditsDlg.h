@@ -43,13 +43,13 @@ class CCreditsDlg : public platform::ui::DialogWindow {
     platform::ui::FontSpec m_fontBody;
     platform::ui::FontSpec m_fontHeading;
     platform::ui::FontSpec m_fontTitle;
-    unsigned m_nTimer;              // the timer's id; all ones while none runs
-    std::int32_t m_nScrolled = 0;   // pixels the list has scrolled so far
-    std::int32_t m_nTotal = -1;     // pixels to scroll in all; negative until the list is measured
-    float m_fElapsed = 0.0F;        // seconds counted in the current phase, 0.05 per tick
+    unsigned m_nTimer;             // the timer's id; all ones while none runs
+    std::int32_t m_nScrolled = 0;  // pixels the list has scrolled so far
+    std::int32_t m_nTotal = -1;    // pixels to scroll in all; negative until the list is measured
+    float m_fElapsed = 0.0F;       // seconds counted in the current phase, 0.05 per tick
     int m_nPhase = kFirstCard;
-    bool m_bListDone = false;       // the list has scrolled to its end
+    bool m_bListDone = false;               // the list has scrolled to its end
     platform::ui::Picture m_bmpBackground;  // bitmap 148, 640 x 480
     platform::ui::Picture m_bmpLogo;        // bitmap 161, 68 x 55
-    bool m_bMusicPending = true;    // the music has not been started yet
+    bool m_bMusicPending = true;            // the music has not been started yet
 };

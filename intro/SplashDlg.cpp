@@ -31,8 +31,7 @@ bool CSplashDlg::OnInitDialog() {
     // Integer division truncates toward zero, also on a screen smaller than the picture.
     const int x = (ui::GetSystemMetric(ui::Metric::ScreenWidth) - kWidth) / 2;
     const int y = (ui::GetSystemMetric(ui::Metric::ScreenHeight) - kHeight) / 2;
-    SetWindowPos(x, y, kWidth, kHeight, true);
-    ShowWindow(ui::ShowCommand::Show);
+    SetWindowPos(x, y, kWidth, kHeight);
     m_bmpPicture = ui::LoadPicture(kPictureId);
     m_nTimer = static_cast<unsigned>(SetTimer(kTimerId, kTimerPeriodMs));
     return true;

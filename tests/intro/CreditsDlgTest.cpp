@@ -12,10 +12,10 @@ namespace sound = platform::sound;
 
 // With the fake's body-font line height of 16 pixels, 102 records scroll 1,632 pixels.
 constexpr int kTotal = 102 * 16;
-constexpr int kCardTicks = 61;                              // a card ends at its 61st tick
-constexpr int kScrollStartTick = 2 * kCardTicks;            // the second card's end scrolls too
+constexpr int kCardTicks = 61;                    // a card ends at its 61st tick
+constexpr int kScrollStartTick = 2 * kCardTicks;  // the second card's end scrolls too
 constexpr int kScrollEndTick = kScrollStartTick + kTotal - 1;
-constexpr int kLogoTick = kScrollEndTick + 1 + 41;          // marked done, then a 41-tick pause
+constexpr int kLogoTick = kScrollEndTick + 1 + 41;  // marked done, then a 41-tick pause
 constexpr int kEndTick = kLogoTick + 100;
 
 TEST(CreditsDlg, RunsTwoCardsThenScrollsOnePixelATickThenShowsTheLogoAndEnds) {

@@ -86,8 +86,7 @@ TEST(CreditsPaint, EachTickScrollsTheTextAreaOnePixelAndRepaintsTheStripExtended
     RunCredits(windows, credits, kScrollStartTick, [&](FakeHost& host) { host.Tick(2); });
     ASSERT_EQ(windows.scrolls.size(), 3U);
     EXPECT_EQ(windows.scrolls.back(), kTextArea);
-    EXPECT_EQ(windows.redraws,
-              (std::vector<ui::Rect>{{150, 331, 460, 352}, {150, 331, 460, 352}}));
+    EXPECT_EQ(windows.redraws, (std::vector<ui::Rect>{{150, 331, 460, 352}, {150, 331, 460, 352}}));
     EXPECT_EQ(credits.scrolled(), 3);
 }
 

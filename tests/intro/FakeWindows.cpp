@@ -33,7 +33,9 @@ class RecordingCanvas : public ui::Canvas {
     ui::Color SetBackgroundColor(ui::Color color) override {
         return std::exchange(background_, color);
     }
-    ui::FontSpec SelectFont(const ui::FontSpec& font) override { return std::exchange(font_, font); }
+    ui::FontSpec SelectFont(const ui::FontSpec& font) override {
+        return std::exchange(font_, font);
+    }
     int DrawText(std::string_view text, const ui::Rect& rect, ui::TextAlign align) override {
         paint_.texts.push_back({std::string(text), rect, align, font_, color_, background_});
         return font_.height;
@@ -74,7 +76,7 @@ ui::Picture FakeWindows::LoadPicture(int id) {
 }
 
 int FakeWindows::GetMetric(ui::Metric metric) const {
-    return metric == ui::Metric::ScreenWidth ? screenWidth
+    return metric == ui::Metric::ScreenWidth    ? screenWidth
            : metric == ui::Metric::ScreenHeight ? screenHeight
                                                 : 0;
 }
@@ -105,9 +107,10 @@ void FakeHost::EndModal() {
     }
 }
 
-void FakeHost::Place(int x, int y, int width, int height, bool /*toTop*/) {
+void FakeHost::Place(int x, int y, int width, int height) {
     windows_.placed = {x, y, x + width, y + height};
     client_ = {0, 0, width, height};
+    visible_ = true;
 }
 
 void FakeHost::Redraw(const ui::Rect* rect) {

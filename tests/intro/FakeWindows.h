@@ -81,7 +81,7 @@ class FakeHost : public ui::WindowHost {
     void Show(ui::ShowCommand command) override { visible_ = command != ui::ShowCommand::Hide; }
     bool IsVisible() const override { return visible_; }
     bool IsMinimized() const override { return false; }
-    void Place(int x, int y, int width, int height, bool toTop) override;
+    void Place(int x, int y, int width, int height) override;
     ui::Rect ClientRect() const override { return client_; }
     void Redraw(const ui::Rect* rect) override;
     ui::Rect Scroll(const ui::Rect& area, int dx, int dy) override;
