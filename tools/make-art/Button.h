@@ -1,5 +1,7 @@
 #pragma once
 // The launcher's rounded picture buttons, plain or lit (under the pointer, or chosen).
+#include "tools/make-art/Glyph.h"
+
 #include <QPainter>
 #include <QRectF>
 #include <QString>
@@ -8,7 +10,12 @@ namespace art {
 
 enum class ButtonLook { Plain, Lit };
 
-void DrawButton(QPainter& painter, QRectF rect, const QString& label, ButtonLook look,
-                int fontPixels);
+struct ButtonFace {
+    QString label;
+    Glyph glyph = Glyph::None;
+    int fontPixels = 11;
+};
+
+void DrawButton(QPainter& painter, QRectF rect, const ButtonFace& face, ButtonLook look);
 
 }  // namespace art

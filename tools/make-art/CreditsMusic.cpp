@@ -128,9 +128,6 @@ std::vector<std::int16_t> SynthesiseCreditsLoop() {
     for (std::size_t bar = 0; bar < kProgression.size(); ++bar) {
         AddBar(loop, kProgression[bar], bar * kBeatsPerBar * kBeat);
     }
-    for (double& sample : loop.Samples()) {
-        sample = std::tanh(1.2 * sample);
-    }
     return ToPcm(loop.Samples(), 0.7);
 }
 

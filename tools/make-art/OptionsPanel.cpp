@@ -69,8 +69,8 @@ void DrawOptionsPanel(QPainter& painter, bool retestLit) {
     const Region& retest = kRegions[kRetestRegion];
     const QRectF button(retest.left + 2, retest.top + 2, retest.right - retest.left - 4,
                         retest.bottom - retest.top - 4);
-    DrawButton(painter, button, "RE-TEST SYSTEM", retestLit ? ButtonLook::Lit : ButtonLook::Plain,
-               10);
+    DrawButton(painter, button, {"RE-TEST SYSTEM", Glyph::None, 10},
+               retestLit ? ButtonLook::Lit : ButtonLook::Plain);
 }
 
 }  // namespace art

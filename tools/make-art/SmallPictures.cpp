@@ -27,8 +27,7 @@ QPainterPath HandShape() {
     knuckles.addRoundedRect(QRectF(18, 10.5, 4.5, 8), 2.2, 2.2);
     knuckles.addRoundedRect(QRectF(22.5, 12, 4, 7), 2, 2);
     QPainterPath palm;
-    palm.addRoundedRect(QRectF(8.5, 14, 18, 12), 4, 4);
-    palm.addRect(QRectF(11, 24, 13, 6.5));
+    palm.addRoundedRect(QRectF(8.5, 14, 18, 15.5), 6, 6);
     QPainterPath thumb;
     thumb.moveTo(9, 18);
     thumb.lineTo(4.5, 14.5);

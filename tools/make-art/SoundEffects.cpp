@@ -1,6 +1,7 @@
 #include "tools/make-art/Sounds.h"
 #include "tools/make-art/Synthesis.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace art {
@@ -26,6 +27,7 @@ std::vector<std::int16_t> SynthesiseClick() {
     constexpr double kNoiseDecay = 0.0025;  // seconds to fall to 1/e
     constexpr double kToneDecay = 0.008;
     constexpr double kToneHz = 1850.0;
+    constexpr double kAttack = 0.0004;
     std::vector<double> signal = Silence(kLength);
     Noise noise;
     BandPass body(3200.0, 1.2);
@@ -33,7 +35,7 @@ std::vector<std::int16_t> SynthesiseClick() {
         const double t = double(i) / kSampleRate;
         const double burst = body.Process(noise.Next()) * std::exp(-t / kNoiseDecay);
         const double tone = std::sin(2 * kPi * kToneHz * t) * std::exp(-t / kToneDecay);
-        signal[i] = 1.4 * burst + 0.5 * tone;
+        signal[i] = std::min(1.0, t / kAttack) * (1.4 * burst + 0.5 * tone);
     }
     FadeOut(signal, 0.005);
     return ToPcm(signal, 0.55);

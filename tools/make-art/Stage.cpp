@@ -31,6 +31,26 @@ bool IsLit(int column, int row) {
     return (column * 7 + row * 5) % 11 == 3;
 }
 
+// Lit tiles glow: a blurred copy under the crisp tile.
+void DrawLitTiles(QPainter& painter, const Floor& floor) {
+    const auto paintTiles = [&floor](QPainter& target) {
+        target.setPen(Qt::NoPen);
+        for (int row = 0; row < floor.rows; ++row) {
+            for (int column = 0; column < floor.columns; ++column) {
+                if (!IsLit(column, row)) {
+                    continue;
+                }
+                QColor glow = floor.litTile;
+                glow.setAlphaF(glow.alphaF() * (0.35 + 0.65 * (row + 1) / floor.rows));
+                target.setBrush(glow);
+                target.drawPolygon(Tile(floor, column, row));
+            }
+        }
+    };
+    DrawBlurred(painter, floor.area.toAlignedRect(), 4, paintTiles);
+    paintTiles(painter);
+}
+
 }  // namespace
 
 void DrawSpotlight(QPainter& painter, const Spotlight& light) {
@@ -60,18 +80,7 @@ void DrawSpotlight(QPainter& painter, const Spotlight& light) {
 }
 
 void DrawFloor(QPainter& painter, const Floor& floor) {
-    painter.setPen(Qt::NoPen);
-    for (int row = 0; row < floor.rows; ++row) {
-        for (int column = 0; column < floor.columns; ++column) {
-            if (!IsLit(column, row)) {
-                continue;
-            }
-            QColor glow = floor.litTile;
-            glow.setAlphaF(glow.alphaF() * (0.35 + 0.65 * (row + 1) / floor.rows));
-            painter.setBrush(glow);
-            painter.drawPolygon(Tile(floor, column, row));
-        }
-    }
+    DrawLitTiles(painter, floor);
     QPen pen(floor.lineColour, 1.0);
     painter.setPen(pen);
     painter.setBrush(Qt::NoBrush);
