@@ -1,5 +1,6 @@
 #include "intro/CreditsDlg.h"
 
+#include "intro/Popup.h"
 #include "platform/sound/Sound.h"
 
 namespace {
@@ -11,8 +12,6 @@ constexpr int kBackgroundId = 148;
 constexpr int kLogoId = 161;
 constexpr int kWidth = 640;  // pixels, the background's size
 constexpr int kHeight = 480;
-constexpr unsigned kNoTimer = ~0U;
-constexpr int kTimerId = 222;
 constexpr int kTimerPeriodMs = 20;
 // Counted in 32-bit floats, as the thresholds below assume: with this step elapsed first exceeds
 // 2.0 at the 41st tick of a phase, 3.0 at the 61st and 5.0 at the 100th.
@@ -25,30 +24,24 @@ constexpr int kStripExtension = 20;
 
 constexpr const char* kMusic = ".\\Sounds\\Sys\\S0\\credits.wav";
 
-ui::WindowStyle CreditsStyle() {
-    ui::WindowStyle style;
-    style.frame = ui::FrameKind::Thin;
-    return style;
-}
-
 }  // namespace
 
 CCreditsDlg::CCreditsDlg()
-    : DialogWindow(CreditsStyle()), m_credits(resources::LoadCredits()), m_nTimer(kNoTimer) {}
+    : DialogWindow(intro::PopupStyle()),
+      m_credits(resources::LoadCredits()),
+      m_nTimer(intro::kNoTimer) {}
 
 CCreditsDlg::~CCreditsDlg() = default;
 
 bool CCreditsDlg::OnInitDialog() {
     DialogWindow::OnInitDialog();
-    const int x = (ui::GetSystemMetric(ui::Metric::ScreenWidth) - kWidth) / 2;
-    const int y = (ui::GetSystemMetric(ui::Metric::ScreenHeight) - kHeight) / 2;
-    SetWindowPos(x, y, kWidth, kHeight);
+    intro::CentreOnScreen(*this, kWidth, kHeight);
     m_bmpBackground = ui::LoadPicture(kBackgroundId);
     m_bmpLogo = ui::LoadPicture(kLogoId);
     m_fontBody = {"Arial", 14, 400, false};
     m_fontHeading = {"MS Sans Serif", 10, 700, false};
     m_fontTitle = {"MS Sans Serif", 20, 700, true};
-    m_nTimer = static_cast<unsigned>(SetTimer(kTimerId, kTimerPeriodMs));
+    m_nTimer = static_cast<unsigned>(SetTimer(intro::kTimerId, kTimerPeriodMs));
     return true;
 }
 
@@ -107,7 +100,7 @@ void CCreditsDlg::OnLButtonDown(int x, int y) {
 void CCreditsDlg::OnDestroy() {
     DialogWindow::OnDestroy();
     sound::PlaySound(nullptr, sound::SoundFlags::Sync);
-    if (m_nTimer != kNoTimer) {
+    if (m_nTimer != intro::kNoTimer) {
         KillTimer(static_cast<int>(m_nTimer));
     }
 }

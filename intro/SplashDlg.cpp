@@ -1,5 +1,7 @@
 #include "intro/SplashDlg.h"
 
+#include "intro/Popup.h"
+
 namespace {
 
 namespace ui = platform::ui;
@@ -7,33 +9,22 @@ namespace ui = platform::ui;
 constexpr int kPictureId = 146;
 constexpr int kWidth = 400;  // pixels, the picture's size
 constexpr int kHeight = 250;
-constexpr unsigned kNoTimer = ~0U;
-constexpr int kTimerId = 222;
 constexpr int kTimerPeriodMs = 500;
 constexpr float kTickSeconds = 0.5F;
 // Strictly more than this many seconds ends the splash: at the fifth tick, about 2.5 s.
 constexpr float kShownSeconds = 2.0F;
 
-ui::WindowStyle SplashStyle() {
-    ui::WindowStyle style;
-    style.frame = ui::FrameKind::Thin;
-    return style;
-}
-
 }  // namespace
 
-CSplashDlg::CSplashDlg() : DialogWindow(SplashStyle()), m_nTimer(kNoTimer) {}
+CSplashDlg::CSplashDlg() : DialogWindow(intro::PopupStyle()), m_nTimer(intro::kNoTimer) {}
 
 CSplashDlg::~CSplashDlg() = default;
 
 bool CSplashDlg::OnInitDialog() {
     DialogWindow::OnInitDialog();
-    // Integer division truncates toward zero, also on a screen smaller than the picture.
-    const int x = (ui::GetSystemMetric(ui::Metric::ScreenWidth) - kWidth) / 2;
-    const int y = (ui::GetSystemMetric(ui::Metric::ScreenHeight) - kHeight) / 2;
-    SetWindowPos(x, y, kWidth, kHeight);
+    intro::CentreOnScreen(*this, kWidth, kHeight);
     m_bmpPicture = ui::LoadPicture(kPictureId);
-    m_nTimer = static_cast<unsigned>(SetTimer(kTimerId, kTimerPeriodMs));
+    m_nTimer = static_cast<unsigned>(SetTimer(intro::kTimerId, kTimerPeriodMs));
     return true;
 }
 
@@ -55,7 +46,7 @@ void CSplashDlg::OnLButtonDown(int x, int y) {
 
 void CSplashDlg::OnDestroy() {
     DialogWindow::OnDestroy();
-    if (m_nTimer != kNoTimer) {
+    if (m_nTimer != intro::kNoTimer) {
         KillTimer(static_cast<int>(m_nTimer));
     }
 }
