@@ -147,4 +147,24 @@ Status ListSubKeys(const Key& key, std::vector<std::string>& out) {
     return key.IsOpen() ? key.store()->SubKeys(key.id(), out) : Status::InvalidArgument;
 }
 
+WriteBatch::WriteBatch() : store_(CurrentStore()) {
+    if (store_) {
+        status_ = store_->BeginBatch();
+    }
+}
+
+WriteBatch::~WriteBatch() {
+    if (status_ == Status::Ok) {
+        store_->EndBatch(false);
+    }
+}
+
+Status WriteBatch::Commit() {
+    if (status_ != Status::Ok) {
+        return status_;
+    }
+    status_ = Status::InvalidArgument;  // spent: the destructor has nothing left to roll back
+    return store_->EndBatch(true);
+}
+
 }  // namespace platform::registry

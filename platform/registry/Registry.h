@@ -92,6 +92,24 @@ struct NamedValue {
 Status ListValues(const Key& key, std::vector<NamedValue>& out);
 Status ListSubKeys(const Key& key, std::vector<std::string>& out);
 
+// While alive, the writes this process makes form one transaction: Commit() keeps them all, or
+// none when one of them failed; a batch dropped without Commit() keeps none. One thread at a time.
+class WriteBatch {
+  public:
+    WriteBatch();
+    ~WriteBatch();
+    WriteBatch(const WriteBatch&) = delete;
+    WriteBatch& operator=(const WriteBatch&) = delete;
+
+    // StoreUnavailable when the store could not be opened for writing.
+    Status status() const { return status_; }
+    Status Commit();
+
+  private:
+    std::shared_ptr<Store> store_;
+    Status status_ = Status::StoreUnavailable;
+};
+
 // The store file in use: VELORIN_REGISTRY, else $XDG_DATA_HOME/velorin/registry.db.
 std::string StorePath();
 // Why the store cannot be opened, or empty when it can; for tools that must say what is wrong.

@@ -35,6 +35,11 @@ Status Store::Exec(const char* sql) {
 
 template <typename Change>
 Status Store::Write(Change change) {
+    if (inBatch_) {
+        const Status status = change();
+        batchFailed_ = batchFailed_ || status != Status::Ok;
+        return status;
+    }
     if (Exec("BEGIN IMMEDIATE") != Status::Ok) {
         return Status::StoreUnavailable;
     }
@@ -46,6 +51,32 @@ Status Store::Write(Change change) {
         Exec("ROLLBACK");
     }
     return status;
+}
+
+Status Store::BeginBatch() {
+    std::lock_guard lock(mutex_);
+    if (inBatch_ || Exec("BEGIN IMMEDIATE") != Status::Ok) {
+        return Status::StoreUnavailable;
+    }
+    inBatch_ = true;
+    batchFailed_ = false;
+    return Status::Ok;
+}
+
+Status Store::EndBatch(bool commit) {
+    std::lock_guard lock(mutex_);
+    if (!inBatch_) {
+        return Status::InvalidArgument;
+    }
+    inBatch_ = false;
+    Status status = batchFailed_ ? Status::StoreUnavailable : Status::Ok;
+    if (commit && status == Status::Ok) {
+        status = Exec("COMMIT");
+    }
+    if (!sqlite3_get_autocommit(db_.get())) {
+        Exec("ROLLBACK");
+    }
+    return commit ? status : Status::Ok;
 }
 
 bool Store::KeyExistsLocked(std::int64_t key) {

@@ -40,6 +40,11 @@ class Store {
     Status RemoveValue(std::int64_t key, std::string_view name);
     Status RemoveKey(std::int64_t key);
     Status Values(std::int64_t key, std::vector<NamedValue>& out);
+
+    // Between these, the writes join one transaction instead of committing one by one; it is
+    // committed only when asked to and when every write of it succeeded.
+    Status BeginBatch();
+    Status EndBatch(bool commit);
     Status SubKeys(std::int64_t key, std::vector<std::string>& out);
 
   private:
@@ -53,6 +58,8 @@ class Store {
 
     std::mutex mutex_;
     Connection db_;
+    bool inBatch_ = false;
+    bool batchFailed_ = false;
     Statement findChild_;
     Statement keyExists_;
     Statement insertKey_;

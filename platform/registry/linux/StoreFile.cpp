@@ -153,6 +153,39 @@ bool PrepareFolder(const std::string& path, std::string& problem) {
     return true;
 }
 
+// The file name as an SQLite URI path: '%', '?' and '#' would otherwise end or change it.
+std::string UriPath(const std::string& path) {
+    std::string uri;
+    for (char c : path) {
+        if (c == '%' || c == '?' || c == '#') {
+            char escaped[4];
+            std::snprintf(escaped, sizeof escaped, "%%%02X", static_cast<unsigned char>(c));
+            uri += escaped;
+        } else {
+            uri += c;
+        }
+    }
+    return uri;
+}
+
+// Opens the store for reading and writing. A store this process may only read (a read-only file
+// or folder) cannot get the shared index of its write-ahead log; it is then read as a file that
+// does not change, and every write to it fails.
+Connection OpenChecked(const std::string& path, std::string& problem) {
+    Connection db = OpenConnection(path, SQLITE_OPEN_READWRITE, problem);
+    if (!db || IsOurStore(db.get(), path, problem)) {
+        return db;
+    }
+    const int code = sqlite3_errcode(db.get()) & 0xFF;
+    if (code != SQLITE_READONLY && code != SQLITE_CANTOPEN) {
+        return nullptr;
+    }
+    db.reset();  // the file's shared state must not carry over to the read-only connection
+    db = OpenConnection("file:" + UriPath(path) + "?immutable=1",
+                        SQLITE_OPEN_READONLY | SQLITE_OPEN_URI, problem);
+    return db && IsOurStore(db.get(), path, problem) ? std::move(db) : nullptr;
+}
+
 }  // namespace
 
 std::shared_ptr<Store> Store::Open(const std::string& path, std::string& problem) {
@@ -163,8 +196,8 @@ std::shared_ptr<Store> Store::Open(const std::string& path, std::string& problem
     if (::stat(path.c_str(), &info) != 0 && errno == ENOENT && !CreateFresh(path, problem)) {
         return nullptr;
     }
-    Connection db = OpenConnection(path, SQLITE_OPEN_READWRITE, problem);
-    if (!db || !IsOurStore(db.get(), path, problem)) {
+    Connection db = OpenChecked(path, problem);
+    if (!db) {
         return nullptr;
     }
     sqlite3_exec(db.get(),
@@ -175,6 +208,7 @@ std::shared_ptr<Store> Store::Open(const std::string& path, std::string& problem
         problem = path + ": not a registry store (tables missing)";
         return nullptr;
     }
+    problem.clear();  // a read-write attempt may have failed before the read-only one worked
     return store;
 }
 

@@ -2,6 +2,7 @@
 
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <array>
 #include <cstdlib>
 #include <fstream>
@@ -60,6 +61,12 @@ std::optional<ValueType> TypeOf(Root root, std::string_view path, std::string_vi
 bool KeyExists(Root root, std::string_view path) {
     Key key;
     return OpenKey(root, path, Access::QueryValue, key) == Status::Ok;
+}
+
+std::string WriterData(long long index, std::size_t size) {
+    std::string data = std::to_string(index) + ':';
+    data.resize(std::max(size, data.size()), static_cast<char>('a' + index % 26));
+    return data.substr(0, size);
 }
 
 std::vector<long long> FileStates(const std::string& storePath) {

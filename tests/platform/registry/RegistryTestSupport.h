@@ -24,6 +24,10 @@ std::optional<std::vector<std::byte>> ReadBack(Root root, std::string_view path,
 std::optional<ValueType> TypeOf(Root root, std::string_view path, std::string_view name);
 bool KeyExists(Root root, std::string_view path);
 
+// Where the registry_writer helper writes, and what it writes for value number index.
+inline constexpr std::string_view kWriterKey = "SOFTWARE\\Writer";
+std::string WriterData(long long index, std::size_t size);
+
 // Size and modification time of the store file and its write-ahead log.
 std::vector<long long> FileStates(const std::string& storePath);
 void WriteFile(const std::string& path, std::string_view contents);

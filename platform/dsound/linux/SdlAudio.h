@@ -1,0 +1,14 @@
+#pragma once
+// The real sound card through SDL2: its default playback device and its default recording device.
+// SDL converts from the device's own format, so every mono format is accepted.
+#include "platform/dsound/DirectSound.h"
+
+namespace platform::dsound::linux_backend {
+
+class SdlAudioSystem : public AudioSystem {
+  public:
+    std::unique_ptr<Playback> CreatePlayback() override;
+    std::unique_ptr<Capture> CreateCapture() override;
+};
+
+}  // namespace platform::dsound::linux_backend

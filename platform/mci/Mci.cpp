@@ -1,0 +1,83 @@
+#include "platform/mci/Mci.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <mutex>
+
+#include "platform/dsound/DirectSound.h"
+#include "platform/mci/linux/CdioDrive.h"
+#include "platform/mci/virtual/VirtualDisc.h"
+
+namespace platform::mci {
+
+namespace {
+
+std::mutex g_choiceLock;
+std::optional<std::string> g_cdLocation;
+CdOpener g_cdOpener;
+
+std::string CdLocation() {
+    if (g_cdLocation.has_value()) {
+        return *g_cdLocation;
+    }
+    const char* variable = std::getenv("VELORIN_CD");
+    return variable != nullptr ? variable : "";
+}
+
+// The wave-audio device is the sound card's playback side, whichever audio backend is in use.
+class PlaybackWaveDevice : public WaveDevice {
+  public:
+    explicit PlaybackWaveDevice(std::unique_ptr<dsound::Playback> playback)
+        : playback_(std::move(playback)) {}
+
+  private:
+    std::unique_ptr<dsound::Playback> playback_;
+};
+
+}  // namespace
+
+std::unique_ptr<CdDevice> OpenCdAudio() {
+    std::string location;
+    {
+        std::lock_guard guard(g_choiceLock);
+        if (g_cdOpener) {
+            return g_cdOpener();
+        }
+        location = CdLocation();
+    }
+    std::error_code error;
+    if (!location.empty() && std::filesystem::is_directory(location, error)) {
+        return virtualdisc::OpenVirtualDisc(location);
+    }
+    return linux_backend::OpenCdioDrive(location);
+}
+
+std::unique_ptr<WaveDevice> OpenWaveAudio() {
+    auto playback = dsound::CreatePlayback();
+    if (playback == nullptr) {
+        return nullptr;
+    }
+    return std::make_unique<PlaybackWaveDevice>(std::move(playback));
+}
+
+bool CanOpen(DeviceType type) {
+    switch (type) {
+        case DeviceType::CdAudio:
+            return OpenCdAudio() != nullptr;
+        case DeviceType::WaveAudio:
+            return OpenWaveAudio() != nullptr;
+    }
+    return false;
+}
+
+void SetCdLocation(std::optional<std::string> location) {
+    std::lock_guard guard(g_choiceLock);
+    g_cdLocation = std::move(location);
+}
+
+void SetCdOpener(CdOpener opener) {
+    std::lock_guard guard(g_choiceLock);
+    g_cdOpener = std::move(opener);
+}
+
+}  // namespace platform::mci

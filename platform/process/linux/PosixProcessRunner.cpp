@@ -1,0 +1,122 @@
+#include "platform/process/linux/PosixProcessRunner.h"
+
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdlib>
+#include <filesystem>
+#include <vector>
+
+#include "platform/process/CommandLine.h"
+
+extern char** environ;
+
+namespace platform::process {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+bool IsProgramFile(const fs::path& path) {
+    std::error_code error;
+    return fs::is_regular_file(path, error) && ::access(path.c_str(), X_OK) == 0;
+}
+
+std::vector<fs::path> SearchFolders(const std::string& ownFolder) {
+    std::error_code error;
+    std::vector<fs::path> folders{ownFolder, fs::current_path(error)};
+    const char* path = std::getenv("PATH");
+    std::string_view rest = path != nullptr ? path : "";
+    while (!rest.empty()) {
+        std::size_t colon = rest.find(':');
+        std::string_view entry = rest.substr(0, colon);
+        folders.emplace_back(entry.empty() ? "." : entry);
+        rest = colon == std::string_view::npos ? std::string_view{} : rest.substr(colon + 1);
+    }
+    return folders;
+}
+
+// Frees the spawn actions on every path out of a start.
+class SpawnActions {
+  public:
+    SpawnActions() { posix_spawn_file_actions_init(&actions_); }
+    ~SpawnActions() { posix_spawn_file_actions_destroy(&actions_); }
+    SpawnActions(const SpawnActions&) = delete;
+    SpawnActions& operator=(const SpawnActions&) = delete;
+    posix_spawn_file_actions_t* get() { return &actions_; }
+
+  private:
+    posix_spawn_file_actions_t actions_;
+};
+
+RunResult SpawnAndWait(const std::string& program, const std::vector<std::string>& arguments,
+                       std::string_view currentFolder) {
+    std::vector<char*> argv;
+    argv.push_back(const_cast<char*>(program.c_str()));
+    for (const std::string& argument : arguments) {
+        argv.push_back(const_cast<char*>(argument.c_str()));
+    }
+    argv.push_back(nullptr);
+    SpawnActions actions;
+    std::string folder(currentFolder);
+    if (!folder.empty() &&
+        posix_spawn_file_actions_addchdir_np(actions.get(), folder.c_str()) != 0) {
+        return RunResult::FailedToStart;
+    }
+    pid_t pid = 0;
+    if (posix_spawn(&pid, program.c_str(), actions.get(), nullptr, argv.data(), environ) != 0) {
+        return RunResult::FailedToStart;
+    }
+    int status = 0;
+    while (::waitpid(pid, &status, 0) < 0 && errno == EINTR) {
+    }
+    return RunResult::Finished;
+}
+
+}  // namespace
+
+PosixProcessRunner::PosixProcessRunner(std::string ownFolder) : ownFolder_(std::move(ownFolder)) {}
+
+std::string PosixProcessRunner::LauncherFolder() {
+    std::error_code error;
+    fs::path self = fs::read_symlink("/proc/self/exe", error);
+    return error ? std::string() : self.parent_path().string();
+}
+
+std::optional<std::string> PosixProcessRunner::Resolve(std::string_view windowsName) const {
+    std::string name = ProgramFileName(windowsName);
+    if (name.empty()) {
+        return std::nullopt;
+    }
+    std::error_code error;
+    if (name.find('/') != std::string::npos) {
+        fs::path path = fs::absolute(name, error);
+        return !error && IsProgramFile(path) ? std::optional(path.string()) : std::nullopt;
+    }
+    for (const fs::path& folder : SearchFolders(ownFolder_)) {
+        fs::path path = fs::absolute(folder / name, error);
+        if (!error && !folder.empty() && IsProgramFile(path)) {
+            return path.string();
+        }
+    }
+    return std::nullopt;
+}
+
+RunResult PosixProcessRunner::RunAndWait(std::string_view commandLine,
+                                         std::string_view currentFolder) {
+    for (const ProgramCandidate& candidate : ProgramCandidates(commandLine)) {
+        if (std::optional<std::string> program = Resolve(candidate.program)) {
+            return SpawnAndWait(*program, SplitArguments(candidate.arguments), currentFolder);
+        }
+    }
+    return RunResult::FailedToStart;
+}
+
+bool PosixProcessRunner::ProgramFileExists(std::string_view fileName) {
+    std::error_code error;
+    return fs::is_regular_file(fs::current_path(error) / ProgramFileName(fileName), error);
+}
+
+}  // namespace platform::process

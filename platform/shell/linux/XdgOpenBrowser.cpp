@@ -1,0 +1,32 @@
+#include "platform/shell/linux/XdgOpenBrowser.h"
+
+#include <spawn.h>
+#include <sys/wait.h>
+
+#include <algorithm>
+#include <string>
+
+extern char** environ;
+
+namespace platform::shell {
+
+XdgOpenBrowser::~XdgOpenBrowser() {
+    ReapFinished();
+}
+
+void XdgOpenBrowser::ReapFinished() {
+    std::erase_if(openers_, [](pid_t pid) { return ::waitpid(pid, nullptr, WNOHANG) != 0; });
+}
+
+void XdgOpenBrowser::OpenPage(std::string_view address) {
+    ReapFinished();
+    std::string program = "xdg-open";
+    std::string page(address);
+    char* argv[] = {program.data(), page.data(), nullptr};
+    pid_t pid = 0;
+    if (posix_spawnp(&pid, program.c_str(), nullptr, nullptr, argv, environ) == 0) {
+        openers_.push_back(pid);
+    }
+}
+
+}  // namespace platform::shell

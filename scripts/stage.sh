@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# stage.sh BUILD_DIR DEST: lays out an installation folder from a build: the launcher, its sounds
+# and whichever programs around it have been built.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+build=$1
+dest=$2
+
+mkdir -p "$dest"
+cp "$build/tools/velorin-launcher/velorin-launcher" "$dest/"
+mkdir -p "$dest/Sounds/Sys/S0"
+cp "$root"/Sounds/Sys/S0/*.wav "$dest/Sounds/Sys/S0/"
+
+# The stand-ins for the programs around the launcher: Velorin, the web exporter and the AVI maker
+# beside it, the mixing tool in a folder of its own, recorded in the store as its installation
+# would record it.
+standins="$build/tools/standins"
+if [[ -x "$standins/Velorin" ]]; then
+    cp "$standins/Velorin" "$standins/exportToWeb" "$standins/TsAVIMaker" "$dest/"
+    mkdir -p "$dest/Blendora"
+    cp "$standins/Blendora/Blendora Studio VL" "$dest/Blendora/"
+    "$standins/blendora-setup" "$(cd "$dest/Blendora" && pwd)"
+fi

@@ -1,0 +1,76 @@
+#pragma once
+// The launcher screen: a 400 by 250 picture with thirteen hot regions (five buttons and, while the
+// options panel shows, eight panel regions), a hover text in the blue band at the bottom left, and
+// the commands a click on each region runs.
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/ui/DialogWindow.h"
+#include "shell/HotRegion.h"
+
+// The About item the launcher screen adds to its window menu.
+inline constexpr int IDM_ABOUTBOX = 16;
+
+class CLauncherDlg : public platform::ui::DialogWindow {
+  public:
+    static constexpr int kTemplateId = 102;
+    static constexpr int kIconId = 128;
+    static constexpr int kRegionCount = 13;
+    static constexpr int kButtonCount = 5;
+    static constexpr int kRetestRegion = 12;
+    static constexpr int kClientWidth = 400;
+    static constexpr int kClientHeight = 250;
+    // The part of the blue band that the hover text repaints.
+    static constexpr platform::ui::Rect kHoverTextArea{0, 211, 254, 249};
+
+    CLauncherDlg();
+
+    bool OnInitDialog() override;
+    void OnPaint(platform::ui::Canvas& dc) override;
+    void OnMouseMove(int x, int y) override;
+    bool OnSetCursor() override;
+    void OnLButtonDown(int x, int y) override;
+    void OnLButtonDblClk(int x, int y) override;
+    void OnSysCommand(int command) override;
+    void OnDestroy() override;
+
+    void BuildHotRegions();
+    void DrawOptionMark(platform::ui::Canvas& dc, int index);
+    // Draws nothing when dc is null.
+    void DrawHoverText(platform::ui::Canvas* dc);
+    void HandleClick();
+
+    // The flows a click starts: launching Velorin, the re-test, the mixing room, the audio test.
+    void LaunchVelorin();
+    void RetestComputer();
+    void RunMixingTool();
+    void RunAudioTest();
+
+    int m_hIcon = kIconId;
+    bool m_bOptionsShown = false;
+    std::vector<std::unique_ptr<CHotRegion>> m_regions;  // indexed 0 to 12; owns the records
+    CHotRegion* m_pHotRegion = nullptr;  // the region under the pointer at the last move
+    platform::ui::Cursor m_hHandCursor;
+    platform::ui::Picture m_bmpMain;
+    platform::ui::Picture m_bmpMarkOn;
+    platform::ui::Picture m_bmpMarkOff;
+    platform::ui::Picture m_bmpOptions;
+    platform::ui::Picture m_bmpOptionsRetest;
+    std::int16_t m_nModelResolution = 1;  // 0 low, 1 medium, 2 high
+    std::string m_strHoverText;
+    bool m_bRetestHot = false;
+    bool m_bReturnToVelorin = false;
+    // The options as of the screen's opening or Velorin's last analysis of the computer.
+    std::int16_t m_nAnalysedModelResolution = 0;
+    std::uint8_t m_bAnalysedHardwareAcceleration = 0;
+
+  private:
+    void ClosePanel();
+    void ToggleOption(int index, void (*store)(std::uint8_t));
+    void ChooseModelResolution(std::int16_t resolution);
+    void RunCommand(int index);
+    // The engine part of the audio test: capture while the CD plays, then store the verdict.
+    void RunAudioCaptureTest();
+};

@@ -1,0 +1,172 @@
+// The flows with the real process layer and the stand-in programs, over a temporary store.
+#include <sys/stat.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "platform/process/CommandLine.h"
+#include "platform/process/linux/PosixProcessRunner.h"
+#include "settings/Settings.h"
+#include "tests/launch/FlowFixture.h"
+#include "tests/platform/registry/RegistryTestSupport.h"
+
+namespace launch_test {
+namespace {
+
+namespace fs = std::filesystem;
+namespace ui = platform::ui;
+using platform::process::QuoteArgument;
+using platform::registry::test::ScopedEnv;
+using Strings = std::vector<std::string>;
+
+// An installation folder with the stand-ins, the launcher's current folder while a test runs.
+class EndToEnd : public FlowTest {
+  protected:
+    EndToEnd()
+        : install_(fs::path(store_.folder()) / "install"),
+          runner_(install_.string()),
+          standinFlows_(
+              screen_, {runner_, internet_, {kMaker, kPublisher}, browser_, processor_, devices_}) {
+    }
+
+    void SetUp() override {
+        fs::create_directories(install_);
+        for (const char* program : {"Velorin", "exportToWeb", "TsAVIMaker"}) {
+            fs::copy_file(fs::path(VELORIN_STANDIN_DIR) / program, install_ / program);
+        }
+        InstallBlendora(install_ / "Blendora");
+        previous_ = fs::current_path();
+        fs::current_path(install_);
+    }
+    void TearDown() override { fs::current_path(previous_); }
+
+    void InstallBlendora(const fs::path& folder) {
+        fs::create_directories(folder);
+        fs::copy_file(fs::path(VELORIN_STANDIN_DIR) / "Blendora" / "Blendora Studio VL",
+                      folder / "Blendora Studio VL", fs::copy_options::overwrite_existing);
+        std::string setup = std::string(VELORIN_STANDIN_DIR) + "/blendora-setup";
+        ASSERT_EQ(
+            runner_.RunAndWait(QuoteArgument(setup) + " " + QuoteArgument(folder.string()), {}),
+            platform::process::RunResult::Finished);
+    }
+
+    void Script(const std::string& lines) { std::ofstream(ScriptPath()) << lines; }
+    std::string ScriptPath() const { return store_.folder() + "/script.txt"; }
+    std::string LogPath() const { return store_.folder() + "/starts.log"; }
+    // The start log's lines, each read back as its tab-separated fields.
+    std::vector<Strings> Starts() const {
+        std::vector<Strings> starts;
+        std::ifstream in(LogPath());
+        for (std::string line; std::getline(in, line);) {
+            Strings fields;
+            std::stringstream split(line);
+            for (std::string field; std::getline(split, field, '\t');) {
+                fields.push_back(field);
+            }
+            starts.push_back(fields);
+        }
+        return starts;
+    }
+    std::vector<std::string> StartedPrograms() const {
+        std::vector<std::string> names;
+        for (const Strings& start : Starts()) {
+            names.push_back(start[0]);
+        }
+        return names;
+    }
+
+    fs::path install_;
+    platform::process::PosixProcessRunner runner_;
+    LaunchFlows standinFlows_;
+    ScopedEnv noDisplay_{"DISPLAY", nullptr};
+    ScopedEnv noWayland_{"WAYLAND_DISPLAY", nullptr};
+    ScopedEnv logEnv_{"VELORIN_STANDIN_LOG", LogPath().c_str()};
+    ScopedEnv scriptEnv_{"VELORIN_STANDIN_SCRIPT", ScriptPath().c_str()};
+    fs::path previous_;
+};
+
+TEST_F(EndToEnd, FirstRunThenChangedOptionsThenReTest) {
+    Script("");
+    standinFlows_.LaunchVelorin();
+    EXPECT_EQ(StartedPrograms(), (Strings{"Velorin", "Velorin"}));
+    EXPECT_EQ(Starts()[0], (Strings{"Velorin", install_.string()}));
+    EXPECT_FALSE(IsSpeedTestPending());
+    EXPECT_EQ(boxes_.shown().size(), 2u);
+    EXPECT_EQ(screen_.endedWith, 0);
+
+    SetModelResolution(1);
+    standinFlows_.LaunchVelorin();
+    EXPECT_EQ(StartedPrograms().size(), 4u);
+    EXPECT_EQ(boxes_.shown().size(), 4u);
+    EXPECT_FALSE(IsSpeedTestPending());
+
+    Script("Blendora nothing\nVelorin model-resolution 2\n");
+    standinFlows_.RetestComputer();
+    EXPECT_EQ(screen_.shownResolution, 2);
+    EXPECT_EQ(GetModelResolution(), 2);
+    std::ifstream left(ScriptPath());
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(left), {}), "Blendora nothing\n");
+}
+
+TEST_F(EndToEnd, EachHandOffAndTheReturnToVelorinThroughTheMixingTool) {
+    StoreText("FPS", "30 fps");
+    const std::string dance = store_.folder() + "/Salsa.one.dnc";
+    Script("Velorin export-web " + dance + "\nVelorin export-avi " + dance +
+           "\nVelorin export-mix /mixes/a mix.mix\nBlendora export-wav /w/take.wav\n");
+    boxes_.Answer({ui::Answer::Ok, ui::Answer::Ok});
+    standinFlows_.LaunchVelorin();
+    standinFlows_.LaunchVelorin();
+    EXPECT_TRUE(fs::exists(dance + ".html"));
+    EXPECT_TRUE(fs::exists(dance + ".avi"));
+    EXPECT_FALSE(screen_.endedWith.has_value());
+
+    standinFlows_.LaunchVelorin();
+    auto starts = Starts();
+    ASSERT_EQ(starts.size(), 7u);
+    EXPECT_EQ(starts[1], (Strings{"exportToWeb", install_.string(), dance}));
+    EXPECT_EQ(starts[3], (Strings{"TsAVIMaker", install_.string(), dance}));
+    EXPECT_EQ(starts[5], (Strings{"Blendora Studio VL", (install_ / "Blendora").string(),
+                                  "/mixes/a mix.mix"}));
+    EXPECT_EQ(starts[6][0], "Velorin");
+    EXPECT_EQ(screen_.endedWith, 0);
+}
+
+TEST_F(EndToEnd, UnsafeNamesStartNoOtherProgramAndArriveAsOneArgument) {
+    const Strings names = {"/tmp/x; touch pwned1", "/tmp/$(touch pwned2)", "/tmp/`touch pwned3`",
+                           "/tmp/it's \"quoted\"", "/tmp/two  blanks\\",   "/tmp/new\nline"};
+    Script("");
+    for (const std::string& name : names) {
+        StoreText("VelorinExportedDance", name);
+        boxes_.Answer({ui::Answer::Ok});
+        standinFlows_.RunWebExporter();
+    }
+    auto starts = Starts();
+    ASSERT_EQ(starts.size(), names.size());
+    const Strings logged = {"/tmp/x; touch pwned1", "/tmp/$(touch pwned2)", "/tmp/`touch pwned3`",
+                            "/tmp/it's \"quoted\"", "/tmp/two  blanks\\\\", "/tmp/new\\nline"};
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        EXPECT_EQ(starts[i], (Strings{"exportToWeb", install_.string(), logged[i]}));
+    }
+    for (const char* witness : {"pwned1", "pwned2", "pwned3"}) {
+        EXPECT_FALSE(fs::exists(install_ / witness)) << witness;
+    }
+}
+
+TEST_F(EndToEnd, LongestNamesInTheLongestFolderAreHandedOnWhole) {
+    fs::path folder = store_.folder();
+    folder /= std::string(200 - folder.string().size(), 'f');
+    folder /= std::string(255 - folder.string().size() - 1, 'g');
+    ASSERT_EQ(folder.string().size(), 255u);
+    InstallBlendora(folder);
+    const std::string mix = "/" + std::string(254, 'm');
+    StoreText("VelorinExportedMix", mix);
+    Script("");
+    standinFlows_.RunMixingTool();
+    ASSERT_EQ(Starts().size(), 1u);
+    EXPECT_EQ(Starts()[0], (Strings{"Blendora Studio VL", folder.string(), mix}));
+    EXPECT_TRUE(boxes_.shown().empty());
+}
+
+}  // namespace
+}  // namespace launch_test

@@ -1,0 +1,131 @@
+#include <QApplication>
+#include <QTimer>
+
+#include "resources/Strings.h"
+#include "settings/Settings.h"
+#include "tests/shell/LauncherFixture.h"
+
+namespace ui = platform::ui;
+using velorin::test::kClick;
+using velorin::test::kWholeWindow;
+
+namespace {
+
+constexpr ui::Rect kHoverArea{0, 211, 254, 249};
+constexpr ui::Rect kResolutionMarks{25, 129, 175, 141};
+
+class LauncherCommands : public velorin::test::LauncherFixture {};
+
+}  // namespace
+
+TEST_F(LauncherCommands, AClickWhereNoRegionIsHotIsSilentAndDoesNothing) {
+    Open();
+    ClickAt(100, 100);
+    EXPECT_TRUE(SoundNames().empty());
+    EXPECT_TRUE(dlg.painted.empty());
+    EXPECT_FALSE(dlg.m_bOptionsShown);
+}
+
+TEST_F(LauncherCommands, SetUpOptionsTogglesThePanelRedrawingTheWholeWindowAfterASyncClick) {
+    Open();
+    ClickAt(300, 100);
+    EXPECT_TRUE(dlg.m_bOptionsShown);
+    ASSERT_EQ(SoundNames(), std::vector<std::string>{kClick});
+    EXPECT_EQ(Sounds()[0].flags, platform::sound::SoundFlags::FileName);
+    EXPECT_EQ(dlg.painted.back(), kWholeWindow);
+    dlg.OnLButtonDblClk(300, 100);
+    EXPECT_FALSE(dlg.m_bOptionsShown) << "the double-click message is a click of its own";
+}
+
+TEST_F(LauncherCommands, OptionTogglesAreWrittenAtOnceAndRedrawOnlyTheirMark) {
+    SetAudioDialogue(1);
+    SetBvhExport(0);
+    Open();
+    OpenPanel();
+    ClickAt(20, 77);
+    EXPECT_EQ(GetAudioDialogue(), 0);
+    EXPECT_EQ(dlg.painted, (std::vector<ui::Rect>{{16, 72, 26, 82}}));
+    ClickAt(20, 167);
+    EXPECT_EQ(GetBvhExport(), 1);
+    EXPECT_EQ(dlg.painted.back(), (ui::Rect{16, 162, 26, 172}));
+    EXPECT_EQ(SoundNames(), (std::vector<std::string>{kClick, kClick}));
+}
+
+TEST_F(LauncherCommands, ADoubleClickOnAnOptionTogglesItTwiceWithTwoClicks) {
+    SetHardwareAcceleration(1);
+    Open();
+    OpenPanel();
+    dlg.OnMouseMove(20, 155);
+    dlg.OnLButtonDown(20, 155);
+    EXPECT_EQ(GetHardwareAcceleration(), 0);
+    dlg.OnLButtonDblClk(20, 155);
+    EXPECT_EQ(GetHardwareAcceleration(), 1);
+    EXPECT_TRUE(dlg.m_regions[10]->selected);
+    EXPECT_EQ(SoundNames(), (std::vector<std::string>{kClick, kClick}));
+}
+
+TEST_F(LauncherCommands, ModelResolutionIsWrittenOnceAndTheChosenOneChangesNothing) {
+    SetModelResolution(1);
+    Open();
+    OpenPanel();
+    ClickAt(170, 136);
+    EXPECT_EQ(GetModelResolution(), 2);
+    EXPECT_EQ(dlg.m_nModelResolution, 2);
+    EXPECT_EQ(dlg.painted, std::vector<ui::Rect>{kResolutionMarks});
+    EXPECT_FALSE(dlg.m_regions[8]->selected);
+    EXPECT_TRUE(dlg.m_regions[9]->selected);
+
+    SetModelResolution(0);  // changed behind the screen's back: the screen still shows High
+    ClickAt(171, 136);
+    EXPECT_EQ(GetModelResolution(), 0) << "choosing the shown resolution writes nothing";
+    EXPECT_TRUE(dlg.painted.empty());
+    EXPECT_EQ(SoundNames().size(), 2u);
+}
+
+TEST_F(LauncherCommands, AudioTestClosesThePanelEmptiesTheTextAndAsksFirst) {
+    Open();
+    OpenPanel();
+    ClickAt(300, 140);
+    EXPECT_FALSE(dlg.m_bOptionsShown);
+    EXPECT_EQ(dlg.m_strHoverText, "");
+    EXPECT_EQ(dlg.painted, (std::vector<ui::Rect>{kWholeWindow, kHoverArea}));
+    ASSERT_EQ(boxes.shown().size(), 1u);
+    EXPECT_EQ(boxes.shown()[0].text, resources::LoadResourceString(137));
+    EXPECT_EQ(boxes.shown()[0].caption, "Audio Test");
+    EXPECT_EQ(boxes.shown()[0].buttons, ui::Buttons::OkCancel);
+    EXPECT_EQ(boxes.shown()[0].icon, ui::Icon::None);
+}
+
+TEST_F(LauncherCommands, LaunchEmptiesTheHoverTextUntilThePointerMovesToAnotherRegion) {
+    Open();
+    ClickAt(300, 60);
+    EXPECT_EQ(dlg.m_strHoverText, "");
+    dlg.OnMouseMove(301, 61);
+    EXPECT_EQ(dlg.m_strHoverText, "");
+    dlg.OnMouseMove(300, 100);
+    dlg.OnMouseMove(300, 60);
+    EXPECT_EQ(dlg.m_strHoverText, resources::LoadResourceString(154));
+}
+
+TEST_F(LauncherCommands, QuitEscapeEnterAndTheCloseBoxAllEndTheScreen) {
+    using Act = std::function<void(velorin::test::ProbeLauncherDlg&)>;
+    const std::pair<Act, int> ways[] = {
+        {[](auto& screen) {
+             screen.OnMouseMove(300, 100);
+             screen.OnLButtonDown(300, 100);
+             screen.OnMouseMove(300, 225);
+             screen.OnLButtonDown(300, 225);
+         },
+         0},
+        {[](auto& screen) { QTest::keyClick(screen.qtHost(), Qt::Key_Escape); }, ui::kIdCancel},
+        {[](auto& screen) { QTest::keyClick(screen.qtHost(), Qt::Key_Return); }, ui::kIdOk},
+        {[](auto& screen) { screen.qtHost()->close(); }, ui::kIdCancel},
+    };
+    for (const auto& [act, result] : ways) {
+        velorin::test::ProbeLauncherDlg screen;
+        QTimer::singleShot(0, [&screen, &act = act] { act(screen); });
+        EXPECT_EQ(screen.DoModal(), result);
+        EXPECT_FALSE(screen.HasWindow());
+        EXPECT_FALSE(screen.m_bOptionsShown);
+    }
+}

@@ -1,0 +1,23 @@
+// velorin-launcher: the launcher program. It runs from its installation folder, which holds the
+// sounds it plays by relative path, and reads no command line of its own.
+#include <QApplication>
+#include <QDir>
+
+#include "launch/system/SystemLaunchServices.h"
+#include "platform/sound/linux/SystemSound.h"
+#include "platform/ui/MessageBox.h"
+#include "platform/ui/qt/QtBackends.h"
+#include "shell/LauncherApp.h"
+
+int main(int argc, char* argv[]) {
+    QApplication application(argc, argv);
+    QDir::setCurrent(QCoreApplication::applicationDirPath());
+    platform::ui::SetApplicationTitle(QCoreApplication::applicationName().toStdString());
+
+    platform::ui::qt::QtBackends windows;
+    platform::sound::SystemSound sound;
+    SystemLaunchServices launch;
+
+    theApp.InitInstance();
+    return 0;
+}
