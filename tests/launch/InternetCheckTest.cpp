@@ -12,6 +12,7 @@
 #include "launch/LaunchFlows.h"
 #include "platform/inet/linux/CurlInternet.h"
 #include "tests/launch/FlowFixture.h"
+#include "tests/platform/registry/RegistryTestSupport.h"
 
 namespace launch_test {
 namespace {
@@ -88,7 +89,13 @@ std::string ClosedAddress() {
     return socket.Address();
 }
 
-TEST(InternetCheckOnCurl, OnlineAsksWithTheAgent007AndReadsNothing) {
+// The local server is asked directly, whatever proxy the machine may be configured with.
+class InternetCheckOnCurl : public ::testing::Test {
+  protected:
+    platform::registry::test::ScopedEnv noProxy_{"no_proxy", "127.0.0.1"};
+};
+
+TEST_F(InternetCheckOnCurl, OnlineAsksWithTheAgent007AndReadsNothing) {
     LocalHttpServer maker;
     platform::inet::CurlInternet internet;
     EXPECT_TRUE(IsInternetReachable(internet, {maker.Address(), ClosedAddress()}));
@@ -97,14 +104,14 @@ TEST(InternetCheckOnCurl, OnlineAsksWithTheAgent007AndReadsNothing) {
     EXPECT_NE(requests.find("\r\nUser-Agent: 007\r\n"), std::string::npos) << requests;
 }
 
-TEST(InternetCheckOnCurl, TheMakerDownAndThePublisherUpIsOnline) {
+TEST_F(InternetCheckOnCurl, TheMakerDownAndThePublisherUpIsOnline) {
     LocalHttpServer publisher;
     platform::inet::CurlInternet internet;
     EXPECT_TRUE(IsInternetReachable(internet, {ClosedAddress(), publisher.Address()}));
     EXPECT_FALSE(publisher.Requests().empty());
 }
 
-TEST(InternetCheckOnCurl, BothDownIsOffline) {
+TEST_F(InternetCheckOnCurl, BothDownIsOffline) {
     platform::inet::CurlInternet internet;
     EXPECT_FALSE(IsInternetReachable(internet, {ClosedAddress(), ClosedAddress()}));
     EXPECT_FALSE(internet.OpenUrl("not an address"));

@@ -1,0 +1,132 @@
+// The built launcher with the stand-ins on a virtual X screen: a launch whose dance goes to the
+// AVI maker, a launch whose mix goes to the mixing tool and back to Velorin, and a last run of
+// Velorin that exports nothing and so ends the program.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <sstream>
+#include <thread>
+
+#include "platform/registry/fake/ScopedStore.h"
+#include "tests/e2e/Child.h"
+#include "tests/platform/registry/RegistryTestSupport.h"
+
+namespace fs = std::filesystem;
+using platform::registry::test::ScopedEnv;
+using velorin::test::Child;
+using velorin::test::OutputOf;
+
+namespace {
+
+constexpr auto kSettle = std::chrono::milliseconds(600);
+constexpr auto kRunLimit = std::chrono::seconds(120);
+
+struct Box {
+    int x = 0, y = 0, width = 0, height = 0;
+};
+
+// The first visible window whose title matches, waiting for it to appear.
+std::optional<Box> FindWindow(const std::string& title) {
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        std::istringstream ids(OutputOf({"xdotool", "search", "--onlyvisible", "--name", title}));
+        std::string id;
+        if (ids >> id) {
+            std::istringstream shell(OutputOf({"xdotool", "getwindowgeometry", "--shell", id}));
+            Box box;
+            const std::map<std::string, int*> fields = {
+                {"X", &box.x}, {"Y", &box.y}, {"WIDTH", &box.width}, {"HEIGHT", &box.height}};
+            for (std::string line; std::getline(shell, line);) {
+                std::size_t equals = line.find('=');
+                auto field = fields.find(line.substr(0, equals));
+                if (field != fields.end() && equals != std::string::npos) {
+                    *field->second = std::atoi(line.c_str() + equals + 1);
+                }
+            }
+            return box;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(200));
+    }
+    return std::nullopt;
+}
+
+void ClickAt(int x, int y) {
+    OutputOf({"xdotool", "mousemove", std::to_string(x), std::to_string(y), "click", "1"});
+    std::this_thread::sleep_for(kSettle);
+}
+
+void ClickLaunch() {
+    std::optional<Box> screen = FindWindow("^Velorin Launcher$");
+    ASSERT_TRUE(screen) << "no launcher screen";
+    ClickAt(screen->x + 330, screen->y + 62);
+}
+
+fs::path Stage(const fs::path& folder) {
+    const fs::path install = folder / "install";
+    fs::create_directories(install / "Sounds" / "Sys" / "S0");
+    fs::copy_file(VELORIN_LAUNCHER_PATH, install / "velorin-launcher");
+    fs::copy(fs::path(VELORIN_SOURCE_DIR) / "Sounds" / "Sys" / "S0",
+             install / "Sounds" / "Sys" / "S0");
+    for (const char* program : {"Velorin", "exportToWeb", "TsAVIMaker"}) {
+        fs::copy_file(fs::path(VELORIN_STANDIN_DIR) / program, install / program);
+    }
+    fs::create_directories(install / "Blendora");
+    fs::copy_file(fs::path(VELORIN_STANDIN_DIR) / "Blendora" / "Blendora Studio VL",
+                  install / "Blendora" / "Blendora Studio VL");
+    OutputOf(
+        {std::string(VELORIN_STANDIN_DIR) + "/blendora-setup", (install / "Blendora").string()});
+    return install;
+}
+
+std::vector<std::string> LogLines(const fs::path& log) {
+    std::vector<std::string> lines;
+    std::ifstream in(log);
+    for (std::string line; std::getline(in, line);) {
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+}  // namespace
+
+TEST(LaunchOnX11, HandOffsToTheStandInsAndANothingExportedRunEndsTheLauncher) {
+    platform::registry::ScopedStore store;
+    const fs::path folder = store.folder();
+    platform::registry::test::Write(platform::registry::Root::LocalMachine,
+                                    "SOFTWARE\\Tessaly\\Velorin", "FPS",
+                                    platform::registry::ValueType::String, "30 fps");
+    const fs::path install = Stage(folder);
+    OutputOf({VELORIN_DISC_PATH, (folder / "disc").string(), "2"});
+    const std::string dance = (folder / "Salsa.dnc").string();
+    const std::string mix = (folder / "my mix.mix").string();
+    std::ofstream(folder / "script.txt")
+        << "Velorin export-avi " << dance << "\nVelorin export-mix " << mix
+        << "\nBlendora export-wav /w/take.wav\nVelorin nothing\n";
+
+    velorin::test::VirtualDisplay display(1024, 768);
+    ASSERT_TRUE(display.Ready()) << "Xvfb did not start";
+    ScopedEnv platform("QT_QPA_PLATFORM", "xcb");
+    ScopedEnv audio("VELORIN_AUDIO", "loopback");
+    ScopedEnv cd("VELORIN_CD", (folder / "disc").c_str());
+    ScopedEnv cpu("VELORIN_CPU_SSE", "0");
+    ScopedEnv log("VELORIN_STANDIN_LOG", (folder / "starts.log").c_str());
+    ScopedEnv script("VELORIN_STANDIN_SCRIPT", (folder / "script.txt").c_str());
+
+    Child launcher({(install / "velorin-launcher").string()});
+    ASSERT_TRUE(launcher.Started());
+    ClickLaunch();
+    std::optional<Box> question = FindWindow("^Create AVI Movie from Dance$");
+    ASSERT_TRUE(question) << "no AVI question";
+    // OK is the left of the two buttons at the box's bottom right.
+    ClickAt(question->x + question->width - 137, question->y + question->height - 24);
+    ClickLaunch();
+    EXPECT_EQ(launcher.Wait(kRunLimit), std::optional<int>(0));
+
+    const std::string at = "\t" + install.string();
+    EXPECT_EQ(LogLines(folder / "starts.log"),
+              (std::vector<std::string>{
+                  "Velorin" + at, "TsAVIMaker" + at + "\t" + dance, "Velorin" + at,
+                  "Blendora Studio VL" + at + "/Blendora\t" + mix, "Velorin" + at}));
+    EXPECT_TRUE(fs::exists(dance + ".avi"));
+}
