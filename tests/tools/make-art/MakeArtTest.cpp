@@ -75,6 +75,35 @@ TEST_F(MakeArtTest, HoverTextBoxLiesOnTheBlueBandInEveryScreen) {
     }
 }
 
+TEST_F(MakeArtTest, RetestLitDiffersFromThePanelOnlyInsideItsRegion) {
+    // Pointing at RE-TEST SYSTEM repaints only region 12, from the lit picture.
+    const QRect retest(QPoint(17, 180), QPoint(174, 203));
+    const QImage plain = Picture("bitmap-145");
+    const QImage lit = Picture("bitmap-149");
+    int differentInside = 0;
+    for (int y = 0; y < plain.height(); ++y) {
+        for (int x = 0; x < plain.width(); ++x) {
+            const bool same = plain.pixel(x, y) == lit.pixel(x, y);
+            if (retest.contains(x, y)) {
+                differentInside += same ? 0 : 1;
+            } else {
+                ASSERT_TRUE(same) << "at " << x << "," << y;
+            }
+        }
+    }
+    EXPECT_GT(differentInside, retest.width() * retest.height() / 4);
+}
+
+TEST_F(MakeArtTest, CreditsTextAreaIsPlainBlackForScrolling) {
+    const QImage background = Picture("bitmap-148");
+    const QRect textArea(QPoint(150, 125), QPoint(459, 331));
+    for (int y = textArea.top(); y <= textArea.bottom(); ++y) {
+        for (int x = textArea.left(); x <= textArea.right(); ++x) {
+            ASSERT_EQ(background.pixel(x, y), qRgb(0, 0, 0)) << "at " << x << "," << y;
+        }
+    }
+}
+
 TEST_F(MakeArtTest, MarksAreOutlinedBoxesAndTheirPlacesInThePanelArePlainGround) {
     const QImage off = Picture("bitmap-133");
     const QImage on = Picture("bitmap-134");
