@@ -111,12 +111,17 @@ QImage DrawCreditsBackground() {
     return image;
 }
 
+// The emblem over the name, fitted into the top 52 rows that the credits show.
 QImage DrawLogo() {
     QImage image = NewPicture(kLogoSize);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
-    constexpr int kShownHeight = 52;  // the credits show the top 52 rows
-    DrawEmblem(painter, QRectF(0, 1, kLogoSize.width(), kShownHeight - 2));
+    constexpr qreal kEmblem = 38;
+    DrawEmblem(painter, QRectF((kLogoSize.width() - kEmblem) / 2, 1, kEmblem, kEmblem));
+    QFont font = Font("DejaVu Sans", 9, QFont::Bold);
+    font.setLetterSpacing(QFont::AbsoluteSpacing, 1);
+    DrawText(painter, QRectF(0, 40, kLogoSize.width(), 11), "VELORIN",
+             {font, QColor(kGold), Qt::transparent, Qt::AlignCenter});
     return image;
 }
 
