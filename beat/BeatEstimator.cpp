@@ -136,9 +136,29 @@ void BeatEstimator::Feed(const std::uint8_t* data, std::int64_t byteCount,
         return;
     }
     const float step = sampleRate / frameRate;
-    for (std::int64_t position = 0; position + sampleBytes <= byteCount; position += sampleBytes) {
-        CollectSample(data + position, sampleBytes, step);
+    const std::int64_t samples = byteCount / sampleBytes;
+    for (std::int64_t sample = 0; sample < samples;) {
+        const std::int64_t skipped = SkipBetweenFrames(samples - sample);
+        if (skipped > 0) {
+            sample += skipped;
+            continue;
+        }
+        CollectSample(data + sample * sampleBytes, sampleBytes, step);
+        ++sample;
     }
+}
+
+// Between frames a sample only counts the countdown down by one. Below 2^24 each of those steps
+// is exact, so a run of them is one subtraction, with the very same result. Returns how many
+// samples (at most available) were passed over this way.
+std::int64_t BeatEstimator::SkipBetweenFrames(std::int64_t available) {
+    constexpr float kExactSteps = 16777216.0F;
+    if (collecting || !(frameCountdown >= 1.0F && frameCountdown < kExactSteps)) {
+        return 0;
+    }
+    const auto skipped = std::min(static_cast<std::int64_t>(frameCountdown), available);
+    frameCountdown -= static_cast<float>(skipped);
+    return skipped;
 }
 
 void BeatEstimator::CollectSample(const std::uint8_t* sample, std::int32_t sampleBytes,

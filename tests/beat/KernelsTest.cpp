@@ -199,10 +199,6 @@ TEST(Vector, CoversItsWholeIndexRange) {
     v[64] = 64.0F;
     EXPECT_FLOAT_EQ(v[1] + v[64], 65.0F);
     release_vector(v, 1, 64);
-    float* shifted = vector(5, 8);
-    shifted[5] = 5.0F;
-    shifted[8] = 8.0F;
-    release_vector(shifted, 5, 8);
 }
 
 TEST(NumericErrorDeathTest, WritesThreeLinesAndExitsWithOne) {

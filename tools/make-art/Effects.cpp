@@ -6,26 +6,33 @@
 namespace art {
 namespace {
 
-// One box-blur pass over a line of premultiplied pixels, `count` pixels `stride` apart.
+// One box-blur pass over a line of premultiplied pixels, `count` pixels `stride` apart: a running
+// sum over the window, with transparent pixels beyond both ends.
 void BlurLine(QRgb* line, int count, int stride, int radius, std::vector<QRgb>& scratch) {
     scratch.resize(count);
     for (int i = 0; i < count; ++i) {
         scratch[i] = line[i * stride];
     }
     const int window = 2 * radius + 1;
+    int sum[4] = {0, 0, 0, 0};
+    const auto add = [&sum](QRgb pixel, int sign) {
+        sum[0] += sign * qAlpha(pixel);
+        sum[1] += sign * qRed(pixel);
+        sum[2] += sign * qGreen(pixel);
+        sum[3] += sign * qBlue(pixel);
+    };
+    for (int k = 0; k < std::min(radius, count); ++k) {
+        add(scratch[k], +1);
+    }
     for (int i = 0; i < count; ++i) {
-        int a = 0, r = 0, g = 0, b = 0;
-        for (int k = i - radius; k <= i + radius; ++k) {
-            if (k < 0 || k >= count) {
-                continue;
-            }
-            const QRgb pixel = scratch[k];
-            a += qAlpha(pixel);
-            r += qRed(pixel);
-            g += qGreen(pixel);
-            b += qBlue(pixel);
+        if (i + radius < count) {
+            add(scratch[i + radius], +1);
         }
-        line[i * stride] = qRgba(r / window, g / window, b / window, a / window);
+        if (i - radius - 1 >= 0) {
+            add(scratch[i - radius - 1], -1);
+        }
+        line[i * stride] =
+            qRgba(sum[1] / window, sum[2] / window, sum[3] / window, sum[0] / window);
     }
 }
 

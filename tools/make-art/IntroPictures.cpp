@@ -30,6 +30,23 @@ void DrawEveningSky(QPainter& painter, QRectF area, qreal horizon) {
     painter.fillRect(area, sky);
 }
 
+// Small four-pointed twinkles scattered over the sky, at places fixed by a simple hash.
+void DrawSparkles(QPainter& painter, QRectF sky, int count) {
+    for (int i = 0; i < count; ++i) {
+        const qreal u = ((i * 7919) % 1000) / 1000.0;
+        const qreal v = ((i * 104729 + 331) % 997) / 997.0;
+        const QPointF centre(sky.left() + u * sky.width(), sky.top() + v * v * sky.height());
+        const qreal arm = 1.5 + (i % 3);
+        QPainterPath star;
+        star.moveTo(centre + QPointF(0, -arm));
+        star.quadTo(centre, centre + QPointF(arm, 0));
+        star.quadTo(centre, centre + QPointF(0, arm));
+        star.quadTo(centre, centre + QPointF(-arm, 0));
+        star.quadTo(centre, centre + QPointF(0, -arm));
+        painter.fillPath(star, QColor(255, 250, 230, 120 + 40 * (i % 3)));
+    }
+}
+
 void DrawWordmark(QPainter& painter, QRectF box, int pixels) {
     const QFont font = Font("DejaVu Sans", pixels, QFont::Black);
     QPainterPath word;
@@ -67,6 +84,7 @@ QImage DrawSplash() {
     painter.setRenderHint(QPainter::Antialiasing);
     const QRectF area(QPointF(0, 0), kSplashSize);
     DrawEveningSky(painter, area, 0.68);
+    DrawSparkles(painter, QRectF(0, 0, 400, 110), 28);
     DrawSpotlight(painter, {{30, -4}, {150, 205}, 40, QColor(255, 236, 170, 110)});
     DrawSpotlight(painter, {{370, -4}, {250, 205}, 40, QColor(200, 190, 255, 110)});
     DrawFloor(painter,
@@ -82,6 +100,7 @@ QImage DrawCreditsBackground() {
     painter.setRenderHint(QPainter::Antialiasing);
     const QRectF area(QPointF(0, 0), kCreditsSize);
     DrawEveningSky(painter, area, 0.78);
+    DrawSparkles(painter, QRectF(0, 0, 640, 260), 50);
     DrawSpotlight(painter, {{40, -6}, {170, 420}, 60, QColor(255, 236, 170, 90)});
     DrawSpotlight(painter, {{600, -6}, {440, 420}, 60, QColor(200, 190, 255, 90)});
     DrawFloor(painter,
@@ -92,12 +111,17 @@ QImage DrawCreditsBackground() {
     return image;
 }
 
+// The emblem over the name, fitted into the top 52 rows that the credits show.
 QImage DrawLogo() {
     QImage image = NewPicture(kLogoSize);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
-    constexpr int kShownHeight = 52;  // the credits show the top 52 rows
-    DrawEmblem(painter, QRectF(0, 1, kLogoSize.width(), kShownHeight - 2));
+    constexpr qreal kEmblem = 38;
+    DrawEmblem(painter, QRectF((kLogoSize.width() - kEmblem) / 2, 1, kEmblem, kEmblem));
+    QFont font = Font("DejaVu Sans", 9, QFont::Bold);
+    font.setLetterSpacing(QFont::AbsoluteSpacing, 1);
+    DrawText(painter, QRectF(0, 40, kLogoSize.width(), 11), "VELORIN",
+             {font, QColor(kGold), Qt::transparent, Qt::AlignCenter});
     return image;
 }
 

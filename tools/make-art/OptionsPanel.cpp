@@ -66,11 +66,16 @@ void DrawOptionsPanel(QPainter& painter, bool retestLit) {
     DrawHeading(painter, 57, "AUDIO");
     DrawHeading(painter, 100, "GRAPHICS");
     DrawLabels(painter);
+    // Pointing at the button repaints only its region, so the lit and the plain look may differ
+    // only inside it: both are clipped to it.
     const Region& retest = kRegions[kRetestRegion];
-    const QRectF button(retest.left + 2, retest.top + 2, retest.right - retest.left - 4,
-                        retest.bottom - retest.top - 4);
-    DrawButton(painter, button, {"RE-TEST SYSTEM", Glyph::None, 10},
+    constexpr int kInset = 3;
+    painter.save();
+    painter.setClipRect(retest.Rect());
+    DrawButton(painter, QRectF(retest.Rect()).adjusted(kInset, kInset, -kInset + 1, -kInset + 1),
+               {"RE-TEST SYSTEM", Glyph::None, 10},
                retestLit ? ButtonLook::Lit : ButtonLook::Plain);
+    painter.restore();
 }
 
 }  // namespace art

@@ -16,13 +16,9 @@ DiscPlayer& DiscPlayer::Instance() {
     return player;
 }
 
-DiscPlayer::DiscPlayer() {
-    dsound::ConnectLineInput([](std::span<float> mono, int sampleRate) {
-        DiscPlayer::Instance().Read(mono, sampleRate);
-    });
-}
-
 bool DiscPlayer::Play(const std::filesystem::path& folder, int firstTrack, int endTrack) {
+    dsound::ConnectLineInput(
+        [](std::span<float> mono, int sampleRate) { Instance().Read(mono, sampleRate); });
     std::lock_guard guard(lock_);
     folder_ = folder;
     endTrack_ = endTrack;

@@ -14,18 +14,16 @@ namespace platform::mci::virtualdisc {
 
 class DiscPlayer {
   public:
-    // The drive; its output is connected to the sound card's line input.
     static DiscPlayer& Instance();
 
-    // Plays from the start of firstTrack up to the start of endTrack (exclusive; past the last
-    // track: to the end of the disc). False, and silence, when firstTrack cannot be opened.
+    // Connects the drive to the sound card's line input and plays from the start of firstTrack up
+    // to the start of endTrack (exclusive; past the last track: to the end of the disc). False, and
+    // silence, when firstTrack cannot be opened.
     bool Play(const std::filesystem::path& folder, int firstTrack, int endTrack);
     void Stop();
     void Read(std::span<float> mono, int sampleRate);
 
   private:
-    DiscPlayer();
-
     struct FileCloser {
         void operator()(SNDFILE* file) const { sf_close(file); }
     };

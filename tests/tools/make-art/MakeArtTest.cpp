@@ -15,12 +15,27 @@ namespace {
 
 constexpr QRgb kBandBlue = qRgb(62, 45, 178);
 
+// Whether some pixel of `area` stands out clearly from the plain `ground` (text drawn on it).
+bool HasInk(const QImage& image, QRect area, QRgb ground) {
+    constexpr int kContrast = 80;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x) {
+            if (qGray(ground) - qGray(image.pixel(x, y)) > kContrast) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
 class MakeArtTest : public ::testing::Test {
   protected:
     static void SetUpTestSuite() {
         output_ = std::make_unique<QTemporaryDir>();
-        ASSERT_EQ(QProcess::execute(MAKE_ART_PROGRAM, {output_->path()}), 0);
+        exitCode_ = QProcess::execute(MAKE_ART_PROGRAM, {output_->path()});
     }
+    // A failure of the generator fails every test (a failure in SetUpTestSuite would skip them).
+    void SetUp() override { ASSERT_EQ(exitCode_, 0) << "make-art failed"; }
     static void TearDownTestSuite() { output_.reset(); }
     static QImage Picture(const QString& name) {
         return QImage(output_->filePath("resources/images/" + name + ".png"));
@@ -34,6 +49,7 @@ class MakeArtTest : public ::testing::Test {
 
   private:
     static inline std::unique_ptr<QTemporaryDir> output_;
+    static inline int exitCode_ = -1;
 };
 
 TEST_F(MakeArtTest, PicturesHaveTheSizesTheWindowsDraw) {
@@ -55,6 +71,35 @@ TEST_F(MakeArtTest, HoverTextBoxLiesOnTheBlueBandInEveryScreen) {
         for (const QPoint point : corners) {
             EXPECT_EQ(screen.pixel(point), kBandBlue)
                 << name << " at " << point.x() << "," << point.y();
+        }
+    }
+}
+
+TEST_F(MakeArtTest, RetestLitDiffersFromThePanelOnlyInsideItsRegion) {
+    // Pointing at RE-TEST SYSTEM repaints only region 12, from the lit picture.
+    const QRect retest(QPoint(17, 180), QPoint(174, 203));
+    const QImage plain = Picture("bitmap-145");
+    const QImage lit = Picture("bitmap-149");
+    int differentInside = 0;
+    for (int y = 0; y < plain.height(); ++y) {
+        for (int x = 0; x < plain.width(); ++x) {
+            const bool same = plain.pixel(x, y) == lit.pixel(x, y);
+            if (retest.contains(x, y)) {
+                differentInside += same ? 0 : 1;
+            } else {
+                ASSERT_TRUE(same) << "at " << x << "," << y;
+            }
+        }
+    }
+    EXPECT_GT(differentInside, retest.width() * retest.height() / 4);
+}
+
+TEST_F(MakeArtTest, CreditsTextAreaIsPlainBlackForScrolling) {
+    const QImage background = Picture("bitmap-148");
+    const QRect textArea(QPoint(150, 125), QPoint(459, 331));
+    for (int y = textArea.top(); y <= textArea.bottom(); ++y) {
+        for (int x = textArea.left(); x <= textArea.right(); ++x) {
+            ASSERT_EQ(background.pixel(x, y), qRgb(0, 0, 0)) << "at " << x << "," << y;
         }
     }
 }
@@ -86,6 +131,9 @@ TEST_F(MakeArtTest, MarksAreOutlinedBoxesAndTheirPlacesInThePanelArePlainGround)
                     << "mark at " << corner.x() << "," << corner.y();
             }
         }
+        EXPECT_TRUE(
+            HasInk(panel, QRect(corner + QPoint(11, 0), QSize(20, 10)), panel.pixel(corner)))
+            << "no label right of the mark at " << corner.x() << "," << corner.y();
     }
 }
 

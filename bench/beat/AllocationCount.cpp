@@ -1,0 +1,35 @@
+#include "bench/beat/AllocationCount.h"
+
+#include <atomic>
+#include <cstdlib>
+#include <new>
+
+namespace {
+std::atomic<std::uint64_t> allocations{0};
+}
+
+extern "C" void* __real_malloc(std::size_t size);
+
+extern "C" void* __wrap_malloc(std::size_t size) {
+    allocations.fetch_add(1, std::memory_order_relaxed);
+    return __real_malloc(size);
+}
+
+std::uint64_t AllocationCount() {
+    return allocations.load(std::memory_order_relaxed);
+}
+
+void* operator new(std::size_t size) {
+    allocations.fetch_add(1, std::memory_order_relaxed);
+    if (void* block = __real_malloc(size == 0 ? 1 : size)) {
+        return block;
+    }
+    throw std::bad_alloc();
+}
+
+void operator delete(void* block) noexcept {
+    std::free(block);
+}
+void operator delete(void* block, std::size_t) noexcept {
+    std::free(block);
+}

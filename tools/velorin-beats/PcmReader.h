@@ -1,0 +1,42 @@
+#pragma once
+// Reads an audio file as the capture engine would deliver it: mono 8-bit unsigned or 16-bit signed
+// little-endian PCM. Mono 8-bit unsigned files are read byte for byte and mono 16-bit ones keep
+// their values; anything else the file library reads is converted to 16-bit mono, the channels
+// averaged.
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+struct sf_private_tag;
+
+class PcmReader {
+  public:
+    // Empty, with a one-line reason in error, when the file cannot be read.
+    static std::optional<PcmReader> Open(const std::string& path, std::string& error);
+
+    std::int32_t BytesPerSample() const { return bytesPerSample_; }
+    int SampleRate() const { return sampleRate_; }
+    std::int64_t Frames() const { return frames_; }
+    // Fills block with up to block.size() bytes (whole samples); returns how many it filled.
+    std::size_t Read(std::vector<std::uint8_t>& block);
+
+  private:
+    enum class Layout { Unsigned8, Signed16 };
+    struct Closer {
+        void operator()(sf_private_tag* file) const;
+    };
+
+    PcmReader(sf_private_tag* file, Layout layout, int channels, int sampleRate,
+              std::int64_t frames);
+    std::size_t ReadSigned16(std::vector<std::uint8_t>& block);
+
+    std::unique_ptr<sf_private_tag, Closer> file_;
+    Layout layout_;
+    int channels_;
+    int sampleRate_;
+    std::int64_t frames_;
+    std::int32_t bytesPerSample_;
+    std::vector<short> frameBuffer_;
+};
