@@ -1,5 +1,7 @@
 #include "shell/LauncherApp.h"
 
+#include "intro/CreditsDlg.h"
+#include "intro/SplashDlg.h"
 #include "shell/BackdropDlg.h"
 #include "shell/LauncherDlg.h"
 
@@ -14,7 +16,11 @@ bool CLauncherApp::InitInstance() {
     backdrop.ShowWindow(ui::ShowCommand::ShowMaximized);
     g_pBackdrop = &backdrop;
 
+    CSplashDlg splash;
+    splash.DoModal();
     dlg.DoModal();
+    CCreditsDlg credits;
+    credits.DoModal();
 
     backdrop.DestroyWindow();
     // The backdrop object ends with this function; nobody may reach it through the pointer later.

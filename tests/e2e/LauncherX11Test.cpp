@@ -119,6 +119,8 @@ TEST(LauncherOnX11, PanelOptionIsStoredShownAndQuitEndsTheProgramCleanly) {
 
     ClickAt(*corner, 300, 225);  // Quit
     EXPECT_EQ(launcher.Wait(kRunLimit), std::optional<int>(0));
-    EXPECT_EQ(GetAudioDialogue(), 0);
-    EXPECT_EQ(GetAudioBackgroundSounds(), 1);
+    const std::string options = "HKEY_LOCAL_MACHINE\\SOFTWARE\\Tessaly\\Velorin\\Options";
+    EXPECT_EQ(OutputOf({VELORIN_REG_PATH, "query", options, "Audio Dialogue"}), "REG_BINARY\t00\n");
+    EXPECT_EQ(OutputOf({VELORIN_REG_PATH, "query", options, "Audio BackgroundSounds"}),
+              "REG_BINARY\t01\n");
 }

@@ -7,11 +7,11 @@
 
 namespace ui = platform::ui;
 using velorin::test::kClick;
+using velorin::test::kHoverArea;
 using velorin::test::kWholeWindow;
 
 namespace {
 
-constexpr ui::Rect kHoverArea{0, 211, 254, 249};
 constexpr ui::Rect kResolutionMarks{25, 129, 175, 141};
 
 class LauncherCommands : public velorin::test::LauncherFixture {};

@@ -74,6 +74,7 @@ class LauncherFixture : public ::testing::Test {
 };
 
 inline const platform::ui::Rect kWholeWindow{0, 0, 400, 250};
+inline const platform::ui::Rect kHoverArea{0, 211, 254, 249};
 inline const std::string kClick = ".\\Sounds\\Sys\\S0\\click.wav";
 inline const std::string kSnap = ".\\Sounds\\Sys\\S0\\snap.wav";
 

@@ -1,4 +1,3 @@
-#include <QFile>
 #include <QImage>
 
 #include "resources/Strings.h"
@@ -6,12 +5,12 @@
 #include "tests/shell/LauncherFixture.h"
 
 namespace ui = platform::ui;
+using velorin::test::kHoverArea;
 using velorin::test::kSnap;
 using velorin::test::kWholeWindow;
 
 namespace {
 
-constexpr ui::Rect kHoverArea{0, 211, 254, 249};
 constexpr ui::Rect kRetestButton{17, 180, 175, 204};
 
 class LauncherScreen : public velorin::test::LauncherFixture {

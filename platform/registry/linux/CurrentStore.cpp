@@ -51,7 +51,7 @@ std::string StorePath() {
     if (const char* path = std::getenv("VELORIN_REGISTRY"); path && *path) {
         return path;
     }
-    // The base directory specification ignores a relative XDG_DATA_HOME.
+    // A relative XDG_DATA_HOME is invalid by the XDG base directory rules, so it is ignored.
     if (const char* data = std::getenv("XDG_DATA_HOME"); data && *data == '/') {
         return std::string(data) + "/velorin/registry.db";
     }

@@ -1,0 +1,60 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QTest>
+#include <QTimer>
+#include <string>
+#include <vector>
+
+#include "platform/registry/fake/ScopedStore.h"
+#include "platform/sound/fake/RecordedSounds.h"
+#include "shell/BackdropDlg.h"
+#include "shell/LauncherApp.h"
+
+namespace {
+
+constexpr int kPollMs = 50;
+
+struct Observed {
+    std::vector<std::string> titles;  // of the modal windows, in the order they came up
+    bool backdropAlwaysCovered = true;
+};
+
+// Ends each modal window of the sequence with Escape as soon as it is up, noting what was shown.
+void EndEachModalWindow(QTimer& timer, Observed& seen) {
+    QObject::connect(&timer, &QTimer::timeout, [&seen] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (modal == nullptr) {
+            return;
+        }
+        seen.titles.push_back(modal->windowTitle().toStdString());
+        const QSize screen = QGuiApplication::primaryScreen()->geometry().size();
+        const bool covered = g_pBackdrop != nullptr && g_pBackdrop->IsVisible() &&
+                             g_pBackdrop->GetClientRect().Width() == screen.width() &&
+                             g_pBackdrop->GetClientRect().Height() == screen.height();
+        seen.backdropAlwaysCovered = seen.backdropAlwaysCovered && covered;
+        QTest::keyClick(modal, Qt::Key_Escape);
+    });
+    timer.start(kPollMs);
+}
+
+}  // namespace
+
+TEST(StartUp, BackdropCoversTheScreenBehindEveryWindowAndTheSequenceEndsWithNoApplication) {
+    platform::registry::ScopedStore store;
+    platform::sound::fake::RecordedSounds sounds;
+    QTimer timer;
+    Observed seen;
+    EndEachModalWindow(timer, seen);
+
+    EXPECT_FALSE(theApp.InitInstance());
+
+    timer.stop();
+    EXPECT_NE(std::find(seen.titles.begin(), seen.titles.end(), "Velorin Launcher"),
+              seen.titles.end());
+    EXPECT_TRUE(seen.backdropAlwaysCovered);
+    EXPECT_EQ(g_pBackdrop, nullptr);
+    EXPECT_TRUE(QApplication::topLevelWidgets().isEmpty()) << "every window is gone";
+}
