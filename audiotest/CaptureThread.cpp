@@ -40,14 +40,16 @@ float BlockLevel(const std::uint8_t* block, std::uint32_t bytes, std::uint16_t b
     return level;
 }
 
+// The engine is taken once, at the start: the UI thread may store the next attempt's engine
+// while this thread is still on its way out.
 void CaptureThreadProc(void*) {
-    g_currentCapture->threadAlive = true;
-    g_currentCapture->StartBuffer();
-    while (g_currentCapture->running.load()) {
-        CSoundCapture& engine = *g_currentCapture;
-        platform::thread::Event* events[] = {engine.notifyEvents[0].get(),
-                                             engine.notifyEvents[1].get(),
-                                             engine.notifyEvents[2].get()};
+    CSoundCapture& engine = *g_currentCapture;
+    engine.threadAlive = true;
+    engine.StartBuffer();
+    platform::thread::Event* events[] = {engine.notifyEvents[0].get(),
+                                         engine.notifyEvents[1].get(),
+                                         engine.notifyEvents[2].get()};
+    while (engine.running.load()) {
         const int result = platform::thread::WaitForAny(events, kSilenceTimeOut);
         if (result == platform::thread::kWaitTimeout) {
             engine.StopBuffer();
@@ -56,7 +58,7 @@ void CaptureThreadProc(void*) {
         }
         engine.OnCaptureNotify(result);
     }
-    g_currentCapture->threadAlive = false;
+    engine.threadAlive = false;
 }
 
 void CSoundCapture::OnCaptureNotify(std::int32_t index) {

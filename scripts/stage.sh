@@ -21,3 +21,9 @@ if [[ -x "$standins/Velorin" ]]; then
     cp "$standins/Blendora/Blendora Studio VL" "$dest/Blendora/"
     "$standins/blendora-setup" "$(cd "$dest/Blendora" && pwd)"
 fi
+
+# A small virtual audio CD of our own drum tracks, for machines without a drive (VELORIN_CD).
+disc="$build/tools/velorin-disc/velorin-disc"
+if [[ -x "$disc" && ! -f "$dest/VirtualCD/track01.wav" ]]; then
+    "$disc" "$dest/VirtualCD" 30 15
+fi

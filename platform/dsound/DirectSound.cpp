@@ -68,8 +68,4 @@ void SetAudioSystem(AudioSystem* system) {
     g_override = system;
 }
 
-bool LoopbackChosen() {
-    return ChosenName() == "loopback";
-}
-
 }  // namespace platform::dsound

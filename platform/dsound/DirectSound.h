@@ -100,7 +100,4 @@ std::unique_ptr<Capture> CreateCapture();
 // the one VELORIN_AUDIO chooses.
 void SetAudioSystem(AudioSystem* system);
 
-// True when VELORIN_AUDIO chooses the loopback, whose sounds go nowhere.
-bool LoopbackChosen();
-
 }  // namespace platform::dsound

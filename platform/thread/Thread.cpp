@@ -27,11 +27,11 @@ std::chrono::nanoseconds Scaled(std::chrono::milliseconds duration) {
 
 }  // namespace
 
+// Notifies under the lock: once a waiter sees the signal, the signalling thread no longer touches
+// the condition, which may then go (a detached thread can outlive the program's statics).
 void Event::Set() {
-    {
-        std::lock_guard lock(g_eventLock);
-        signalled_ = true;
-    }
+    std::lock_guard lock(g_eventLock);
+    signalled_ = true;
     g_eventSignalled.notify_all();
 }
 

@@ -1,0 +1,115 @@
+// The built launcher's audio test on a virtual X screen, with a virtual disc of drum tracks heard
+// through the loopback sound card: it passes and stores 1; muted, it shows error code 5, and
+// Cancel stores 0. Either way the autoplay verb is back afterwards.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+#include "platform/registry/fake/ScopedStore.h"
+#include "tests/e2e/Child.h"
+#include "tests/e2e/X11Screen.h"
+#include "tests/platform/registry/RegistryTestSupport.h"
+
+namespace fs = std::filesystem;
+using platform::registry::Root;
+using platform::registry::test::Bytes;
+using platform::registry::test::ReadBack;
+using platform::registry::test::ScopedEnv;
+using velorin::test::Box;
+using velorin::test::Child;
+using velorin::test::ClickAt;
+using velorin::test::FindWindow;
+using velorin::test::OutputOf;
+
+namespace {
+
+constexpr auto kRunLimit = std::chrono::seconds(120);
+constexpr const char* kOptions = "SOFTWARE\\Tessaly\\Velorin\\Options";
+
+// Where a message box's buttons sit: right-aligned at its bottom edge.
+void ClickRightButton(const Box& box) {
+    ClickAt(box.x + box.width - 52, box.y + box.height - 24);
+}
+void ClickLeftOfTwoButtons(const Box& box) {
+    ClickAt(box.x + box.width - 137, box.y + box.height - 24);
+}
+
+class AudioTestOnX11 : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        folder_ = store_.folder();
+        install_ = folder_ / "install";
+        fs::create_directories(install_ / "Sounds" / "Sys" / "S0");
+        fs::copy_file(VELORIN_LAUNCHER_PATH, install_ / "velorin-launcher");
+        fs::copy(fs::path(VELORIN_SOURCE_DIR) / "Sounds" / "Sys" / "S0",
+                 install_ / "Sounds" / "Sys" / "S0");
+        OutputOf({VELORIN_DISC_PATH, (folder_ / "disc").string(), "8", "3"});
+        ASSERT_TRUE(display_.Ready()) << "Xvfb did not start";
+    }
+
+    // Starts the launcher, clicks the audio-test button and agrees to the prompt.
+    std::unique_ptr<Child> StartAudioTest() {
+        auto launcher = std::make_unique<Child>(
+            std::vector<std::string>{(install_ / "velorin-launcher").string()});
+        EXPECT_TRUE(launcher->Started());
+        screen_ = FindWindow("^Velorin Launcher$");
+        EXPECT_TRUE(screen_) << "no launcher screen";
+        if (!screen_) {
+            return launcher;
+        }
+        ClickAt(screen_->x + 300, screen_->y + 140);
+        const auto prompt = FindWindow("^Audio Test$");
+        EXPECT_TRUE(prompt) << "no prompt";
+        if (prompt) {
+            ClickLeftOfTwoButtons(*prompt);
+        }
+        return launcher;
+    }
+
+    void QuitAndWait(Child& launcher) {
+        ASSERT_TRUE(screen_);
+        ClickAt(screen_->x + 300, screen_->y + 225);
+        EXPECT_EQ(launcher.Wait(kRunLimit), std::optional<int>(0));
+    }
+
+    std::optional<std::vector<std::byte>> AudioCapture() {
+        return ReadBack(Root::LocalMachine, kOptions, "Audio Capture");
+    }
+    std::optional<std::vector<std::byte>> Verb() {
+        return ReadBack(Root::ClassesRoot, "AudioCD\\shell", "");
+    }
+
+    platform::registry::ScopedStore store_;
+    fs::path folder_;
+    fs::path install_;
+    velorin::test::VirtualDisplay display_{1024, 768};
+    ScopedEnv platform_{"QT_QPA_PLATFORM", "xcb"};
+    ScopedEnv audio_{"VELORIN_AUDIO", "loopback"};
+    ScopedEnv speed_{"VELORIN_LOOPBACK_SPEED", "4"};
+    ScopedEnv cd_{"VELORIN_CD", (fs::path(store_.folder()) / "disc").c_str()};
+    std::optional<Box> screen_;
+};
+
+TEST_F(AudioTestOnX11, PassesOnTheVirtualDiscAndStoresOne) {
+    const auto launcher = StartAudioTest();
+    const auto success = FindWindow("^Success!$");
+    ASSERT_TRUE(success) << "no success message";
+    ClickRightButton(*success);
+    QuitAndWait(*launcher);
+    EXPECT_EQ(AudioCapture(), Bytes(std::string(1, '\1')));
+    EXPECT_EQ(Verb(), Bytes(std::string("play", 5)));
+}
+
+TEST_F(AudioTestOnX11, MutedShowsCodeFiveAndCancelStoresZero) {
+    ScopedEnv muted("VELORIN_LOOPBACK_GAIN", "0");
+    const auto launcher = StartAudioTest();
+    const auto failure = FindWindow("^Sound Capture Unsuccessful$");
+    ASSERT_TRUE(failure) << "no error message";
+    ClickRightButton(*failure);  // Cancel
+    QuitAndWait(*launcher);
+    EXPECT_EQ(AudioCapture(), Bytes(std::string(1, '\0')));
+    EXPECT_EQ(Verb(), Bytes(std::string("play", 5)));
+}
+
+}  // namespace
