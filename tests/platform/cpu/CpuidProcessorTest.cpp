@@ -1,0 +1,27 @@
+#include <gtest/gtest.h>
+
+#include "platform/cpu/linux/CpuidProcessor.h"
+#include "tests/platform/registry/RegistryTestSupport.h"
+
+using platform::registry::test::ScopedEnv;
+
+TEST(CpuidProcessor, AnswersFromTheProcessorUnlessTheEnvironmentSays) {
+    platform::cpu::CpuidProcessor processor;
+    {
+        ScopedEnv unset("VELORIN_CPU_SSE", nullptr);
+#if defined(__x86_64__)
+        // Every 64-bit x86 processor has SSE.
+        EXPECT_TRUE(processor.IsSseProcessor());
+#elif !defined(__i386__)
+        EXPECT_FALSE(processor.IsSseProcessor());
+#endif
+    }
+    {
+        ScopedEnv noSse("VELORIN_CPU_SSE", "0");
+        EXPECT_FALSE(processor.IsSseProcessor());
+    }
+    {
+        ScopedEnv sse("VELORIN_CPU_SSE", "1");
+        EXPECT_TRUE(processor.IsSseProcessor());
+    }
+}
