@@ -42,7 +42,7 @@ void EndEachModalWindow(QTimer& timer, Observed& seen) {
 
 }  // namespace
 
-TEST(StartUp, BackdropCoversTheScreenBehindEveryWindowAndTheSequenceEndsWithNoApplication) {
+TEST(StartUp, SplashLauncherAndCreditsRunInTurnOverTheBackdropAndNoApplicationIsLeft) {
     platform::registry::ScopedStore store;
     platform::sound::fake::RecordedSounds sounds;
     QTimer timer;
