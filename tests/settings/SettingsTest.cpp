@@ -61,6 +61,16 @@ TEST_F(Settings, WithoutSoftwareGettersGiveNoKeyResultsAndSettersDoNothing) {
     EXPECT_FALSE(KeyExists(Root::LocalMachine, "SOFTWARE"));
 }
 
+TEST_F(Settings, AnInvalidStoreFileGivesNoKeyResultsAndIsLeftAlone) {
+    platform::registry::test::WriteFile(store_.path(), "not a store");
+    EXPECT_EQ(GetAudioDialogue(), 0);
+    EXPECT_EQ(GetBvhExport(), 1);
+    EXPECT_FALSE(IsSpeedTestPending());
+    SetBvhExport(0);
+    RequestSpeedTest();
+    EXPECT_EQ(platform::registry::test::ReadFile(store_.path()), "not a store");
+}
+
 TEST_F(Settings, FlagsAreOneBinaryByteReadBackUnchanged) {
     SetAudioDialogue(0);
     SetAudioBackgroundSounds(0);
