@@ -7,58 +7,50 @@
 #include <string>
 
 #include "platform/registry/fake/ScopedStore.h"
-#include "tests/e2e/Child.h"
+#include "tests/e2e/Installation.h"
+#include "tests/e2e/VirtualDisplay.h"
 #include "tests/e2e/X11Screen.h"
 #include "tests/platform/registry/RegistryTestSupport.h"
+#include "tests/support/ChildProcess.h"
 
 namespace fs = std::filesystem;
 using platform::registry::Root;
 using platform::registry::test::Bytes;
 using platform::registry::test::ReadBack;
 using platform::registry::test::ScopedEnv;
+using testing_support::ChildProcess;
 using velorin::test::Box;
-using velorin::test::Child;
 using velorin::test::ClickAt;
+using velorin::test::ClickLeftOfTwoButtons;
+using velorin::test::ClickRightButton;
 using velorin::test::FindWindow;
-using velorin::test::OutputOf;
 
 namespace {
 
 constexpr auto kRunLimit = std::chrono::seconds(120);
 constexpr const char* kOptions = "SOFTWARE\\Tessaly\\Velorin\\Options";
 
-// Where a message box's buttons sit: right-aligned at its bottom edge.
-void ClickRightButton(const Box& box) {
-    ClickAt(box.x + box.width - 52, box.y + box.height - 24);
-}
-void ClickLeftOfTwoButtons(const Box& box) {
-    ClickAt(box.x + box.width - 137, box.y + box.height - 24);
-}
-
 class AudioTestOnX11 : public ::testing::Test {
   protected:
     void SetUp() override {
         folder_ = store_.folder();
-        install_ = folder_ / "install";
-        fs::create_directories(install_ / "Sounds" / "Sys" / "S0");
-        fs::copy_file(VELORIN_LAUNCHER_PATH, install_ / "velorin-launcher");
-        fs::copy(fs::path(VELORIN_SOURCE_DIR) / "Sounds" / "Sys" / "S0",
-                 install_ / "Sounds" / "Sys" / "S0");
-        OutputOf({VELORIN_DISC_PATH, (folder_ / "disc").string(), "8", "3"});
+        install_ = velorin::test::StageLauncher(folder_);
+        testing_support::RunProgram({VELORIN_DISC_PATH, (folder_ / "disc").string(), "8", "3"});
         ASSERT_TRUE(display_.Ready()) << "Xvfb did not start";
     }
 
     // Starts the launcher, clicks the audio-test button and agrees to the prompt.
-    std::unique_ptr<Child> StartAudioTest() {
-        auto launcher = std::make_unique<Child>(
-            std::vector<std::string>{(install_ / "velorin-launcher").string()});
-        EXPECT_TRUE(launcher->Started());
+    std::unique_ptr<ChildProcess> StartAudioTest() {
+        auto launcher = std::make_unique<ChildProcess>(
+            std::vector<std::string>{(install_ / "velorin-launcher").string()},
+            ChildProcess::Output::Shared);
+        EXPECT_TRUE(launcher->started());
         screen_ = FindWindow("^Velorin Launcher$");
         EXPECT_TRUE(screen_) << "no launcher screen";
         if (!screen_) {
             return launcher;
         }
-        ClickAt(screen_->x + 300, screen_->y + 140);
+        ClickAt(*screen_, 300, 140);
         const auto prompt = FindWindow("^Audio Test$");
         EXPECT_TRUE(prompt) << "no prompt";
         if (prompt) {
@@ -67,9 +59,9 @@ class AudioTestOnX11 : public ::testing::Test {
         return launcher;
     }
 
-    void QuitAndWait(Child& launcher) {
+    void QuitAndWait(ChildProcess& launcher) {
         ASSERT_TRUE(screen_);
-        ClickAt(screen_->x + 300, screen_->y + 225);
+        ClickAt(*screen_, 300, 225);
         EXPECT_EQ(launcher.Wait(kRunLimit), std::optional<int>(0));
     }
 

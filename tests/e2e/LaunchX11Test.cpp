@@ -5,20 +5,21 @@
 
 #include <filesystem>
 #include <fstream>
-#include <thread>
 
 #include "platform/registry/fake/ScopedStore.h"
-#include "tests/e2e/Child.h"
+#include "tests/e2e/Installation.h"
+#include "tests/e2e/VirtualDisplay.h"
 #include "tests/e2e/X11Screen.h"
 #include "tests/platform/registry/RegistryTestSupport.h"
+#include "tests/support/ChildProcess.h"
 
 namespace fs = std::filesystem;
 using platform::registry::test::ScopedEnv;
+using testing_support::ChildProcess;
+using testing_support::RunProgram;
 using velorin::test::Box;
-using velorin::test::Child;
 using velorin::test::ClickAt;
 using velorin::test::FindWindow;
-using velorin::test::OutputOf;
 
 namespace {
 
@@ -27,22 +28,19 @@ constexpr auto kRunLimit = std::chrono::seconds(120);
 void ClickLaunch() {
     std::optional<Box> screen = FindWindow("^Velorin Launcher$");
     ASSERT_TRUE(screen) << "no launcher screen";
-    ClickAt(screen->x + 330, screen->y + 62);
+    ClickAt(*screen, 330, 62);
 }
 
+// The launcher with the stand-ins for the programs it hands off to.
 fs::path Stage(const fs::path& folder) {
-    const fs::path install = folder / "install";
-    fs::create_directories(install / "Sounds" / "Sys" / "S0");
-    fs::copy_file(VELORIN_LAUNCHER_PATH, install / "velorin-launcher");
-    fs::copy(fs::path(VELORIN_SOURCE_DIR) / "Sounds" / "Sys" / "S0",
-             install / "Sounds" / "Sys" / "S0");
+    const fs::path install = velorin::test::StageLauncher(folder);
     for (const char* program : {"Velorin", "exportToWeb", "TsAVIMaker"}) {
         fs::copy_file(fs::path(VELORIN_STANDIN_DIR) / program, install / program);
     }
     fs::create_directories(install / "Blendora");
     fs::copy_file(fs::path(VELORIN_STANDIN_DIR) / "Blendora" / "Blendora Studio VL",
                   install / "Blendora" / "Blendora Studio VL");
-    OutputOf(
+    RunProgram(
         {std::string(VELORIN_STANDIN_DIR) + "/blendora-setup", (install / "Blendora").string()});
     return install;
 }
@@ -65,7 +63,7 @@ TEST(LaunchOnX11, HandOffsToTheStandInsAndANothingExportedRunEndsTheLauncher) {
                                     "SOFTWARE\\Tessaly\\Velorin", "FPS",
                                     platform::registry::ValueType::String, "30 fps");
     const fs::path install = Stage(folder);
-    OutputOf({VELORIN_DISC_PATH, (folder / "disc").string(), "2"});
+    RunProgram({VELORIN_DISC_PATH, (folder / "disc").string(), "2"});
     const std::string dance = (folder / "Salsa.dnc").string();
     const std::string mix = (folder / "my mix.mix").string();
     std::ofstream(folder / "script.txt")
@@ -81,13 +79,12 @@ TEST(LaunchOnX11, HandOffsToTheStandInsAndANothingExportedRunEndsTheLauncher) {
     ScopedEnv log("VELORIN_STANDIN_LOG", (folder / "starts.log").c_str());
     ScopedEnv script("VELORIN_STANDIN_SCRIPT", (folder / "script.txt").c_str());
 
-    Child launcher({(install / "velorin-launcher").string()});
-    ASSERT_TRUE(launcher.Started());
+    ChildProcess launcher({(install / "velorin-launcher").string()}, ChildProcess::Output::Shared);
+    ASSERT_TRUE(launcher.started());
     ClickLaunch();
     std::optional<Box> question = FindWindow("^Create AVI Movie from Dance$");
     ASSERT_TRUE(question) << "no AVI question";
-    // OK is the left of the two buttons at the box's bottom right.
-    ClickAt(question->x + question->width - 137, question->y + question->height - 24);
+    velorin::test::ClickLeftOfTwoButtons(*question);  // OK
     ClickLaunch();
     EXPECT_EQ(launcher.Wait(kRunLimit), std::optional<int>(0));
 

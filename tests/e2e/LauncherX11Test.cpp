@@ -6,63 +6,27 @@
 #include <QImage>
 #include <cstdlib>
 #include <filesystem>
-#include <sstream>
 #include <thread>
 
 #include "platform/registry/fake/ScopedStore.h"
 #include "settings/Settings.h"
-#include "tests/e2e/Child.h"
+#include "tests/e2e/Installation.h"
+#include "tests/e2e/VirtualDisplay.h"
+#include "tests/e2e/X11Screen.h"
+#include "tests/support/ChildProcess.h"
 
 namespace fs = std::filesystem;
-using velorin::test::Child;
-using velorin::test::OutputOf;
+using testing_support::ChildProcess;
+using testing_support::RunProgram;
+using velorin::test::Box;
+using velorin::test::ClickAt;
+using velorin::test::FindWindow;
 
 namespace {
 
 constexpr auto kSettle = std::chrono::milliseconds(600);
 // Splash and credits together run for well under a minute; this is only a guard against hangs.
 constexpr auto kRunLimit = std::chrono::seconds(120);
-
-struct Point {
-    int x = 0;
-    int y = 0;
-};
-
-fs::path StageInstallation(const fs::path& folder) {
-    const fs::path install = folder / "install";
-    fs::create_directories(install / "Sounds" / "Sys" / "S0");
-    fs::copy_file(VELORIN_LAUNCHER_PATH, install / "velorin-launcher");
-    fs::copy(fs::path(VELORIN_SOURCE_DIR) / "Sounds" / "Sys" / "S0",
-             install / "Sounds" / "Sys" / "S0");
-    return install;
-}
-
-// The launcher screen's top-left corner on the screen, once its window exists.
-std::optional<Point> FindLauncherScreen() {
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        std::istringstream ids(OutputOf({"xdotool", "search", "--name", "^Velorin Launcher$"}));
-        std::string id;
-        if (ids >> id) {
-            std::istringstream shell(OutputOf({"xdotool", "getwindowgeometry", "--shell", id}));
-            Point corner;
-            for (std::string line; std::getline(shell, line);) {
-                if (line.rfind("X=", 0) == 0)
-                    corner.x = std::stoi(line.substr(2));
-                if (line.rfind("Y=", 0) == 0)
-                    corner.y = std::stoi(line.substr(2));
-            }
-            return corner;
-        }
-        std::this_thread::sleep_for(std::chrono::milliseconds(200));
-    }
-    return std::nullopt;
-}
-
-void ClickAt(Point corner, int x, int y) {
-    OutputOf({"xdotool", "mousemove", std::to_string(corner.x + x), std::to_string(corner.y + y),
-              "click", "1"});
-    std::this_thread::sleep_for(kSettle);
-}
 
 QImage Picture(const char* name) {
     return QImage(QString::fromStdString(std::string(VELORIN_SOURCE_DIR) + "/resources/images/" +
@@ -71,7 +35,7 @@ QImage Picture(const char* name) {
 }
 
 // Pixel by pixel: the screenshot carries colour-space tags that the pictures do not.
-bool ShowsAt(const QImage& screen, Point corner, int x, int y, const QImage& picture) {
+bool ShowsAt(const QImage& screen, const Box& corner, int x, int y, const QImage& picture) {
     for (int row = 0; row < picture.height(); ++row) {
         for (int column = 0; column < picture.width(); ++column) {
             if (screen.pixel(corner.x + x + column, corner.y + y + row) !=
@@ -93,18 +57,18 @@ TEST(LauncherOnX11, PanelOptionIsStoredShownAndQuitEndsTheProgramCleanly) {
     ASSERT_TRUE(display.Ready()) << "Xvfb did not start";
     setenv("QT_QPA_PLATFORM", "xcb", 1);
     setenv("VELORIN_AUDIO", "loopback", 1);
-    const fs::path install = StageInstallation(store.folder());
+    const fs::path install = velorin::test::StageLauncher(store.folder());
 
-    Child launcher({(install / "velorin-launcher").string()});
-    ASSERT_TRUE(launcher.Started());
-    const std::optional<Point> corner = FindLauncherScreen();
+    ChildProcess launcher({(install / "velorin-launcher").string()}, ChildProcess::Output::Shared);
+    ASSERT_TRUE(launcher.started());
+    const std::optional<Box> corner = FindWindow("^Velorin Launcher$");
     ASSERT_TRUE(corner) << "no launcher screen appeared";
     std::this_thread::sleep_for(kSettle);
 
     ClickAt(*corner, 300, 100);  // Set-Up Options
     ClickAt(*corner, 20, 77);    // Character Dialogue
     const fs::path shot = store.folder() + "/screen.png";
-    OutputOf({"import", "-window", "root", "PNG24:" + shot.string()});
+    RunProgram({"import", "-window", "root", "PNG24:" + shot.string()});
     const QImage screen(QString::fromStdString(shot.string()));
     ASSERT_FALSE(screen.isNull());
     EXPECT_TRUE(ShowsAt(screen, *corner, 17, 180, Picture("bitmap-145.png").copy(17, 180, 158, 24)))
@@ -120,7 +84,8 @@ TEST(LauncherOnX11, PanelOptionIsStoredShownAndQuitEndsTheProgramCleanly) {
     ClickAt(*corner, 300, 225);  // Quit
     EXPECT_EQ(launcher.Wait(kRunLimit), std::optional<int>(0));
     const std::string options = "HKEY_LOCAL_MACHINE\\SOFTWARE\\Tessaly\\Velorin\\Options";
-    EXPECT_EQ(OutputOf({VELORIN_REG_PATH, "query", options, "Audio Dialogue"}), "REG_BINARY\t00\n");
-    EXPECT_EQ(OutputOf({VELORIN_REG_PATH, "query", options, "Audio BackgroundSounds"}),
+    EXPECT_EQ(RunProgram({VELORIN_REG_PATH, "query", options, "Audio Dialogue"}).out,
+              "REG_BINARY\t00\n");
+    EXPECT_EQ(RunProgram({VELORIN_REG_PATH, "query", options, "Audio BackgroundSounds"}).out,
               "REG_BINARY\t01\n");
 }

@@ -1,46 +1,68 @@
 #include "tests/e2e/X11Screen.h"
 
-#include <chrono>
 #include <cstdlib>
 #include <map>
 #include <sstream>
 #include <thread>
 
-#include "tests/e2e/Child.h"
+#include "tests/support/ChildProcess.h"
+
+using testing_support::RunProgram;
 
 namespace velorin::test {
 
 namespace {
+
 constexpr auto kSettle = std::chrono::milliseconds(600);
+constexpr auto kPollPeriod = std::chrono::milliseconds(200);
+
+Box GeometryOf(const std::string& id) {
+    std::istringstream shell(RunProgram({"xdotool", "getwindowgeometry", "--shell", id}).out);
+    Box box;
+    const std::map<std::string, int*> fields = {
+        {"X", &box.x}, {"Y", &box.y}, {"WIDTH", &box.width}, {"HEIGHT", &box.height}};
+    for (std::string line; std::getline(shell, line);) {
+        std::size_t equals = line.find('=');
+        auto field = fields.find(line.substr(0, equals));
+        if (field != fields.end() && equals != std::string::npos) {
+            *field->second = std::atoi(line.c_str() + equals + 1);
+        }
+    }
+    return box;
+}
+
 }  // namespace
 
-// The first visible window whose title matches, waiting for it to appear.
-std::optional<Box> FindWindow(const std::string& title) {
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        std::istringstream ids(OutputOf({"xdotool", "search", "--onlyvisible", "--name", title}));
-        std::string id;
-        if (ids >> id) {
-            std::istringstream shell(OutputOf({"xdotool", "getwindowgeometry", "--shell", id}));
-            Box box;
-            const std::map<std::string, int*> fields = {
-                {"X", &box.x}, {"Y", &box.y}, {"WIDTH", &box.width}, {"HEIGHT", &box.height}};
-            for (std::string line; std::getline(shell, line);) {
-                std::size_t equals = line.find('=');
-                auto field = fields.find(line.substr(0, equals));
-                if (field != fields.end() && equals != std::string::npos) {
-                    *field->second = std::atoi(line.c_str() + equals + 1);
-                }
-            }
-            return box;
+std::optional<Box> FindWindow(const std::string& title, std::chrono::milliseconds timeout) {
+    const auto deadline = std::chrono::steady_clock::now() + timeout;
+    for (;;) {
+        std::istringstream ids(
+            RunProgram({"xdotool", "search", "--onlyvisible", "--name", title}).out);
+        if (std::string id; ids >> id) {
+            return GeometryOf(id);
         }
-        std::this_thread::sleep_for(std::chrono::milliseconds(200));
+        if (std::chrono::steady_clock::now() >= deadline) {
+            return std::nullopt;
+        }
+        std::this_thread::sleep_for(kPollPeriod);
     }
-    return std::nullopt;
 }
 
 void ClickAt(int x, int y) {
-    OutputOf({"xdotool", "mousemove", std::to_string(x), std::to_string(y), "click", "1"});
+    RunProgram({"xdotool", "mousemove", std::to_string(x), std::to_string(y), "click", "1"});
     std::this_thread::sleep_for(kSettle);
+}
+
+void ClickAt(const Box& window, int x, int y) {
+    ClickAt(window.x + x, window.y + y);
+}
+
+void ClickRightButton(const Box& box) {
+    ClickAt(box, box.width - 52, box.height - 24);
+}
+
+void ClickLeftOfTwoButtons(const Box& box) {
+    ClickAt(box, box.width - 137, box.height - 24);
 }
 
 }  // namespace velorin::test

@@ -1,6 +1,7 @@
 #pragma once
 // Finding the launcher's windows on the virtual X screen by title and clicking into them, as a
 // user would.
+#include <chrono>
 #include <optional>
 #include <string>
 
@@ -10,10 +11,20 @@ struct Box {
     int x = 0, y = 0, width = 0, height = 0;
 };
 
-// The first visible window whose title matches, waiting for it to appear.
-std::optional<Box> FindWindow(const std::string& title);
+// A loaded machine can take long to show a window; a window that is there is found at once.
+constexpr auto kWindowWait = std::chrono::seconds(60);
+
+// The first visible window whose title matches, waiting up to timeout for it to appear.
+std::optional<Box> FindWindow(const std::string& title,
+                              std::chrono::milliseconds timeout = kWindowWait);
 
 // Clicks at a screen position and gives the program a moment to react.
 void ClickAt(int x, int y);
+// Clicks at a position inside a window.
+void ClickAt(const Box& window, int x, int y);
+
+// A message box's buttons sit right-aligned at its bottom edge.
+void ClickRightButton(const Box& box);
+void ClickLeftOfTwoButtons(const Box& box);
 
 }  // namespace velorin::test

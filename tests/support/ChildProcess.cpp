@@ -9,11 +9,14 @@
 
 #include <array>
 #include <cerrno>
+#include <thread>
 
 extern char** environ;
 
 namespace testing_support {
 namespace {
+
+constexpr auto kPollPeriod = std::chrono::milliseconds(20);
 
 struct Pipe {
     int read = -1;
@@ -37,14 +40,20 @@ pid_t Spawn(const std::vector<std::string>& argv, std::array<int, 3> fds) {
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     for (int target = 0; target < 3; ++target) {
-        posix_spawn_file_actions_adddup2(&actions, fds[target], target);
+        if (fds[target] != target) {
+            posix_spawn_file_actions_adddup2(&actions, fds[target], target);
+        }
     }
     pid_t pid = -1;
-    if (::posix_spawn(&pid, args[0], &actions, nullptr, args.data(), environ) != 0) {
+    if (::posix_spawnp(&pid, args[0], &actions, nullptr, args.data(), environ) != 0) {
         pid = -1;
     }
     posix_spawn_file_actions_destroy(&actions);
     return pid;
+}
+
+int StatusOf(int status) {
+    return WIFSIGNALED(status) ? 128 + WTERMSIG(status) : WEXITSTATUS(status);
 }
 
 int WaitFor(pid_t pid) {
@@ -54,7 +63,7 @@ int WaitFor(pid_t pid) {
             return -1;
         }
     }
-    return WIFSIGNALED(status) ? 128 + WTERMSIG(status) : WEXITSTATUS(status);
+    return StatusOf(status);
 }
 
 // Feeds input and collects both outputs until the program closes them.
@@ -107,10 +116,11 @@ ProgramResult RunProgram(const std::vector<std::string>& argv, std::string_view 
     return result;
 }
 
-ChildProcess::ChildProcess(const std::vector<std::string>& argv) {
+ChildProcess::ChildProcess(const std::vector<std::string>& argv, Output output) {
     Pipe out;
     const int devNull = ::open("/dev/null", O_RDWR | O_CLOEXEC);
-    pid_ = Spawn(argv, {devNull, out.write, STDERR_FILENO});
+    const int to = output == Output::Captured ? out.write : STDOUT_FILENO;
+    pid_ = Spawn(argv, {devNull, to, STDERR_FILENO});
     ::close(devNull);
     ::close(out.write);
     out_ = out.read;
@@ -153,6 +163,22 @@ int ChildProcess::Wait() {
     const int status = pid_ > 0 ? WaitFor(pid_) : -1;
     pid_ = -1;
     return status;
+}
+
+std::optional<int> ChildProcess::Wait(std::chrono::milliseconds timeout) {
+    const auto deadline = std::chrono::steady_clock::now() + timeout;
+    while (pid_ > 0) {
+        int status = 0;
+        if (::waitpid(pid_, &status, WNOHANG) == pid_) {
+            pid_ = -1;
+            return StatusOf(status);
+        }
+        if (std::chrono::steady_clock::now() >= deadline) {
+            break;
+        }
+        std::this_thread::sleep_for(kPollPeriod);
+    }
+    return std::nullopt;
 }
 
 }  // namespace testing_support

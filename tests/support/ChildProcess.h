@@ -1,8 +1,10 @@
 #pragma once
-// Built programs run from tests: started with an argument vector (never a shell), their output
-// captured through pipes.
+// Programs run from tests: started with an argument vector (never a shell), their output captured
+// through pipes or shared with the test's own.
 #include <sys/types.h>
 
+#include <chrono>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -15,13 +17,17 @@ struct ProgramResult {
     std::string err;
 };
 
-// Runs argv[0] (a path) with input on its standard input and waits for it to end.
+// Runs argv[0] (a path, or a name looked up in PATH) with input on its standard input and waits
+// for it to end.
 ProgramResult RunProgram(const std::vector<std::string>& argv, std::string_view input = {});
 
-// A running program whose standard output is read line by line; killed and reaped on destruction.
+// A running program, killed and reaped on destruction if it still runs.
 class ChildProcess {
   public:
-    explicit ChildProcess(const std::vector<std::string>& argv);
+    // Where its standard output goes: a pipe read with ReadLine, or the test's own output.
+    enum class Output { Captured, Shared };
+
+    explicit ChildProcess(const std::vector<std::string>& argv, Output output = Output::Captured);
     ~ChildProcess();
     ChildProcess(const ChildProcess&) = delete;
     ChildProcess& operator=(const ChildProcess&) = delete;
@@ -32,6 +38,8 @@ class ChildProcess {
     void Kill(int signal);
     // Waits for the program to end; its status as in ProgramResult.
     int Wait();
+    // Its status once it ended, or nothing while it still runs after timeout.
+    std::optional<int> Wait(std::chrono::milliseconds timeout);
 
   private:
     pid_t pid_ = -1;

@@ -4,12 +4,13 @@
 
 #include <QFile>
 #include <QImage>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <cstdlib>
 #include <map>
 #include <memory>
 #include <string>
+
+#include "tests/support/ChildProcess.h"
 
 namespace {
 
@@ -32,7 +33,8 @@ class MakeArtTest : public ::testing::Test {
   protected:
     static void SetUpTestSuite() {
         output_ = std::make_unique<QTemporaryDir>();
-        exitCode_ = QProcess::execute(MAKE_ART_PROGRAM, {output_->path()});
+        exitCode_ =
+            testing_support::RunProgram({MAKE_ART_PROGRAM, output_->path().toStdString()}).status;
     }
     // A failure of the generator fails every test (a failure in SetUpTestSuite would skip them).
     void SetUp() override { ASSERT_EQ(exitCode_, 0) << "make-art failed"; }

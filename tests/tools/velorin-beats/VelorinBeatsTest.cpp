@@ -1,11 +1,7 @@
 // Runs velorin-beats on WAVE files written by the test and reads its JSON answer.
-#include <fcntl.h>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <sndfile.h>
-#include <spawn.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -15,25 +11,13 @@
 #include <vector>
 
 #include "tests/beat/Signals.h"
-
-extern char** environ;
+#include "tests/support/ChildProcess.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 
-struct Outcome {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-std::string Slurp(const fs::path& path) {
-    std::ifstream in(path);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
+using Outcome = testing_support::ProgramResult;
 
 class VelorinBeats : public testing::Test {
   protected:
@@ -46,33 +30,9 @@ class VelorinBeats : public testing::Test {
 
     fs::path File(const std::string& name) const { return folder_ / name; }
 
-    // Starts the program with an argument vector, its output going to files.
     Outcome Run(std::vector<std::string> arguments) const {
         arguments.insert(arguments.begin(), VELORIN_BEATS_PROGRAM);
-        std::vector<char*> argv;
-        for (std::string& argument : arguments) {
-            argv.push_back(argument.data());
-        }
-        argv.push_back(nullptr);
-        posix_spawn_file_actions_t actions;
-        posix_spawn_file_actions_init(&actions);
-        const std::string out = File("stdout").string();
-        const std::string err = File("stderr").string();
-        posix_spawn_file_actions_addopen(&actions, 1, out.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
-                                         0600);
-        posix_spawn_file_actions_addopen(&actions, 2, err.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
-                                         0600);
-        pid_t child = 0;
-        Outcome outcome;
-        if (posix_spawn(&child, argv[0], &actions, nullptr, argv.data(), environ) == 0) {
-            int status = 0;
-            waitpid(child, &status, 0);
-            outcome.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-        }
-        posix_spawn_file_actions_destroy(&actions);
-        outcome.out = Slurp(out);
-        outcome.err = Slurp(err);
-        return outcome;
+        return testing_support::RunProgram(arguments);
     }
 
     // Writes interleaved 16-bit frames in the given file format.

@@ -1,0 +1,24 @@
+#pragma once
+// A virtual X screen of its own for as long as the object lives; DISPLAY names it meanwhile.
+#include <optional>
+#include <string>
+
+#include "tests/support/ChildProcess.h"
+
+namespace velorin::test {
+
+class VirtualDisplay {
+  public:
+    VirtualDisplay(int width, int height);
+    ~VirtualDisplay();
+    VirtualDisplay(const VirtualDisplay&) = delete;
+    VirtualDisplay& operator=(const VirtualDisplay&) = delete;
+    bool Ready() const { return !name_.empty(); }
+
+  private:
+    testing_support::ChildProcess server_;
+    std::string name_;
+    std::optional<std::string> previous_;
+};
+
+}  // namespace velorin::test
