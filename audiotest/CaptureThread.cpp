@@ -46,8 +46,7 @@ void CaptureThreadProc(void*) {
     CSoundCapture& engine = *g_currentCapture;
     engine.threadAlive = true;
     engine.StartBuffer();
-    platform::thread::Event* events[] = {engine.notifyEvents[0].get(),
-                                         engine.notifyEvents[1].get(),
+    platform::thread::Event* events[] = {engine.notifyEvents[0].get(), engine.notifyEvents[1].get(),
                                          engine.notifyEvents[2].get()};
     while (engine.running.load()) {
         const int result = platform::thread::WaitForAny(events, kSilenceTimeOut);

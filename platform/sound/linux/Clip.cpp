@@ -18,7 +18,7 @@ constexpr double kBeepFadeSeconds = 0.01;  // ramps at both ends keep the edges 
 bool LoadClip(const std::string& path, Clip& out) {
     Uint8* buffer = nullptr;
     Uint32 length = 0;
-    if (SDL_LoadWAV(path.c_str(), &out.spec, &buffer, &length) == nullptr) {
+    if (SDL_LoadWAV(path.c_str(), &out.format, &buffer, &length) == nullptr) {
         return false;
     }
     out.samples.assign(buffer, buffer + length);
@@ -28,9 +28,9 @@ bool LoadClip(const std::string& path, Clip& out) {
 
 Clip DefaultBeep() {
     Clip beep;
-    beep.spec.freq = kBeepRate;
-    beep.spec.format = AUDIO_S16SYS;
-    beep.spec.channels = 1;
+    beep.format.freq = kBeepRate;
+    beep.format.format = AUDIO_S16SYS;
+    beep.format.channels = 1;
     const int count = static_cast<int>(kBeepRate * kBeepSeconds);
     const int fade = static_cast<int>(kBeepRate * kBeepFadeSeconds);
     beep.samples.resize(static_cast<std::size_t>(count) * sizeof(std::int16_t));

@@ -8,7 +8,7 @@
 namespace platform::sound {
 
 struct Clip {
-    SDL_AudioSpec spec{};  // freq, format and channels of the samples
+    SDL_AudioSpec format{};  // freq, format and channels of the samples
     std::vector<Uint8> samples;
 };
 

@@ -103,7 +103,7 @@ void SdlSound::RunPlayer() {
 }
 
 bool SdlSound::PlayOnDevice(const Clip& clip, bool loop, std::uint64_t number) {
-    SDL_AudioSpec wanted = clip.spec;
+    SDL_AudioSpec wanted = clip.format;
     wanted.samples = kPeriodFrames;
     wanted.callback = &SdlSound::FillCallback;
     wanted.userdata = this;

@@ -36,19 +36,19 @@ QStringList ShownLines(std::string_view text) {
 
 }  // namespace
 
-QFont MakeFont(const FontSpec& spec) {
-    QFont font(FamilyFor(spec.face));
+QFont MakeFont(const FontSpec& wanted) {
+    QFont font(FamilyFor(wanted.face));
     font.setStyleHint(QFont::SansSerif);
-    font.setWeight(static_cast<QFont::Weight>(spec.weight > 0 ? spec.weight : QFont::Normal));
-    font.setUnderline(spec.underline);
-    if (spec.height < 0) {
-        font.setPixelSize(-spec.height);
-    } else if (spec.height > 0) {
+    font.setWeight(static_cast<QFont::Weight>(wanted.weight > 0 ? wanted.weight : QFont::Normal));
+    font.setUnderline(wanted.underline);
+    if (wanted.height < 0) {
+        font.setPixelSize(-wanted.height);
+    } else if (wanted.height > 0) {
         // A cell height: scale the character height so ascent plus descent comes out at it.
-        font.setPixelSize(spec.height);
+        font.setPixelSize(wanted.height);
         const int cell = QFontMetrics(font).height();
-        if (cell > 0 && cell != spec.height) {
-            const double scaled = static_cast<double>(spec.height) * spec.height / cell;
+        if (cell > 0 && cell != wanted.height) {
+            const double scaled = static_cast<double>(wanted.height) * wanted.height / cell;
             font.setPixelSize(std::max(1, static_cast<int>(std::lround(scaled))));
         }
     } else {

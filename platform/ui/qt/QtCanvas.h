@@ -11,7 +11,7 @@ namespace platform::ui::qt {
 class QtWindowSystem;
 
 // The toolkit font for a requested one; faces the system lacks get a metric-compatible one.
-QFont MakeFont(const FontSpec& spec);
+QFont MakeFont(const FontSpec& wanted);
 
 class QtCanvas final : public Canvas {
   public:

@@ -90,9 +90,9 @@ int QtDialogs::Run(Window* owner, const DialogLayout& layout, const DialogOption
     // Declared after the dialog, so the controls go before their parent does.
     std::vector<std::unique_ptr<QWidget>> controls;
     dialog.setWindowTitle(QString::fromStdString(layout.caption));
-    const FontSpec spec{layout.fontFace,
-                        -static_cast<int>(layout.fontPoints * kPixelsPerPoint + 0.5)};
-    dialog.setFont(MakeFont(spec));
+    const FontSpec dialogFont{layout.fontFace,
+                              -static_cast<int>(layout.fontPoints * kPixelsPerPoint + 0.5)};
+    dialog.setFont(MakeFont(dialogFont));
     const DialogUnits units(dialog.font());
     for (const DialogControl& control : layout.controls) {
         controls.push_back(MakeControl(control, dialog, system_));

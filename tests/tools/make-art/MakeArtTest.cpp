@@ -159,14 +159,14 @@ struct WaveDeleter {
 
 TEST_F(MakeArtTest, SoundsAreMonoSixteenBitWavesAndTheMusicLoopsWithoutAJump) {
     for (const char* name : {"click.wav", "snap.wav", "credits.wav"}) {
-        SDL_AudioSpec spec{};
+        SDL_AudioSpec wave{};
         Uint8* raw = nullptr;
         Uint32 length = 0;
-        ASSERT_NE(SDL_LoadWAV(SoundPath(name).toUtf8().constData(), &spec, &raw, &length), nullptr)
+        ASSERT_NE(SDL_LoadWAV(SoundPath(name).toUtf8().constData(), &wave, &raw, &length), nullptr)
             << name << ": " << SDL_GetError();
         const std::unique_ptr<Uint8, WaveDeleter> buffer(raw);
-        EXPECT_EQ(spec.format, AUDIO_S16LSB);
-        EXPECT_EQ(spec.channels, 1);
+        EXPECT_EQ(wave.format, AUDIO_S16LSB);
+        EXPECT_EQ(wave.channels, 1);
         ASSERT_GT(length, 4u);
         if (std::string(name) == "credits.wav") {
             const auto* samples = reinterpret_cast<const Sint16*>(buffer.get());
