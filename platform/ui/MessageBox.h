@@ -31,9 +31,11 @@ class MessageBoxBackend {
 Answer ShowMessage(Window* owner, std::string_view text, std::optional<std::string_view> caption,
                    Buttons buttons, Icon icon = Icon::None);
 
-// The title message boxes get when no caption is given.
-std::string ApplicationTitle();
+// Sets the title message boxes get when no caption is given.
 void SetApplicationTitle(std::string title);
+
+// The answer of a user who dismisses the box: Ok, No or Cancel, whichever the buttons offer.
+Answer DismissingAnswer(Buttons buttons);
 
 // Installs the backend every later ShowMessage uses; the caller keeps ownership.
 void SetMessageBoxBackend(MessageBoxBackend* backend);

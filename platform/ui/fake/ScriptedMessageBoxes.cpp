@@ -2,21 +2,6 @@
 
 namespace platform::ui::fake {
 
-namespace {
-ui::Answer DefaultAnswer(Buttons buttons) {
-    switch (buttons) {
-        case Buttons::Ok:
-            return ui::Answer::Ok;
-        case Buttons::YesNo:
-            return ui::Answer::No;
-        case Buttons::OkCancel:
-        case Buttons::RetryCancel:
-            return ui::Answer::Cancel;
-    }
-    return ui::Answer::Cancel;
-}
-}  // namespace
-
 ScriptedMessageBoxes::ScriptedMessageBoxes() {
     SetMessageBoxBackend(this);
 }
@@ -31,7 +16,7 @@ void ScriptedMessageBoxes::Answer(std::initializer_list<ui::Answer> answers) {
 ui::Answer ScriptedMessageBoxes::Show(Window* /*owner*/, const MessageRequest& request) {
     shown_.push_back(request);
     if (script_.empty()) {
-        return DefaultAnswer(request.buttons);
+        return DismissingAnswer(request.buttons);
     }
     ui::Answer answer = script_.front();
     script_.pop_front();
