@@ -1,13 +1,15 @@
 #!/usr/bin/env bash
-# Builds the libFuzzer targets (clang "fuzz" preset) and runs each for a while from an empty
-# corpus: scripts/fuzz.sh [SECONDS] (default 20). A crash or sanitizer report fails the run.
+# Builds the libFuzzer targets (clang "fuzz" preset) and runs each for a while, from its committed
+# seeds when it has some (else from nothing): scripts/fuzz.sh [SECONDS] (default 20). A crash or
+# sanitizer report fails the run.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
 "$root/scripts/deps.sh"
 
 seconds=${1:-20}
-targets=(velorin_beat_fuzzer)
+targets=(velorin_beat_fuzzer velorin_cue_fuzzer)
+declare -A seeds=([velorin_cue_fuzzer]=fuzz/mci/corpus)
 cmake --preset fuzz >/dev/null
 log="build/fuzz.log"
 if ! cmake --build --preset fuzz --target "${targets[@]}" -- -j2 >"$log" 2>&1; then
@@ -17,6 +19,9 @@ fi
 for target in "${targets[@]}"; do
     binary=$(find build/fuzz/fuzz -type f -name "$target" | head -n 1)
     corpus=$(mktemp -d)
+    if [[ -n "${seeds[$target]:-}" ]]; then
+        cp "$root/${seeds[$target]}"/* "$corpus/"
+    fi
     echo "== $target, $seconds s"
     status=0
     "$binary" -max_total_time="$seconds" -max_len=16384 -timeout=20 -rss_limit_mb=2048 \

@@ -189,8 +189,10 @@ std::unique_ptr<rig::SoundCard> NoNotify(const TempDisc&) {
     card->faults.noNotify = true;
     return card;
 }
-std::unique_ptr<rig::SoundCard> NoDrive(const TempDisc& disc) {
-    platform::mci::SetCdLocation((disc.folder() / "no drive here").string());
+// A disc of data alone is no audio CD: the drive refuses its track count.
+std::unique_ptr<rig::SoundCard> DataOnlyDisc(const TempDisc& disc) {
+    std::ofstream(disc.image()) << "FILE \"disc.bin\" BINARY\n"
+                                   "  TRACK 01 MODE1/2352\n    INDEX 01 00:00:00\n";
     return std::make_unique<rig::SoundCard>();
 }
 // Track 1 turned into a data track: the disc still has audio, but track 1 does not play.
@@ -207,7 +209,7 @@ std::unique_ptr<rig::SoundCard> Muted(const TempDisc&) {
 INSTANTIATE_TEST_SUITE_P(
     Codes, EveryCode,
     ::testing::Values(CodeCase{6, 147, true, NoPlayback}, CodeCase{1, 149, true, HalfDuplex},
-                      CodeCase{2, 150, false, NoNotify}, CodeCase{3, 151, true, NoDrive},
+                      CodeCase{2, 150, false, NoNotify}, CodeCase{3, 151, true, DataOnlyDisc},
                       CodeCase{4, 152, true, UnplayableTrack}, CodeCase{5, 153, true, Muted}),
     [](const auto& info) { return "Code" + std::to_string(info.param.code); });
 
