@@ -17,7 +17,8 @@ constexpr auto kStartLimit = std::chrono::seconds(20);
 std::filesystem::path MakeFolder() {
     std::string pattern =
         (std::filesystem::temp_directory_path() / "velorin-pulse-XXXXXX").string();
-    return mkdtemp(pattern.data()) != nullptr ? pattern : std::filesystem::path();
+    return mkdtemp(pattern.data()) != nullptr ? std::filesystem::path(pattern)
+                                              : std::filesystem::path();
 }
 
 // The server's configuration: no defaults of the machine's, only what the tests need.
