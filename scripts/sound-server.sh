@@ -9,7 +9,10 @@ command -v pulseaudio >/dev/null || { echo "sound-server.sh: pulseaudio is not i
 runtime=$(mktemp -d "${TMPDIR:-/tmp}/velorin-pulse.XXXXXX")
 server=
 stop() {
-    [[ -n "$server" ]] && kill "$server" 2>/dev/null && wait "$server" 2>/dev/null
+    if [[ -n "$server" ]]; then
+        kill "$server" 2>/dev/null || true
+        wait "$server" 2>/dev/null || true
+    fi
     rm -rf "$runtime"
 }
 trap stop EXIT
