@@ -24,7 +24,7 @@ for target in "${targets[@]}"; do
     fi
     echo "== $target, $seconds s"
     status=0
-    "$binary" -max_total_time="$seconds" -max_len=16384 -timeout=20 -rss_limit_mb=2048 \
+    LSAN_OPTIONS="suppressions=$root/.ci/lsan.supp" "$binary" -max_total_time="$seconds" -max_len=16384 -timeout=20 -rss_limit_mb=2048 \
         -print_final_stats=1 "$corpus" >"build/$target.log" 2>&1 || status=$?
     rm -rf "$corpus"
     grep -E '^stat::number_of_executed_units' "build/$target.log" || true
