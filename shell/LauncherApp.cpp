@@ -17,8 +17,8 @@ namespace {
 // looks like a fresh system; the debug output says why.
 void ReportStoreProblem() {
     if (const std::string problem = platform::registry::StoreProblem(); !problem.empty()) {
-        platform::debug::OutputDebugText("CLauncherApp::InitInstance - registry store unusable: " +
-                                         problem + "\n");
+        platform::debug::OutputDebugText(
+            "CLauncherApp::InitInstance - registry store unusable: " + problem + "\n");
     }
 }
 

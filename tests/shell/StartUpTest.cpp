@@ -42,20 +42,24 @@ void EndEachModalWindow(QTimer& timer, Observed& seen) {
     timer.start(kPollMs);
 }
 
-}  // namespace
-
-TEST(StartUp, SplashLauncherAndCreditsRunInTurnOverTheBackdropAndNoApplicationIsLeft) {
-    platform::registry::ScopedStore store;
+// The whole start-up, each modal window ended as soon as it is up.
+Observed StartUpAndEndEachWindow() {
     platform::sound::fake::RecordedSounds sounds;
     QTimer timer;
     Observed seen;
     EndEachModalWindow(timer, seen);
-
     EXPECT_FALSE(theApp.InitInstance());
-
     timer.stop();
     EXPECT_NE(std::find(seen.titles.begin(), seen.titles.end(), "Velorin Launcher"),
               seen.titles.end());
+    return seen;
+}
+
+}  // namespace
+
+TEST(StartUp, SplashLauncherAndCreditsRunInTurnOverTheBackdropAndNoApplicationIsLeft) {
+    platform::registry::ScopedStore store;
+    const Observed seen = StartUpAndEndEachWindow();
     EXPECT_TRUE(seen.backdropAlwaysCovered);
     EXPECT_EQ(g_pBackdrop, nullptr);
     EXPECT_TRUE(QApplication::topLevelWidgets().isEmpty()) << "every window is gone";
@@ -64,17 +68,8 @@ TEST(StartUp, SplashLauncherAndCreditsRunInTurnOverTheBackdropAndNoApplicationIs
 TEST(StartUp, ABrokenStoreIsNamedInOneDebugLineAndTheSequenceStillRuns) {
     platform::registry::ScopedStore store;
     platform::registry::test::WriteFile(store.path(), "not a store");
-    platform::sound::fake::RecordedSounds sounds;
     platform::debug::CapturedDebugOutput debug;
-    QTimer timer;
-    Observed seen;
-    EndEachModalWindow(timer, seen);
-
-    EXPECT_FALSE(theApp.InitInstance());
-
-    timer.stop();
-    EXPECT_NE(std::find(seen.titles.begin(), seen.titles.end(), "Velorin Launcher"),
-              seen.titles.end());
+    StartUpAndEndEachWindow();
     const std::string& text = debug.text();
     EXPECT_NE(text.find(store.path() + ": not a registry store"), std::string::npos) << text;
     EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 1) << text;

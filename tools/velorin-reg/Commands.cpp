@@ -125,9 +125,8 @@ int Set(const KeyName& keyName, Args rest, Streams io) {
     }
     const auto type = ParseTypeName(rest[1]);
     if (!type) {
-        return Fail(
-            io.err, kFailed,
-            "unknown type " + Shortened(rest[1]) + "; use REG_SZ, REG_BINARY or REG_DWORD");
+        return Fail(io.err, kFailed,
+                    "unknown type " + Shortened(rest[1]) + "; use REG_SZ, REG_BINARY or REG_DWORD");
     }
     const auto data = ParseData(*type, rest[2]);
     if (!data) {
@@ -199,10 +198,10 @@ int ApplyAll(const RegFileContents& contents, const std::string& label, Streams 
     if (result.status == Status::Ok) {
         return kDone;
     }
-    const std::string cause = result.status == Status::StoreUnavailable
-                                  ? "the store cannot be written: " +
-                                        platform::registry::LastProblem()
-                                  : "invalid key name";
+    const std::string cause =
+        result.status == Status::StoreUnavailable
+            ? "the store cannot be written: " + platform::registry::LastProblem()
+            : "invalid key name";
     const std::string where =
         result.line == 0 ? label
                          : label + ":" + std::to_string(result.line) + ": " + Shortened(result.key);
@@ -265,7 +264,8 @@ int RunCommand(Args args, Streams io) {
         }
         return command(*keyName, args.subspan(2), io);
     }
-    return Fail(io.err, kFailed, "unknown command " + Shortened(args[0]) + "; " + std::string(kUsage));
+    return Fail(io.err, kFailed,
+                "unknown command " + Shortened(args[0]) + "; " + std::string(kUsage));
 }
 
 }  // namespace regtool

@@ -9,8 +9,9 @@
 namespace platform::registry {
 
 // Imports the files in name order (a name found in an earlier folder of $XDG_DATA_DIRS hides the
-// same name in a later one, so a local file can replace a package's) into store, each in one transaction; a file that is malformed or cannot be
-// applied changes nothing, is reported in one line of debug output and skipped.
+// same name in a later one, so a local file can replace a package's) into store, each in one
+// transaction; a file that is malformed or cannot be applied changes nothing, is reported in one
+// line of debug output and skipped.
 void ImportDefaults(const std::shared_ptr<Store>& store);
 
 }  // namespace platform::registry

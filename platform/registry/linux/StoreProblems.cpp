@@ -1,5 +1,7 @@
 // Why the store could not be used, in words a user can act on. SQLite's own messages ("disk I/O
 // error", "attempt to write a readonly database") say little about what to do.
+#include <sys/resource.h>
+
 #include <cerrno>
 #include <cstring>
 
@@ -45,8 +47,14 @@ std::string SqliteCause(sqlite3* db) {
         case SQLITE_CORRUPT:
             return "not a registry store (the file is damaged or of another kind)";
         case SQLITE_IOERR:
-            if (const int error = sqlite3_system_errno(db); error != 0) {
+            if (const int error = sqlite3_system_errno(db); error != 0 && error != EINTR) {
                 return SystemCause(error);
+            }
+            // SQLite keeps the cause of a failed write only until its next call; a limit on this
+            // process's file size is the likely one.
+            if (rlimit limit{};
+                ::getrlimit(RLIMIT_FSIZE, &limit) == 0 && limit.rlim_cur != RLIM_INFINITY) {
+                return SystemCause(EFBIG);
             }
             break;
         case SQLITE_CANTOPEN:

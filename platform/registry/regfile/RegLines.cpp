@@ -15,6 +15,10 @@ bool IsLowSurrogate(int unit) {
     return unit >= 0xDC00 && unit <= 0xDFFF;
 }
 
+std::size_t Utf8Length(std::uint32_t code) {
+    return code < 0x80 ? 1 : code < 0x800 ? 2 : code < 0x10000 ? 3 : 4;
+}
+
 void AppendUtf8(std::uint32_t code, std::string& out) {
     if (code < 0x80) {
         out += static_cast<char>(code);
@@ -129,7 +133,7 @@ RegLines::Result RegLines::NextUtf16(std::size_t limit, std::string& line) {
         } else if (IsLowSurrogate(unit)) {
             return Result::BadText;
         }
-        if (line.size() + 4 > limit) {
+        if (line.size() + Utf8Length(code) > limit) {
             return Result::TooLong;
         }
         AppendUtf8(code, line);

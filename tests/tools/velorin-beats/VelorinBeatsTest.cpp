@@ -150,7 +150,8 @@ TEST_F(VelorinBeats, BadInputIsReportedOnOneLineWithStatusTwo) {
     const Outcome full = testing_support::RunProgram(
         {OUTPUT_TO, "/dev/full", VELORIN_BEATS_PROGRAM, clicks.string()});
     EXPECT_EQ(full.status, 2);
-    EXPECT_THAT(full.err, testing::MatchesRegex("velorin-beats: cannot write the output: [^\n]+\n"));
+    EXPECT_THAT(full.err,
+                testing::MatchesRegex("velorin-beats: cannot write the output: [^\n]+\n"));
 }
 
 }  // namespace

@@ -44,7 +44,6 @@ std::vector<std::string> AsUnprivileged() {
     return {"setpriv", "--reuid=65534", "--regid=65534", "--clear-groups"};
 }
 
-
 // A failure is one line on standard error and nothing on standard output.
 void ExpectFailure(const ProgramResult& result, int status, std::string_view mentions) {
     EXPECT_EQ(result.status, status);
@@ -106,8 +105,9 @@ TEST_F(VelorinReg, ExitStatusesSayWhatWentWrong) {
 
     // A relative store path names a file in the folder the tool was started in, and says so.
     WriteFile(store_.folder() + "/junk.db", "not a store");
-    ExpectFailure(Reg({"query", "HKLM"}, {}, {"env", "-C", store_.folder(), "VELORIN_REGISTRY=junk.db"}),
-                  2, store_.folder() + "/junk.db: not a registry store");
+    ExpectFailure(
+        Reg({"query", "HKLM"}, {}, {"env", "-C", store_.folder(), "VELORIN_REGISTRY=junk.db"}), 2,
+        store_.folder() + "/junk.db: not a registry store");
 
     WriteFile(store_.path(), "not a store");
     ExpectFailure(Reg({"query", "HKLM\\SOFTWARE"}), 2, store_.path());
@@ -164,10 +164,10 @@ TEST_F(VelorinReg, EveryValueSurvivesExportAndImportByteForByte) {
                                          "\"d\"=dword:80000001\n"
                                          "\"expand\"=hex(2):25,00,54,00,00,00\n"))
         << exported.out;
-    for (const char* line : {"\"bytes\"=hex:00,ff,10\n", "\"empty\"=hex:\n",
-                             "\"plain\"=hex(1):6e,6f,20,7a,65,72,6f\n",
-                             "\"say \\\"hi\\\" \\\\ there\"=\"C:\\\\a \\\"b\\\" Zürich ♫ 𝄞\"\n",
-                             "\"short dword\"=hex(4):01,02,03\n", ",\\\n  "}) {
+    for (const char* line :
+         {"\"bytes\"=hex:00,ff,10\n", "\"empty\"=hex:\n", "\"plain\"=hex(1):6e,6f,20,7a,65,72,6f\n",
+          "\"say \\\"hi\\\" \\\\ there\"=\"C:\\\\a \\\"b\\\" Zürich ♫ 𝄞\"\n",
+          "\"short dword\"=hex(4):01,02,03\n", ",\\\n  "}) {
         EXPECT_NE(exported.out.find(line), std::string::npos) << line << exported.out;
     }
     const auto before = ReadBack(Root::LocalMachine, "SOFTWARE\\Round\\Sub", "plain");
@@ -211,7 +211,8 @@ TEST_F(VelorinReg, AMalformedFileImportsNothingAndNamesItsLine) {
     ExpectFailure(Reg({"import", "/dev/urandom"}), 2, "/dev/urandom:1:");
     ExpectFailure(Reg({"import", store_.folder()}), 2, "a folder, not a .reg file");
     ExpectFailure(Reg({"import", "-"}, good + std::string(5 << 20, 'x')), 2, ":8: a line longer");
-    ExpectFailure(Reg({"import", "-"}, Utf16(good) + std::string("\x00\xD8\n\x00", 4)), 2, ":8: not valid UTF-16");
+    ExpectFailure(Reg({"import", "-"}, Utf16(good) + std::string("\x00\xD8\n\x00", 4)), 2,
+                  ":8: not valid UTF-16");
     ExpectFailure(Reg({"import", "-"}, good + "[-HKEY_LOCAL_MACHINE]\n"), 2,
                   ":8: HKEY_LOCAL_MACHINE: invalid key name; nothing imported");
     const std::string longKey = "[HKEY_LOCAL_MACHINE\\" + std::string(10000, 'k') + "\\\\x]\n";
@@ -221,8 +222,9 @@ TEST_F(VelorinReg, AMalformedFileImportsNothingAndNamesItsLine) {
     EXPECT_FALSE(KeyExists(Root::LocalMachine, "SOFTWARE\\New"));
 
     // Deleting what is not there is no error, not even twice.
-    const std::string deletions = "[-HKEY_LOCAL_MACHINE\\SOFTWARE\\Gone]\n"
-                                  "[HKEY_LOCAL_MACHINE\\SOFTWARE\\New]\n\"absent\"=-\n\"absent\"=-\n";
+    const std::string deletions =
+        "[-HKEY_LOCAL_MACHINE\\SOFTWARE\\Gone]\n"
+        "[HKEY_LOCAL_MACHINE\\SOFTWARE\\New]\n\"absent\"=-\n\"absent\"=-\n";
     ASSERT_EQ(Reg({"import", "-"}, good + deletions).status, 0);
     EXPECT_EQ(Reg({"query", "HKLM\\SOFTWARE\\New", "long"}).out, "REG_BINARY\t010203\n");
     EXPECT_EQ(Reg({"query", "HKLM\\SOFTWARE\\New", "a"}).out, "REG_SZ\tb\n");
@@ -258,8 +260,9 @@ TEST_F(VelorinReg, WritesThatFailSayWhy) {
 
     ASSERT_EQ(Reg({"import", "-"}, big + "\n").status, 0);
     const std::string backup = store_.folder() + "/backup.reg";
-    ExpectFailure(Reg({"export", "HKLM\\SOFTWARE\\Big"}, {}, {"prlimit", "--fsize=50000", OUTPUT_TO, backup}), 2,
-                  "cannot write the output");
+    ExpectFailure(
+        Reg({"export", "HKLM\\SOFTWARE\\Big"}, {}, {"prlimit", "--fsize=50000", OUTPUT_TO, backup}),
+        2, "cannot write the output");
     ExpectFailure(Reg({"query", "HKCR\\AudioCD\\shell"}, {}, {OUTPUT_TO, "/dev/full"}), 2,
                   "cannot write the output");
 
