@@ -95,7 +95,7 @@ void CheckValueLineRoundTrip(const RegChange& change) {
         change.name.find_first_of("\r\n") != std::string::npos) {
         return;  // the format cannot carry a line break in a name; export refuses it
     }
-    const NamedValue value{change.name, change.type, change.data};
+    const platform::registry::NamedValue value{change.name, change.type, change.data};
     const RegFileContents back =
         Parse(std::string(kRegHeader) + "\n[HKEY_CLASSES_ROOT\\K]\n" + ValueLine(value) + "\n");
     Check(back.badLine == 0 && back.changes.size() == 2);
