@@ -255,7 +255,7 @@ Connection OpenChecked(const std::string& path, bool& snapshot, std::string& pro
     db.reset();  // the file's shared state must not carry over to the read-only connection
     if (FileSize(path + "-wal") > kWalHeaderBytes) {
         problem = path + ": unavailable: changes wait in " + path +
-                  "-wal, which this user cannot read without writing " + path + "-shm";
+                  "-wal, which this user cannot read (no access to " + path + "-shm)";
         return nullptr;
     }
     snapshot = true;
