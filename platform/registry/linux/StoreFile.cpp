@@ -157,7 +157,9 @@ bool CreateFresh(const std::string& path, std::string& problem) {
     ::unlink(temp.c_str());
     const bool made = FillFresh(temp, path, problem) && SwitchToWal(temp, path, problem) &&
                       MoveIntoPlace(temp, path, problem);
-    ::unlink(temp.c_str());
+    for (const char* suffix : {"", "-journal", "-wal", "-shm"}) {
+        ::unlink((temp + suffix).c_str());
+    }
     SyncFolder(std::filesystem::path(path).parent_path());
     return made;
 }
