@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "tools/common/StandardOutput.h"
 #include "tools/velorin-disc/CueImage.h"
 
 namespace {
@@ -63,11 +64,12 @@ std::optional<std::vector<disc::ImageTrack>> Tracks(const std::vector<std::strin
 }  // namespace
 
 int main(int argc, char** argv) {
+    tools::ReportFileSizeLimit();
     const std::vector<std::string> arguments(argv + 1, argv + argc);
     for (const std::string& argument : arguments) {
         if (argument == "--help") {
             std::fputs(kUsage, stdout);
-            return 0;
+            return tools::StandardOutputWritten("velorin-disc") ? 0 : 1;
         }
     }
     if (arguments.empty()) {
