@@ -1,8 +1,13 @@
 #include "platform/ui/qt/QtMessageBoxes.h"
 
+#include <QFontMetrics>
 #include <QMessageBox>
+#include <QScreen>
+#include <algorithm>
 
 #include "platform/ui/qt/QtHost.h"
+#include "platform/ui/qt/QtIndentedText.h"
+#include "platform/ui/qt/QtWindowManager.h"
 
 namespace platform::ui::qt {
 
@@ -56,13 +61,26 @@ Answer FromQButton(int button, Buttons buttons) {
     }
 }
 
+// The toolkit's box wraps its text once the text is wider than half the screen (at most 500
+// pixels); lines kept this much narrower than that fit beside the margins and the icon.
+constexpr int kWidestBoxText = 500;
+constexpr int kBoxChrome = 100;
+
+int TextWidthFor(const QMessageBox& box) {
+    const QScreen* screen = box.screen();
+    const int screenWidth = screen != nullptr ? screen->availableGeometry().width() : 0;
+    return std::min(screenWidth / 2, kWidestBoxText) - kBoxChrome;
+}
+
 }  // namespace
 
 Answer QtMessageBoxes::Show(Window* owner, const MessageRequest& request) {
-    QMessageBox box(ToQIcon(request.icon), QString::fromStdString(request.caption),
-                    QString::fromStdString(request.text), ToQButtons(request.buttons),
+    QMessageBox box(ToQIcon(request.icon), QString(), QString(), ToQButtons(request.buttons),
                     OwnerWidget(owner));
     box.setTextFormat(Qt::PlainText);
+    box.setText(WrapKeepingIndent(QString::fromStdString(request.text), QFontMetrics(box.font()),
+                                  TextWidthFor(box)));
+    PresentToWindowManager(box, QString::fromStdString(request.caption));
     if (request.buttons == Buttons::YesNo) {
         box.setEscapeButton(QMessageBox::No);
     } else if (request.buttons != Buttons::Ok) {
