@@ -60,14 +60,14 @@ double Milliseconds(Clock::duration duration) {
     return std::chrono::duration<double, std::milli>(duration).count();
 }
 
-std::optional<Run> MeasureOnce(ScreenProbe& screen, const QImage& splash) {
+std::optional<Run> MeasureOnce(const char* launcher, ScreenProbe& screen, const QImage& splash) {
     const int x = (screen.Width() - kScreenWidth) / 2;
     const int y = (screen.Height() - kScreenHeight) / 2;
     screen.MovePointer(0, 0);
-    char* argv[] = {const_cast<char*>(VELORIN_LAUNCHER_PATH), nullptr};
+    char* argv[] = {const_cast<char*>(launcher), nullptr};
     pid_t pid = 0;
     const auto start = Clock::now();
-    if (posix_spawn(&pid, VELORIN_LAUNCHER_PATH, nullptr, nullptr, argv, environ) != 0) {
+    if (posix_spawn(&pid, launcher, nullptr, nullptr, argv, environ) != 0) {
         return std::nullopt;
     }
     std::optional<Run> run;
@@ -96,6 +96,7 @@ double Median(std::vector<double> values) {
 
 int main(int argc, char** argv) {
     const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 5;
+    const char* launcher = argc > 2 ? argv[2] : VELORIN_LAUNCHER_PATH;
     ScreenProbe screen;
     const QImage splash =
         QImage(QStringLiteral(VELORIN_SOURCE_DIR "/resources/images/bitmap-146.png"))
@@ -108,7 +109,7 @@ int main(int argc, char** argv) {
     std::vector<double> toSplash;
     std::vector<double> toReacting;
     for (int i = 0; i < runs; ++i) {
-        const std::optional<Run> run = MeasureOnce(screen, splash);
+        const std::optional<Run> run = MeasureOnce(launcher, screen, splash);
         if (!run) {
             std::fprintf(stderr, "velorin_startup_timing: run %d saw no splash or no hover text\n",
                          i + 1);
