@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
+#include <QRect>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -117,6 +118,24 @@ void ExpectNoMinimiseOrMaximise(const std::string& id) {
     EXPECT_TRUE(IsViewable(id)) << "a minimised window stayed away";
 }
 
+QImage Picture(const char* name) {
+    return QImage(QString::fromStdString(std::string(VELORIN_SOURCE_DIR) + "/resources/images/" +
+                                         name))
+        .convertToFormat(QImage::Format_RGB32);
+}
+
+// Whether the screen shows that part of the picture, the picture's corner at the window's.
+bool ShowsPart(const QImage& screen, const Box& window, const QImage& picture, const QRect& part) {
+    for (int y = part.top(); y <= part.bottom(); ++y) {
+        for (int x = part.left(); x <= part.right(); ++x) {
+            if (screen.pixel(window.x + x, window.y + y) != picture.pixel(x, y)) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
 class UnderAWindowManager : public ::testing::Test {
   protected:
     void SetUp() override {
@@ -139,46 +158,55 @@ class UnderAWindowManager : public ::testing::Test {
         }
     }
 
+    // The launcher with the Velorin stand-in, a virtual disc and the loopback card; its screen.
+    std::optional<ShownWindow> StartLauncher() {
+        const fs::path install = velorin::test::StageLauncher(folder_);
+        fs::copy_file(fs::path(VELORIN_STANDIN_DIR) / "Velorin", install / "Velorin");
+        RunProgram({VELORIN_DISC_PATH, (folder_ / "disc").string(), "2"});
+        launcher_ = std::make_unique<ChildProcess>(
+            std::vector<std::string>{(install / "velorin-launcher").string()},
+            ChildProcess::Output::Shared);
+        return AwaitWindow([](const ShownWindow& w) { return w.name == "Velorin Launcher"; });
+    }
+
+    // The Velorin stand-in's window, moved to the corner clear of the launcher screen.
+    std::string AwaitStandIn() {
+        if (!FindWindow("^Velorin \\(stand-in\\)$")) {
+            return {};
+        }
+        const std::string id = Trimmed(
+            RunProgram({"xdotool", "search", "--onlyvisible", "--name", "^Velorin \\(stand-in\\)$"})
+                .out);
+        RunProgram({"xdotool", "windowmove", id, "0", "0"});
+        std::this_thread::sleep_for(kSettle);
+        return id;
+    }
+
+    QImage Screenshot() {
+        const fs::path shot = folder_ / "screen.png";
+        RunProgram({"import", "-window", "root", "PNG24:" + shot.string()});
+        if (const char* keep = std::getenv("VELORIN_KEEP_SCREENSHOT")) {
+            fs::copy_file(shot, keep, fs::copy_options::overwrite_existing);
+        }
+        return QImage(QString::fromStdString(shot.string()));
+    }
+
     platform::registry::ScopedStore store_;
     fs::path folder_ = store_.folder();
     ScopedEnv cache_{"XDG_CACHE_HOME", store_.folder().c_str()};
+    ScopedEnv platform_{"QT_QPA_PLATFORM", "xcb"};
+    ScopedEnv audio_{"VELORIN_AUDIO", "loopback"};
+    ScopedEnv cd_{"VELORIN_CD", (store_.folder() + "/disc").c_str()};
+    ScopedEnv cpu_{"VELORIN_CPU_SSE", "0"};
     velorin::test::VirtualDisplay display_{kScreenWidth, kScreenHeight};
     std::unique_ptr<ChildProcess> windowManager_;
+    std::unique_ptr<ChildProcess> launcher_;
 };
-
-QImage Picture(const char* name) {
-    return QImage(QString::fromStdString(std::string(VELORIN_SOURCE_DIR) + "/resources/images/" +
-                                         name))
-        .convertToFormat(QImage::Format_RGB32);
-}
-
-// Whether the screen shows the picture's top rows at the corner, pixel by pixel.
-bool ShowsPictureTop(const QImage& screen, const Box& corner, const QImage& picture, int rows) {
-    for (int y = 0; y < rows; ++y) {
-        for (int x = 0; x < picture.width(); ++x) {
-            if (screen.pixel(corner.x + x, corner.y + y) != picture.pixel(x, y)) {
-                return false;
-            }
-        }
-    }
-    return true;
-}
 
 }  // namespace
 
 TEST_F(UnderAWindowManager, FramesBackdropAndCaptionsAsAskedAndTheScreenRepaintsWhileVelorinRuns) {
-    const fs::path install = velorin::test::StageLauncher(folder_);
-    fs::copy_file(fs::path(VELORIN_STANDIN_DIR) / "Velorin", install / "Velorin");
-    RunProgram({VELORIN_DISC_PATH, (folder_ / "disc").string(), "2"});
-    ScopedEnv platform("QT_QPA_PLATFORM", "xcb");
-    ScopedEnv audio("VELORIN_AUDIO", "loopback");
-    ScopedEnv cd("VELORIN_CD", (folder_ / "disc").c_str());
-    ScopedEnv cpu("VELORIN_CPU_SSE", "0");
-    ChildProcess launcher({(install / "velorin-launcher").string()}, ChildProcess::Output::Shared);
-    ASSERT_TRUE(launcher.started());
-
-    const auto screen =
-        AwaitWindow([](const ShownWindow& w) { return w.name == "Velorin Launcher"; });
+    const auto screen = StartLauncher();
     ASSERT_TRUE(screen) << "no launcher screen";
     const auto backdrop = AwaitWindow([](const ShownWindow& w) { return w.box.width > 400; });
     ASSERT_TRUE(backdrop) << "no backdrop";
@@ -198,20 +226,33 @@ TEST_F(UnderAWindowManager, FramesBackdropAndCaptionsAsAskedAndTheScreenRepaints
     ExpectNoMinimiseOrMaximise(box->id);
     velorin::test::ClickRightButton(box->box);
 
-    ASSERT_TRUE(FindWindow("^Velorin \\(stand-in\\)$")) << "Velorin did not start";
-    const std::string standInId = Trimmed(
-        RunProgram({"xdotool", "search", "--onlyvisible", "--name", "^Velorin \\(stand-in\\)$"})
-            .out);
-    RunProgram({"xdotool", "windowmove", standInId, "0", "0"});
-    std::this_thread::sleep_for(kSettle);
-    const fs::path shot = folder_ / "screen.png";
-    RunProgram({"import", "-window", "root", "PNG24:" + shot.string()});
-    const QImage shown(QString::fromStdString(shot.string()));
+    const std::string standIn = AwaitStandIn();
+    ASSERT_FALSE(standIn.empty()) << "Velorin did not start";
+    const QImage shown = Screenshot();
     ASSERT_FALSE(shown.isNull());
-    EXPECT_TRUE(ShowsPictureTop(shown, screen->box, Picture("bitmap-131.png"), 210))
+    EXPECT_TRUE(ShowsPart(shown, screen->box, Picture("bitmap-131.png"), {0, 0, 400, 210}))
         << "the launcher screen was not repainted where the box was";
-    if (const char* keep = std::getenv("VELORIN_KEEP_SCREENSHOT")) {
-        fs::copy_file(shot, keep, fs::copy_options::overwrite_existing);
-    }
-    RunProgram({"xdotool", "windowactivate", "--sync", standInId, "key", "Escape"});
+    RunProgram({"xdotool", "windowactivate", "--sync", standIn, "key", "Escape"});
+}
+
+TEST_F(UnderAWindowManager, ClicksOnTheScreenWhileVelorinRunsAreDroppedForGood) {
+    platform::registry::test::Write(platform::registry::Root::LocalMachine,
+                                    "SOFTWARE\\Tessaly\\Velorin", "FPS",
+                                    platform::registry::ValueType::String, "30 fps");
+    const auto screen = StartLauncher();
+    ASSERT_TRUE(screen) << "no launcher screen";
+    std::this_thread::sleep_for(kSettle);
+    ClickAt(screen->box, 300, 100);  // Set-Up Options: the panel opens
+    ClickAt(screen->box, 90, 192);   // its Re-test button runs Velorin
+    const std::string standIn = AwaitStandIn();
+    ASSERT_FALSE(standIn.empty()) << "Velorin did not start";
+
+    ClickAt(screen->box, 300, 100);  // would close the panel, were it acted on
+    RunProgram({"xdotool", "windowactivate", "--sync", standIn, "key", "Escape"});
+    std::this_thread::sleep_for(kSettle);
+    const QImage shown = Screenshot();
+    ASSERT_FALSE(shown.isNull());
+    // The panel's headings, the same whether its Re-test button is lit or not.
+    EXPECT_TRUE(ShowsPart(shown, screen->box, Picture("bitmap-145.png"), {40, 100, 160, 25}))
+        << "the options panel is gone: a click made while Velorin ran was acted on";
 }
