@@ -24,6 +24,9 @@ if ! (cd "$source_dir" && dpkg-buildpackage -us -uc -j2) >"$log" 2>&1; then
     exit 1
 fi
 
+warnings=$(grep -c 'warning:' "$log" || true)
+echo "Compiler warnings under the packages' hardening flags: $warnings (see $log)"
+
 mkdir -p "$root/dist"
 rm -f "$root"/dist/*.deb
 cp "$work"/*.deb "$root/dist/"
