@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <fstream>
 #include <map>
+#include <thread>
 
 #include "platform/registry/fake/ScopedStore.h"
 #include "tests/e2e/VirtualDisplay.h"
@@ -28,6 +29,8 @@ using velorin::test::FindWindow;
 namespace {
 
 constexpr auto kRunLimit = std::chrono::seconds(120);
+// A window just shown may still be placed and drawn: clicks wait for it to settle.
+constexpr auto kSettle = std::chrono::milliseconds(600);
 constexpr const char* kDesktopEntry = "share/applications/example.velorin.Launcher.desktop";
 
 // Every installed file with its size and modification time.
@@ -120,6 +123,15 @@ TEST_F(Installed, DesktopEntryMetadataAndManualPagesPassTheirCheckers) {
     }
 }
 
+TEST_F(Installed, WithoutADisplayItSaysSoAndEndsWithStatusOne) {
+    ScopedEnv display("DISPLAY", nullptr);
+    ScopedEnv wayland("WAYLAND_DISPLAY", nullptr);
+    ScopedEnv platform("QT_QPA_PLATFORM", nullptr);
+    const auto run = RunProgram({(prefix_ / "bin/velorin-launcher").string()});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, "velorin-launcher: no display (DISPLAY is empty)\n");
+}
+
 TEST_F(Installed, StartedFromBinItOpensTheMixingToolAFreshStoreKnowsAndChangesNothingInstalled) {
     platform::registry::ScopedStore store;
     const fs::path folder = store.folder();
@@ -138,6 +150,7 @@ TEST_F(Installed, StartedFromBinItOpensTheMixingToolAFreshStoreKnowsAndChangesNo
     ASSERT_TRUE(launcher.started());
     const std::optional<Box> screen = FindWindow("^Velorin Launcher$");
     ASSERT_TRUE(screen) << "no launcher screen";
+    std::this_thread::sleep_for(kSettle);
     EXPECT_EQ(velorin::test::WindowClass("^Velorin Launcher$"),
               DesktopEntryValue(prefix_ / kDesktopEntry, "StartupWMClass"));
     ClickAt(*screen, 330, 185);  // Mixing Room
@@ -168,6 +181,7 @@ TEST_F(Installed, WithoutACdDriveTheAudioTestPassesOnTheDemonstrationDisc) {
     ASSERT_TRUE(launcher.started());
     const std::optional<Box> screen = FindWindow("^Velorin Launcher$");
     ASSERT_TRUE(screen) << "no launcher screen";
+    std::this_thread::sleep_for(kSettle);
     ClickAt(*screen, 300, 140);  // Audio Test
     const std::optional<Box> prompt = FindWindow("^Audio Test$");
     ASSERT_TRUE(prompt) << "no prompt";

@@ -51,9 +51,19 @@ void LendDemoDisc(const fs::path& disc) {
                  disc.c_str());
 }
 
+bool IsSet(const char* name) {
+    const char* value = std::getenv(name);
+    return value != nullptr && *value != '\0';
+}
+
 }  // namespace
 
 int main(int, char** argv) {
+    // Without one, the window toolkit would end the launcher with an abort and a long message.
+    if (!IsSet("DISPLAY") && !IsSet("WAYLAND_DISPLAY") && !IsSet("QT_QPA_PLATFORM")) {
+        std::fprintf(stderr, "velorin-launcher: no display (DISPLAY is empty)\n");
+        return 1;
+    }
     std::error_code error;
     const fs::path bin = fs::read_symlink("/proc/self/exe", error).parent_path();
     if (error) {
