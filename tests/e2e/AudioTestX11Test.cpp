@@ -1,8 +1,10 @@
 // The built launcher's audio test on a virtual X screen, with a virtual disc of drum tracks heard
 // through the loopback sound card: it passes and stores 1; muted, it shows error code 5, and
-// Cancel stores 0. Either way the autoplay verb is back afterwards.
+// Cancel stores 0. Either way the autoplay verb is back afterwards, also when the desktop ends
+// the launcher in the middle of the test.
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <filesystem>
 #include <string>
 
@@ -39,21 +41,32 @@ class AudioTestOnX11 : public ::testing::Test {
         ASSERT_TRUE(display_.Ready()) << "Xvfb did not start";
     }
 
-    // Starts the launcher, clicks the audio-test button and agrees to the prompt.
-    std::unique_ptr<ChildProcess> StartAudioTest() {
+    // Starts the launcher and waits for its screen.
+    std::unique_ptr<ChildProcess> StartLauncher() {
         auto launcher = std::make_unique<ChildProcess>(
             std::vector<std::string>{(install_ / "velorin-launcher").string()},
             ChildProcess::Output::Shared);
         EXPECT_TRUE(launcher->started());
         screen_ = FindWindow("^Velorin Launcher$");
         EXPECT_TRUE(screen_) << "no launcher screen";
+        return launcher;
+    }
+
+    // Clicks the audio-test button and waits for the prompt.
+    std::optional<Box> ClickAudioTest() {
         if (!screen_) {
-            return launcher;
+            return std::nullopt;
         }
         ClickAt(*screen_, 300, 140);
         const auto prompt = FindWindow("^Audio Test$");
         EXPECT_TRUE(prompt) << "no prompt";
-        if (prompt) {
+        return prompt;
+    }
+
+    // Starts the launcher, clicks the audio-test button and agrees to the prompt.
+    std::unique_ptr<ChildProcess> StartAudioTest() {
+        auto launcher = StartLauncher();
+        if (const auto prompt = ClickAudioTest()) {
             ClickLeftOfTwoButtons(*prompt);
         }
         return launcher;
@@ -101,6 +114,31 @@ TEST_F(AudioTestOnX11, MutedShowsCodeFiveAndCancelStoresZero) {
     ClickRightButton(*failure);  // Cancel
     QuitAndWait(*launcher);
     EXPECT_EQ(AudioCapture(), Bytes(std::string(1, '\0')));
+    EXPECT_EQ(Verb(), Bytes(std::string("play", 5)));
+}
+
+}  // namespace
+
+namespace {
+
+// The sound library's own devices (its disk driver here) are open from the start, and with them
+// its own signal handling; the launcher still ends at once on SIGINT and SIGTERM. Ended in the
+// middle of the audio test, it first puts the blanked autoplay verb back, as Cancel would.
+TEST_F(AudioTestOnX11, SigintAndSigtermEndTheLauncherAndTheAudioTestPutsTheVerbBackFirst) {
+    ScopedEnv sound("VELORIN_AUDIO", "sdl");
+    ScopedEnv driver("SDL_AUDIODRIVER", "disk");
+    ScopedEnv played("SDL_DISKAUDIOFILE", (folder_ / "played.raw").c_str());
+    constexpr auto kPromptly = std::chrono::seconds(10);
+
+    auto idle = StartLauncher();
+    idle->Kill(SIGINT);
+    EXPECT_EQ(idle->Wait(kPromptly), std::optional<int>(128 + SIGINT));
+
+    auto testing = StartLauncher();
+    ASSERT_TRUE(ClickAudioTest());
+    EXPECT_EQ(Verb(), Bytes(std::string(1, '\0'))) << "blank while the test runs";
+    testing->Kill(SIGTERM);
+    EXPECT_EQ(testing->Wait(kPromptly), std::optional<int>(128 + SIGTERM));
     EXPECT_EQ(Verb(), Bytes(std::string("play", 5)));
 }
 

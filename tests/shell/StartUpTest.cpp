@@ -6,6 +6,7 @@
 #include <QTest>
 #include <QTimer>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "platform/registry/fake/ScopedStore.h"
@@ -18,7 +19,8 @@ namespace {
 constexpr int kPollMs = 50;
 
 struct Observed {
-    std::vector<std::string> titles;  // of the modal windows, in the order they came up
+    // The modal windows in the order they came up: title and client size.
+    std::vector<std::tuple<std::string, int, int>> windows;
     bool backdropAlwaysCovered = true;
 };
 
@@ -29,7 +31,8 @@ void EndEachModalWindow(QTimer& timer, Observed& seen) {
         if (modal == nullptr) {
             return;
         }
-        seen.titles.push_back(modal->windowTitle().toStdString());
+        seen.windows.emplace_back(modal->windowTitle().toStdString(), modal->width(),
+                                  modal->height());
         const QSize screen = QGuiApplication::primaryScreen()->geometry().size();
         const bool covered = g_pBackdrop != nullptr && g_pBackdrop->IsVisible() &&
                              g_pBackdrop->GetClientRect().Width() == screen.width() &&
@@ -52,8 +55,10 @@ TEST(StartUp, SplashLauncherAndCreditsRunInTurnOverTheBackdropAndNoApplicationIs
     EXPECT_FALSE(theApp.InitInstance());
 
     timer.stop();
-    EXPECT_NE(std::find(seen.titles.begin(), seen.titles.end(), "Velorin Launcher"),
-              seen.titles.end());
+    using Window = std::tuple<std::string, int, int>;
+    EXPECT_EQ(seen.windows,
+              (std::vector<Window>{{"", 400, 250}, {"Velorin Launcher", 400, 250}, {"", 640, 480}}))
+        << "the splash, the launcher screen, then the credits";
     EXPECT_TRUE(seen.backdropAlwaysCovered);
     EXPECT_EQ(g_pBackdrop, nullptr);
     EXPECT_TRUE(QApplication::topLevelWidgets().isEmpty()) << "every window is gone";
