@@ -130,9 +130,10 @@ TEST_F(EndToEnd, EachHandOffAndTheReturnToVelorinThroughTheMixingTool) {
     EXPECT_EQ(screen_.endedWith, 0);
 }
 
-// Whatever a stored name or folder holds, it starts no other program and arrives whole: an export
-// name is the exporter's one argument, and the mixing tool's folder is one path, never cut at a
-// blank (a program planted at a shorter prefix) nor read as a command line of its own.
+// Whatever a stored name or folder holds, it starts no other program and arrives whole, up to the
+// longest the store holds (255 characters): an export name is the exporter's one argument, and
+// the mixing tool's folder is one path, never cut at a blank (a program planted at a shorter
+// prefix) nor read as a command line of its own.
 TEST_F(EndToEnd, StoredValuesStartNoOtherProgramAndArriveWhole) {
     const Strings names = {"/tmp/x; touch pwned1", "/tmp/$(touch pwned2)", "/tmp/`touch pwned3`",
                            "/tmp/it's \"quoted\"", "/tmp/two  blanks\\",   "/tmp/new\nline"};
@@ -152,37 +153,24 @@ TEST_F(EndToEnd, StoredValuesStartNoOtherProgramAndArriveWhole) {
     const fs::path planted = install_ / "My";
     std::ofstream(planted) << "#!/bin/sh\ntouch '" << (install_ / "pwned4").string() << "'\n";
     ::chmod(planted.c_str(), 0755);
-    InstallBlendora(install_ / "My Tools" / "Blendora");
-    const std::string folderCommand = R"("/bin/sh" -c "touch pwned5" x)";
+    fs::path longest = install_;
+    longest /= std::string(200 - longest.string().size(), 'f');
+    longest /= std::string(255 - longest.string().size() - 1, 'g');
+    const std::string mix = "/mixes/a mix" + std::string(255 - 12, 'm');
     for (const std::string& folder :
-         {(install_ / "My Tools" / "Blendora").string(), folderCommand}) {
+         {(install_ / "My Tools" / "Blendora").string(),
+          std::string(R"("/bin/sh" -c "touch pwned5" x)"), longest.string()}) {
         InstallBlendora(install_ / folder);
         StoreMixingToolFolder(folder);
-        StoreText("VelorinExportedMix", "/mixes/a mix.mix");
+        StoreText("VelorinExportedMix", mix);
         standinFlows_.RunMixingTool();
-        expected.push_back(
-            {"Blendora Studio VL", (install_ / folder).string(), "/mixes/a mix.mix"});
+        expected.push_back({"Blendora Studio VL", (install_ / folder).string(), mix});
     }
     EXPECT_EQ(Starts(), expected);
     EXPECT_EQ(boxes_.shown().size(), names.size()) << "only the exporter's questions";
     for (const auto& entry : fs::recursive_directory_iterator(install_)) {
         EXPECT_NE(entry.path().filename().string().rfind("pwned", 0), 0u) << entry.path();
     }
-}
-
-TEST_F(EndToEnd, LongestNamesInTheLongestFolderAreHandedOnWhole) {
-    fs::path folder = store_.folder();
-    folder /= std::string(200 - folder.string().size(), 'f');
-    folder /= std::string(255 - folder.string().size() - 1, 'g');
-    ASSERT_EQ(folder.string().size(), 255u);
-    InstallBlendora(folder);
-    const std::string mix = "/" + std::string(254, 'm');
-    StoreText("VelorinExportedMix", mix);
-    Script("");
-    standinFlows_.RunMixingTool();
-    ASSERT_EQ(Starts().size(), 1u);
-    EXPECT_EQ(Starts()[0], (Strings{"Blendora Studio VL", folder.string(), mix}));
-    EXPECT_TRUE(boxes_.shown().empty());
 }
 
 }  // namespace
