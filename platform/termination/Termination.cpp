@@ -1,6 +1,5 @@
 #include "platform/termination/Termination.h"
 
-#include <algorithm>
 #include <mutex>
 #include <utility>
 #include <vector>
