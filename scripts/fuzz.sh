@@ -1,14 +1,14 @@
 #!/usr/bin/env bash
 # Builds the libFuzzer targets (clang "fuzz" preset) and runs each for a while from its committed
-# seeds (fuzz/AREA/seeds/TARGET, when there are any) and what it finds meanwhile:
-# scripts/fuzz.sh [SECONDS] (default 20). A crash or sanitizer report fails the run.
+# seeds (the corpus/ folder beside its CMakeLists.txt, if any): scripts/fuzz.sh [SECONDS]
+# (default 20). A crash or sanitizer report fails the run.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
 "$root/scripts/deps.sh"
 
 seconds=${1:-20}
-targets=(velorin_beat_fuzzer velorin_command_line_fuzzer)
+targets=(velorin_beat_fuzzer velorin_regfile_fuzzer velorin_command_line_fuzzer)
 cmake --preset fuzz >/dev/null
 log="build/fuzz.log"
 if ! cmake --build --preset fuzz --target "${targets[@]}" -- -j2 >"$log" 2>&1; then
@@ -18,8 +18,9 @@ fi
 for target in "${targets[@]}"; do
     binary=$(find build/fuzz/fuzz -type f -name "$target" | head -n 1)
     corpus=$(mktemp -d)
-    seeds=(fuzz/*/seeds/"$target")
-    [[ -d ${seeds[0]} ]] || seeds=()
+    seeds=()
+    folder=$(dirname "$(grep -l "$target" fuzz/*/CMakeLists.txt)")
+    [[ -d $folder/corpus ]] && seeds=("$folder/corpus")
     echo "== $target, $seconds s"
     status=0
     "$binary" -max_total_time="$seconds" -max_len=16384 -timeout=20 -rss_limit_mb=2048 \

@@ -52,8 +52,25 @@ class SpawnActions {
     posix_spawn_file_actions_t actions_;
 };
 
+// How often a pumping wait looks whether the program has exited.
+constexpr auto kExitPollPeriod = std::chrono::milliseconds(20);
+
+void WaitForExit(pid_t pid, const WaitPump& pump) {
+    int status = 0;
+    const int options = pump ? WNOHANG : 0;
+    for (;;) {
+        const pid_t waited = ::waitpid(pid, &status, options);
+        if (waited == pid || (waited < 0 && errno != EINTR)) {
+            return;
+        }
+        if (waited == 0) {
+            pump(kExitPollPeriod);
+        }
+    }
+}
+
 RunResult SpawnAndWait(const std::string& program, std::span<const std::string> arguments,
-                       std::string_view currentFolder) {
+                       std::string_view currentFolder, const WaitPump& pump) {
     std::vector<char*> argv;
     argv.push_back(const_cast<char*>(program.c_str()));
     for (const std::string& argument : arguments) {
@@ -72,9 +89,7 @@ RunResult SpawnAndWait(const std::string& program, std::span<const std::string> 
         0) {
         return RunResult::FailedToStart;
     }
-    int status = 0;
-    while (::waitpid(pid, &status, 0) < 0 && errno == EINTR) {
-    }
+    WaitForExit(pid, pump);
     return RunResult::Finished;
 }
 
@@ -111,7 +126,8 @@ RunResult PosixProcessRunner::RunAndWait(std::string_view commandLine,
                                          std::string_view currentFolder) {
     for (const ProgramCandidate& candidate : ProgramCandidates(commandLine)) {
         if (std::optional<std::string> program = Resolve(candidate.program)) {
-            return SpawnAndWait(*program, SplitArguments(candidate.arguments), currentFolder);
+            return SpawnAndWait(*program, SplitArguments(candidate.arguments), currentFolder,
+                                pump_);
         }
     }
     return RunResult::FailedToStart;
@@ -121,7 +137,8 @@ RunResult PosixProcessRunner::RunProgramAndWait(std::string_view programPath,
                                                 std::span<const std::string> arguments,
                                                 std::string_view currentFolder) {
     std::optional<std::string> program = Resolve(programPath);
-    return program ? SpawnAndWait(*program, arguments, currentFolder) : RunResult::FailedToStart;
+    return program ? SpawnAndWait(*program, arguments, currentFolder, pump_)
+                   : RunResult::FailedToStart;
 }
 
 bool PosixProcessRunner::ProgramFileExists(std::string_view fileName) {

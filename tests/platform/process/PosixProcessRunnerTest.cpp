@@ -2,6 +2,8 @@
 #include <signal.h>
 #include <sys/stat.h>
 
+#include <algorithm>
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -89,8 +91,9 @@ TEST_F(ProgramFolder, ProgramsThatCannotStartAreFailures) {
 // inherit that, or it could not be ended.
 TEST_F(ProgramFolder, StartedProgramsBlockNoSignals) {
     fs::path program = root_ / "own" / "signals";
-    std::ofstream(program) << "#!/bin/sh\ngrep '^SigBlk' /proc/$$/status > '" << Output().string()
-                           << "'\n";
+    // exec: the shell blocks every signal of its own while it starts a child of its own.
+    std::ofstream(program) << "#!/bin/sh\nexec grep '^SigBlk' /proc/self/status > '"
+                           << Output().string() << "'\n";
     ::chmod(program.c_str(), 0755);
     sigset_t ending;
     sigemptyset(&ending);
@@ -102,4 +105,21 @@ TEST_F(ProgramFolder, StartedProgramsBlockNoSignals) {
     EXPECT_EQ(runner.RunProgramAndWait(program.string(), {}, {}), process::RunResult::Finished);
     pthread_sigmask(SIG_SETMASK, &previous, nullptr);
     EXPECT_EQ(Recorded(), "SigBlk:\t0000000000000000\n");
+}
+
+TEST_F(ProgramFolder, AWaitWithAPumpPumpsInShortStepsUntilTheProgramHasExited) {
+    const fs::path program = root_ / "own" / "Velorin";
+    std::ofstream(program) << "#!/bin/sh\nsleep 0.3\necho done > '" << Output().string() << "'\n";
+    ::chmod(program.c_str(), 0755);
+    process::PosixProcessRunner runner((root_ / "own").string());
+    int pumps = 0;
+    std::chrono::milliseconds longest{0};
+    runner.SetWaitPump([&](std::chrono::milliseconds most) {
+        ++pumps;
+        longest = std::max(longest, most);
+    });
+    EXPECT_EQ(runner.RunAndWait("Velorin", {}), process::RunResult::Finished);
+    EXPECT_EQ(Recorded(), "done\n");
+    EXPECT_GE(pumps, 2);
+    EXPECT_LE(longest, std::chrono::milliseconds(100));
 }
