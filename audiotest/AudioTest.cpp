@@ -143,17 +143,18 @@ std::int32_t CSoundCapture::SetUpCaptureBesidePlayback() {
     return status == kCaptureDeviceUnavailable ? 1 : 2;
 }
 
-// The UI thread waits for the capture thread, handling nothing else, under the wait cursor.
+// The UI thread waits for the capture thread, handling nothing else, under the wait cursor; then
+// the cursor it replaced comes back, or the arrow when there was none.
 void CSoundCapture::CaptureRun(Window* backdropWnd, Window* launcherWnd) {
     if (backdropWnd != nullptr) {
         RedrawBoth(backdropWnd, launcherWnd);
     }
-    platform::ui::SetCursorShape(platform::ui::CursorShape::Wait);
+    const auto kept = platform::ui::SetCursorShape(platform::ui::CursorShape::Wait);
     StartCapture();
     while (running.load()) {
         platform::thread::Sleep(kPollInterval);
     }
-    platform::ui::SetCursorShape(platform::ui::CursorShape::Arrow);
+    platform::ui::SetCursorShape(kept.value_or(platform::ui::CursorShape::Arrow));
 }
 
 // Shows the code's message; true when the user chose Retry.

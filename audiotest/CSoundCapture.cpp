@@ -38,6 +38,10 @@ std::int32_t CSoundCapture::InitCapture() {
     if (CreateBufferInBestFormat() != kCaptureOk) {
         return kCaptureDeviceUnavailable;
     }
+    // A new buffer is read from its start. An offset left by a run that ended mid-buffer (a run of
+    // no seconds ends after its first half) would make the first block span bytes never captured,
+    // which 8-bit samples count as loud.
+    g_captureReadOffset = 0;
     for (auto& event : notifyEvents) {
         event = std::make_unique<platform::thread::Event>();
     }

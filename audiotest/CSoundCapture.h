@@ -80,7 +80,7 @@ class CSoundCapture {
 
 // The engine the capture thread works on; the audio test sets it before the capture set-up.
 extern CSoundCapture* g_currentCapture;
-// Offset in the capture buffer of the next unread byte; kept across runs and buffers.
+// Offset in the capture buffer of the next unread byte; 0 for a new buffer, kept across runs.
 extern std::uint32_t g_captureReadOffset;
 
 // The capture thread; its argument is ignored.

@@ -1,17 +1,17 @@
 // After Velorin exits: handing what it exported to the web exporter, the AVI maker or the mixing
 // tool, and back to Velorin after the mixing tool.
 #include <array>
+#include <string>
+#include <vector>
 
 #include "launch/DanceTitle.h"
 #include "launch/LaunchFlows.h"
 #include "launch/LaunchTexts.h"
 #include "launch/ScreenGuards.h"
-#include "platform/process/CommandLine.h"
 #include "platform/ui/MessageBox.h"
 #include "settings/Settings.h"
 
 namespace ui = platform::ui;
-using platform::process::QuoteArgument;
 using platform::process::RunResult;
 using namespace launch_texts;
 
@@ -26,7 +26,7 @@ struct LaunchFlows::ExportTool {
     bool (*read)(char* buffer);
     void (*clear)();
     std::string_view programFile;  // looked for in the current folder
-    std::string_view command;      // the program as the command line names it
+    std::string_view program;      // the program as its command line names it
     std::string_view questionStart;
     std::string_view questionCaption;
     DownloadTool download;
@@ -63,16 +63,18 @@ LaunchFlows::Next LaunchFlows::MixingToolRun() {
         ui::ShowMessage(Owner(), kBlendoraNotInstalled, kBlendoraCaption, ui::Buttons::Ok);
         return Next::Stop;
     }
-    std::string commandLine = std::string(folder.data()) + std::string(kMixingToolFile);
+    // The stored folder is one path: a blank in it never makes a shorter path the program.
+    const std::string program = std::string(folder.data()) + std::string(kMixingToolFile);
+    std::vector<std::string> arguments;
     NameBuffer mix{};
     if (GetExportedMix(mix.data())) {
         ClearExportedMix();
-        commandLine += " " + QuoteArgument(mix.data());
+        arguments.emplace_back(mix.data());
     }
     RunResult result;
     {
         WaitCursor waiting;
-        result = services_.processes.RunAndWait(commandLine, folder.data());
+        result = services_.processes.RunProgramAndWait(program, arguments, folder.data());
     }
     if (result == RunResult::FailedToStart) {
         ui::ShowMessage(Owner(), kBlendoraCannotStart, kBlendoraCaption, ui::Buttons::Ok);
@@ -133,8 +135,9 @@ void LaunchFlows::RunExportTool(const ExportTool& tool) {
         return;
     }
     // The name is handed on whole, as one argument, however long and whatever it holds.
-    std::string commandLine = std::string(tool.command) + " " + QuoteArgument(name.data());
-    if (services_.processes.RunAndWait(commandLine, {}) == RunResult::FailedToStart) {
+    const std::string arguments[] = {name.data()};
+    if (services_.processes.RunProgramAndWait(tool.program, arguments, {}) ==
+        RunResult::FailedToStart) {
         ui::ShowMessage(Owner(), tool.cannotStart, tool.cannotStartCaption, ui::Buttons::Ok);
     }
 }

@@ -8,7 +8,7 @@ cd "$root"
 "$root/scripts/deps.sh"
 
 seconds=${1:-20}
-targets=(velorin_beat_fuzzer velorin_regfile_fuzzer velorin_cue_fuzzer)
+targets=(velorin_beat_fuzzer velorin_regfile_fuzzer velorin_cue_fuzzer velorin_command_line_fuzzer)
 cmake --preset fuzz >/dev/null
 log="build/fuzz.log"
 if ! cmake --build --preset fuzz --target "${targets[@]}" -- -j2 >"$log" 2>&1; then

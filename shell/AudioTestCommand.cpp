@@ -2,6 +2,7 @@
 
 #include "audiotest/CSeTestDlg.h"
 #include "audiotest/CSoundCapture.h"
+#include "platform/termination/Termination.h"
 #include "platform/ui/MessageBox.h"
 #include "resources/Strings.h"
 #include "settings/Settings.h"
@@ -19,20 +20,21 @@ constexpr int kErrorTextBytes = 2000;  // holds the longest built-in error text 
 }  // namespace
 
 // The autoplay guard brackets the prompt, so that the CD the user inserts now does not start its
-// autoplay action; the verb comes back whatever the user answers.
+// autoplay action; the verb comes back whatever the user answers, and also when the launcher is
+// told to end meanwhile.
 void CLauncherDlg::RunAudioTest() {
     ClosePanel();
     m_strHoverText.clear();
     RedrawWindow(&kHoverTextArea);
     CSeTestDlg guard;
     guard.SuspendAutoplay();
+    const platform::termination::CleanupGuard restore([&guard] { guard.RestoreAutoplay(); });
     const ui::Answer answer =
         ui::ShowMessage(this, resources::LoadResourceString(kPromptTextId),
                         resources::LoadResourceString(kPromptCaptionId), ui::Buttons::OkCancel);
     if (answer == ui::Answer::Ok) {
         RunAudioCaptureTest();
     }
-    guard.RestoreAutoplay();
 }
 
 // A fresh engine per test; the launcher never reads the error text.

@@ -120,6 +120,16 @@ std::string QuoteArgument(std::string_view argument) {
     return quoted;
 }
 
+std::string JoinCommandLine(std::string_view program, std::span<const std::string> arguments) {
+    const bool blank = program.empty() || program.find_first_of(" \t") != std::string_view::npos;
+    std::string line = blank ? "\"" + std::string(program) + "\"" : std::string(program);
+    for (const std::string& argument : arguments) {
+        line += ' ';
+        line += QuoteArgument(argument);
+    }
+    return line;
+}
+
 std::string ProgramFileName(std::string_view windowsName) {
     std::string name(windowsName);
     std::replace(name.begin(), name.end(), '\\', '/');

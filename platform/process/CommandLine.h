@@ -2,6 +2,7 @@
 // The Windows rules for a command line, kept apart from starting anything so they can be tested
 // on their own: how the program's name is found in an unquoted line, how the rest is split into
 // arguments, and how a file name of the Windows world maps to one of ours.
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -26,6 +27,11 @@ std::vector<std::string> SplitArguments(std::string_view arguments);
 
 // Writes one argument so that SplitArguments gives it back unchanged; a plain word stays as is.
 std::string QuoteArgument(std::string_view argument);
+
+// The command line of a program started apart from its arguments, as the started program sees it:
+// the program in quotes when it holds a blank (it cannot hold a quote), then each argument quoted.
+// ProgramCandidates and SplitArguments read it back as the same program and arguments.
+std::string JoinCommandLine(std::string_view program, std::span<const std::string> arguments);
 
 // Our file name for a program named the Windows way: "\" becomes "/" and a final ".exe" (in any
 // letter case) is dropped, since programs carry no extension here.

@@ -1,7 +1,9 @@
 #pragma once
 // Starting another program and waiting for it, the way the launcher hands over to Velorin and its
-// companion tools. Command lines are written as on Windows ("exportToWeb C:\Dances\Salsa.dnc");
-// the backend resolves the program and splits the arguments, and never involves a shell.
+// companion tools. Fixed command lines are written as on Windows ("Velorin"); the backend resolves
+// the program and splits the arguments, and never involves a shell. Anything that comes from a
+// stored value goes through RunProgramAndWait, where nothing is ever split.
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -18,7 +20,16 @@ class ProcessRunner {
 
     // Starts the command line with currentFolder as the new program's current folder (the
     // launcher's own current folder when empty) and waits for it with no time limit.
+    // Only for command lines written in the code: an unquoted line is read the Windows way, trying
+    // every prefix that ends before a blank as the program.
     virtual RunResult RunAndWait(std::string_view commandLine, std::string_view currentFolder) = 0;
+
+    // Starts the one program file programPath names (written the Windows way; a bare name is
+    // searched for as in a command line) with each argument handed over as it is. A blank in the
+    // path never makes a shorter path a candidate, and no argument is ever split or joined.
+    virtual RunResult RunProgramAndWait(std::string_view programPath,
+                                        std::span<const std::string> arguments,
+                                        std::string_view currentFolder) = 0;
 
     // Whether a program file of that name ("TsAVIMaker.exe") is in the launcher's current folder.
     virtual bool ProgramFileExists(std::string_view fileName) = 0;

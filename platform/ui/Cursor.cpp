@@ -10,10 +10,8 @@ void SetCursorControl(CursorControl* control) {
     g_cursor = control;
 }
 
-void SetCursorShape(CursorShape shape) {
-    if (g_cursor != nullptr) {
-        g_cursor->Set(shape);
-    }
+std::optional<CursorShape> SetCursorShape(CursorShape shape) {
+    return g_cursor != nullptr ? g_cursor->Set(shape) : std::nullopt;
 }
 
 }  // namespace platform::ui

@@ -1,6 +1,8 @@
 #pragma once
 // What the flows need of a window they do not own: hide and show it around their messages, and
 // repaint part of it at once.
+#include <optional>
+
 namespace platform::ui {
 
 struct Rect {
@@ -30,9 +32,10 @@ enum class CursorShape { Arrow, Wait };
 class CursorControl {
   public:
     virtual ~CursorControl() = default;
-    virtual void Set(CursorShape shape) = 0;
+    // Returns the cursor it replaces: nothing when none had been set (the windows' own show).
+    virtual std::optional<CursorShape> Set(CursorShape shape) = 0;
 };
 void SetCursorControl(CursorControl* control);
-void SetCursorShape(CursorShape shape);
+std::optional<CursorShape> SetCursorShape(CursorShape shape);
 
 }  // namespace platform::ui

@@ -25,7 +25,6 @@ class CaptureEngine : public ::testing::Test {
         card_ = std::make_unique<rig::SoundCard>(options);
         engine_ = std::make_unique<CSoundCapture>();
         g_currentCapture = engine_.get();
-        g_captureReadOffset = 0;
         ASSERT_EQ(engine_->InitCapture(), kCaptureOk);
         const auto& state = *engine_->device;
         engine_->estimator->SetInputFormat(

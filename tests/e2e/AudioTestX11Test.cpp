@@ -2,9 +2,11 @@
 // velorin-disc, read through libcdio and played into a private PulseAudio server's null output,
 // captured from its monitor through SDL. It passes and stores 1; with the output muted it shows
 // error code 5 and Cancel stores 0; on an image of one data track it shows error code 3. Either
-// way the autoplay verb is back afterwards.
+// way the autoplay verb is back afterwards, also when the desktop ends the launcher in the middle
+// of the test.
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <filesystem>
 #include <string>
 #include <thread>
@@ -49,21 +51,32 @@ class AudioTestOnRealParts : public ::testing::Test {
 
     fs::path Image() const { return folder_ / "disc.cue"; }
 
-    // Starts the launcher, clicks the audio-test button and agrees to the prompt.
-    std::unique_ptr<ChildProcess> StartAudioTest() {
+    // Starts the launcher and waits for its screen.
+    std::unique_ptr<ChildProcess> StartLauncher() {
         auto launcher = std::make_unique<ChildProcess>(
             std::vector<std::string>{(install_ / "velorin-launcher").string()},
             ChildProcess::Output::Shared);
         EXPECT_TRUE(launcher->started());
         screen_ = FindWindow("^Velorin Launcher$");
         EXPECT_TRUE(screen_) << "no launcher screen";
+        return launcher;
+    }
+
+    // Clicks the audio-test button and waits for the prompt.
+    std::optional<Box> ClickAudioTest() {
         if (!screen_) {
-            return launcher;
+            return std::nullopt;
         }
         ClickAt(*screen_, 300, 140);
         const auto prompt = FindWindow("^Audio Test$");
         EXPECT_TRUE(prompt) << "no prompt";
-        if (prompt) {
+        return prompt;
+    }
+
+    // Starts the launcher, clicks the audio-test button and agrees to the prompt.
+    std::unique_ptr<ChildProcess> StartAudioTest() {
+        auto launcher = StartLauncher();
+        if (const auto prompt = ClickAudioTest()) {
             ClickLeftOfTwoButtons(*prompt);
         }
         return launcher;
@@ -127,6 +140,24 @@ TEST_F(AudioTestOnRealParts, AnImageOfOneDataTrackIsCodeThree) {
     ScopedEnv cd("VELORIN_CD", dataDisc.image().c_str());
     const auto launcher = StartAudioTest();
     EXPECT_EQ(Fail(), Bytes(std::string(1, '\0')));
+    EXPECT_EQ(Verb(), kPlay);
+}
+
+// The sound library's devices are open from the start, and with them its own signal handling;
+// the launcher still ends at once on SIGINT and SIGTERM. Ended in the middle of the audio test, it
+// first puts the blanked autoplay verb back, as Cancel would.
+TEST_F(AudioTestOnRealParts, SigintAndSigtermEndTheLauncherAndTheAudioTestPutsTheVerbBackFirst) {
+    constexpr auto kPromptly = std::chrono::seconds(10);
+
+    auto idle = StartLauncher();
+    idle->Kill(SIGINT);
+    EXPECT_EQ(idle->Wait(kPromptly), std::optional<int>(128 + SIGINT));
+
+    auto testing = StartLauncher();
+    ASSERT_TRUE(ClickAudioTest());
+    EXPECT_EQ(Verb(), Bytes(std::string(1, '\0'))) << "blank while the test runs";
+    testing->Kill(SIGTERM);
+    EXPECT_EQ(testing->Wait(kPromptly), std::optional<int>(128 + SIGTERM));
     EXPECT_EQ(Verb(), kPlay);
 }
 

@@ -5,7 +5,6 @@
 #include <fstream>
 #include <sstream>
 
-#include "platform/process/CommandLine.h"
 #include "platform/process/linux/PosixProcessRunner.h"
 #include "settings/Settings.h"
 #include "tests/launch/FlowFixture.h"
@@ -16,7 +15,6 @@ namespace {
 
 namespace fs = std::filesystem;
 namespace ui = platform::ui;
-using platform::process::QuoteArgument;
 using platform::registry::test::ScopedEnv;
 using Strings = std::vector<std::string>;
 
@@ -45,10 +43,10 @@ class EndToEnd : public FlowTest {
         fs::create_directories(folder);
         fs::copy_file(fs::path(VELORIN_STANDIN_DIR) / "Blendora" / "Blendora Studio VL",
                       folder / "Blendora Studio VL", fs::copy_options::overwrite_existing);
-        std::string setup = std::string(VELORIN_STANDIN_DIR) + "/blendora-setup";
-        ASSERT_EQ(
-            runner_.RunAndWait(QuoteArgument(setup) + " " + QuoteArgument(folder.string()), {}),
-            platform::process::RunResult::Finished);
+        const std::string setup = std::string(VELORIN_STANDIN_DIR) + "/blendora-setup";
+        const std::string arguments[] = {folder.string()};
+        ASSERT_EQ(runner_.RunProgramAndWait(setup, arguments, {}),
+                  platform::process::RunResult::Finished);
     }
 
     void Script(const std::string& lines) { std::ofstream(ScriptPath()) << lines; }
@@ -132,7 +130,11 @@ TEST_F(EndToEnd, EachHandOffAndTheReturnToVelorinThroughTheMixingTool) {
     EXPECT_EQ(screen_.endedWith, 0);
 }
 
-TEST_F(EndToEnd, UnsafeNamesStartNoOtherProgramAndArriveAsOneArgument) {
+// Whatever a stored name or folder holds, it starts no other program and arrives whole, up to the
+// longest the store holds (255 characters): an export name is the exporter's one argument, and
+// the mixing tool's folder is one path, never cut at a blank (a program planted at a shorter
+// prefix) nor read as a command line of its own.
+TEST_F(EndToEnd, StoredValuesStartNoOtherProgramAndArriveWhole) {
     const Strings names = {"/tmp/x; touch pwned1", "/tmp/$(touch pwned2)", "/tmp/`touch pwned3`",
                            "/tmp/it's \"quoted\"", "/tmp/two  blanks\\",   "/tmp/new\nline"};
     Script("");
@@ -141,31 +143,34 @@ TEST_F(EndToEnd, UnsafeNamesStartNoOtherProgramAndArriveAsOneArgument) {
         boxes_.Answer({ui::Answer::Ok});
         standinFlows_.RunWebExporter();
     }
-    auto starts = Starts();
-    ASSERT_EQ(starts.size(), names.size());
     const Strings logged = {"/tmp/x; touch pwned1", "/tmp/$(touch pwned2)", "/tmp/`touch pwned3`",
                             "/tmp/it's \"quoted\"", "/tmp/two  blanks\\\\", "/tmp/new\\nline"};
-    for (std::size_t i = 0; i < names.size(); ++i) {
-        EXPECT_EQ(starts[i], (Strings{"exportToWeb", install_.string(), logged[i]}));
+    std::vector<Strings> expected;
+    for (const std::string& name : logged) {
+        expected.push_back({"exportToWeb", install_.string(), name});
     }
-    for (const char* witness : {"pwned1", "pwned2", "pwned3"}) {
-        EXPECT_FALSE(fs::exists(install_ / witness)) << witness;
-    }
-}
 
-TEST_F(EndToEnd, LongestNamesInTheLongestFolderAreHandedOnWhole) {
-    fs::path folder = store_.folder();
-    folder /= std::string(200 - folder.string().size(), 'f');
-    folder /= std::string(255 - folder.string().size() - 1, 'g');
-    ASSERT_EQ(folder.string().size(), 255u);
-    InstallBlendora(folder);
-    const std::string mix = "/" + std::string(254, 'm');
-    StoreText("VelorinExportedMix", mix);
-    Script("");
-    standinFlows_.RunMixingTool();
-    ASSERT_EQ(Starts().size(), 1u);
-    EXPECT_EQ(Starts()[0], (Strings{"Blendora Studio VL", folder.string(), mix}));
-    EXPECT_TRUE(boxes_.shown().empty());
+    const fs::path planted = install_ / "My";
+    std::ofstream(planted) << "#!/bin/sh\ntouch '" << (install_ / "pwned4").string() << "'\n";
+    ::chmod(planted.c_str(), 0755);
+    fs::path longest = install_;
+    longest /= std::string(200 - longest.string().size(), 'f');
+    longest /= std::string(255 - longest.string().size() - 1, 'g');
+    const std::string mix = "/mixes/a mix" + std::string(255 - 12, 'm');
+    for (const std::string& folder :
+         {(install_ / "My Tools" / "Blendora").string(),
+          std::string(R"("/bin/sh" -c "touch pwned5" x)"), longest.string()}) {
+        InstallBlendora(install_ / folder);
+        StoreMixingToolFolder(folder);
+        StoreText("VelorinExportedMix", mix);
+        standinFlows_.RunMixingTool();
+        expected.push_back({"Blendora Studio VL", (install_ / folder).string(), mix});
+    }
+    EXPECT_EQ(Starts(), expected);
+    EXPECT_EQ(boxes_.shown().size(), names.size()) << "only the exporter's questions";
+    for (const auto& entry : fs::recursive_directory_iterator(install_)) {
+        EXPECT_NE(entry.path().filename().string().rfind("pwned", 0), 0u) << entry.path();
+    }
 }
 
 }  // namespace

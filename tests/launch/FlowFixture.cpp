@@ -57,8 +57,9 @@ int RecordingDialogs::Run(ui::Window* /*owner*/, const ui::DialogLayout& layout,
     return answer;
 }
 
-void CursorLog::Set(ui::CursorShape shape) {
+std::optional<ui::CursorShape> CursorLog::Set(ui::CursorShape shape) {
     log_.push_back(shape == ui::CursorShape::Wait ? "cursor:wait" : "cursor:arrow");
+    return std::nullopt;
 }
 
 FlowTest::FlowTest()
@@ -82,8 +83,7 @@ void FlowTest::InstallVelorin(std::function<void()> during) {
 
 std::string FlowTest::InstallMixingTool(std::function<void()> during) {
     std::string folder = store_.folder() + "/Blendora";
-    registry::test::Write(registry::Root::LocalMachine, kMixingToolKey, "",
-                          registry::ValueType::String, folder);
+    StoreMixingToolFolder(folder);
     processes_.Install(folder + "/Blendora Studio VL", [this, during](const auto&) {
         log_.push_back("Blendora");
         if (during) {
@@ -91,6 +91,11 @@ std::string FlowTest::InstallMixingTool(std::function<void()> during) {
         }
     });
     return folder;
+}
+
+void FlowTest::StoreMixingToolFolder(std::string_view folder) {
+    registry::test::Write(registry::Root::LocalMachine, kMixingToolKey, "",
+                          registry::ValueType::String, folder);
 }
 
 void FlowTest::SetOnline(bool online) {

@@ -90,7 +90,7 @@ class CursorLog : public platform::ui::CursorControl {
   public:
     explicit CursorLog(EventLog& log) : log_(log) { platform::ui::SetCursorControl(this); }
     ~CursorLog() override { platform::ui::SetCursorControl(nullptr); }
-    void Set(platform::ui::CursorShape shape) override;
+    std::optional<platform::ui::CursorShape> Set(platform::ui::CursorShape shape) override;
 
   private:
     EventLog& log_;
@@ -107,6 +107,8 @@ class FlowTest : public ::testing::Test {
     void InstallVelorin(std::function<void()> during = {});
     // The mixing tool, installed in its own folder (recorded in the store).
     std::string InstallMixingTool(std::function<void()> during = {});
+    // Records the mixing tool's folder as its installation does; it need not be absolute.
+    static void StoreMixingToolFolder(std::string_view folder);
     void SetOnline(bool online);
 
     // Texts of the product key; nothing when absent.

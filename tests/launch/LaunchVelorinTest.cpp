@@ -129,19 +129,22 @@ TEST_F(LaunchVelorinTest, WithoutABackdropABusyDeviceEndsTheFlowSilently) {
     EXPECT_TRUE(log_.empty());
 }
 
-TEST_F(LaunchVelorinTest, ReTestShowsTheModelResolutionVelorinLeftAndIsNotAskedForAgain) {
+TEST_F(LaunchVelorinTest, ReTestShowsTheOptionsVelorinLeftAndIsNotAskedForAgain) {
     StoreText("FPS", "30 fps");
     std::optional<std::string> fpsSeen;
     InstallVelorin([&] {
         if (!fpsSeen) {
             fpsSeen = StoredText("FPS");
             SetModelResolution(2);
+            SetHardwareAcceleration(1);
         }
     });
     flows_.RetestComputer();
     EXPECT_EQ(fpsSeen, "TEST SPEED");
+    EXPECT_EQ(StoredOptionFlag("Invoked By Launcher"), 1);
     EXPECT_EQ(screen_.shownResolution, 2);
     EXPECT_EQ(screen_.analysedModelResolution, 2);
+    EXPECT_EQ(screen_.analysedHardwareAcceleration, 1);
     EXPECT_EQ(log_.back(), "screen:redraw");
     EXPECT_TRUE(boxes_.shown().empty());
 

@@ -73,6 +73,16 @@ class LauncherFixture : public ::testing::Test {
     std::size_t soundsSeen_ = 0;
 };
 
+// A picture of the resources, in the screen's pixel format.
+inline QImage Resource(const char* name) {
+    return QImage(QStringLiteral(":/velorin/images/") + name).convertToFormat(QImage::Format_RGB32);
+}
+
+inline bool BlockEquals(const QImage& screen, int x, int y, const QImage& block) {
+    return screen.copy(x, y, block.width(), block.height()).convertToFormat(QImage::Format_RGB32) ==
+           block;
+}
+
 inline const platform::ui::Rect kWholeWindow{0, 0, 400, 250};
 inline const platform::ui::Rect kHoverArea{0, 211, 254, 249};
 inline const std::string kClick = ".\\Sounds\\Sys\\S0\\click.wav";

@@ -1,13 +1,16 @@
 #include <QImage>
+#include <optional>
 
 #include "resources/Strings.h"
 #include "settings/Settings.h"
 #include "tests/shell/LauncherFixture.h"
 
 namespace ui = platform::ui;
+using velorin::test::BlockEquals;
 using velorin::test::kHoverArea;
 using velorin::test::kSnap;
 using velorin::test::kWholeWindow;
+using velorin::test::Resource;
 
 namespace {
 
@@ -18,15 +21,6 @@ class LauncherScreen : public velorin::test::LauncherFixture {
     bool HandShown() const { return dlg.qtHost()->cursor().shape() != Qt::ArrowCursor; }
     std::string Text(int id) const { return std::string(resources::LoadResourceString(id)); }
 };
-
-QImage Resource(const char* name) {
-    return QImage(QStringLiteral(":/velorin/images/") + name).convertToFormat(QImage::Format_RGB32);
-}
-
-bool BlockEquals(const QImage& screen, int x, int y, const QImage& mark) {
-    return screen.copy(x, y, mark.width(), mark.height()).convertToFormat(QImage::Format_RGB32) ==
-           mark;
-}
 
 }  // namespace
 
@@ -44,11 +38,30 @@ TEST_F(LauncherScreen, PointsOnARegionsBorderAreOutsideIt) {
     }
 }
 
+// White ink (every channel above 200) in the blue band's hover area, as the box bounding it.
+std::optional<QRect> InkBox(const QImage& screen) {
+    std::optional<QRect> box;
+    for (int y = kHoverArea.top; y < kHoverArea.bottom; ++y) {
+        for (int x = kHoverArea.left; x < kHoverArea.right; ++x) {
+            const QColor c = screen.pixelColor(x, y);
+            if (c.red() > 200 && c.green() > 200 && c.blue() > 200) {
+                box = box ? box->united(QRect(x, y, 1, 1)) : QRect(x, y, 1, 1);
+            }
+        }
+    }
+    return box;
+}
+
 TEST_F(LauncherScreen, HoverTextChangesRedrawOnlyTheTextAreaOnceAndShowTheHand) {
     Open();
+    EXPECT_FALSE(InkBox(Screen()).has_value());
     dlg.OnMouseMove(300, 60);
     EXPECT_EQ(dlg.m_strHoverText, Text(154));
     EXPECT_EQ(dlg.painted, std::vector<ui::Rect>{kHoverArea});
+    const auto ink = InkBox(Screen());
+    ASSERT_TRUE(ink.has_value()) << "the text is drawn in white";
+    EXPECT_TRUE(QRect(5, 213, 248, 36).contains(*ink)) << "inside 5..253 x 213..249";
+    EXPECT_EQ(Screen().pixelColor(5, 213), QColor(62, 45, 178)) << "on the band's blue";
     EXPECT_TRUE(dlg.OnSetCursor());
     EXPECT_TRUE(HandShown());
 

@@ -6,6 +6,7 @@
 #include <QTest>
 #include <QTimer>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "platform/debug/DebugOutput.h"
@@ -19,8 +20,11 @@ namespace {
 
 constexpr int kPollMs = 50;
 
+// A modal window as it came up: its title and client size.
+using Window = std::tuple<std::string, int, int>;
+
 struct Observed {
-    std::vector<std::string> titles;  // of the modal windows, in the order they came up
+    std::vector<Window> windows;  // in the order they came up
     bool backdropAlwaysCovered = true;
 };
 
@@ -31,7 +35,8 @@ void EndEachModalWindow(QTimer& timer, Observed& seen) {
         if (modal == nullptr) {
             return;
         }
-        seen.titles.push_back(modal->windowTitle().toStdString());
+        seen.windows.emplace_back(modal->windowTitle().toStdString(), modal->width(),
+                                  modal->height());
         const QSize screen = QGuiApplication::primaryScreen()->geometry().size();
         const bool covered = g_pBackdrop != nullptr && g_pBackdrop->IsVisible() &&
                              g_pBackdrop->GetClientRect().Width() == screen.width() &&
@@ -50,8 +55,9 @@ Observed StartUpAndEndEachWindow() {
     EndEachModalWindow(timer, seen);
     EXPECT_FALSE(theApp.InitInstance());
     timer.stop();
-    EXPECT_NE(std::find(seen.titles.begin(), seen.titles.end(), "Velorin Launcher"),
-              seen.titles.end());
+    EXPECT_EQ(seen.windows,
+              (std::vector<Window>{{"", 400, 250}, {"Velorin Launcher", 400, 250}, {"", 640, 480}}))
+        << "the splash, the launcher screen, then the credits";
     return seen;
 }
 

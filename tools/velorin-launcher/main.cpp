@@ -5,12 +5,15 @@
 
 #include "launch/system/SystemLaunchServices.h"
 #include "platform/sound/linux/SystemSound.h"
+#include "platform/termination/linux/SignalWatch.h"
 #include "platform/ui/MessageBox.h"
 #include "platform/ui/qt/QtBackends.h"
 #include "platform/ui/qt/QtWaitPump.h"
 #include "shell/LauncherApp.h"
 
 int main(int argc, char* argv[]) {
+    // First, so that every thread started later leaves SIGTERM and SIGINT to it.
+    platform::termination::SignalWatch endOnRequest;
     QApplication application(argc, argv);
     QDir::setCurrent(QCoreApplication::applicationDirPath());
     platform::ui::SetApplicationTitle(QCoreApplication::applicationName().toStdString());

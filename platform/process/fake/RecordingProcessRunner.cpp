@@ -20,26 +20,44 @@ std::vector<std::string> RecordingProcessRunner::CommandLines() const {
     return lines;
 }
 
+std::optional<RunResult> RecordingProcessRunner::Start(const std::string& name, Run run) {
+    if (broken_.count(name) != 0) {
+        return RunResult::FailedToStart;
+    }
+    auto found = programs_.find(name);
+    if (found == programs_.end()) {
+        return std::nullopt;
+    }
+    run.program = name;
+    runs_.push_back(run);
+    if (found->second) {
+        found->second(run);
+    }
+    return RunResult::Finished;
+}
+
 RunResult RecordingProcessRunner::RunAndWait(std::string_view commandLine,
                                              std::string_view currentFolder) {
     for (const ProgramCandidate& candidate : ProgramCandidates(commandLine)) {
-        std::string name = ProgramFileName(candidate.program);
-        auto found = programs_.find(name);
-        if (broken_.count(name) != 0) {
-            return RunResult::FailedToStart;
-        }
-        if (found == programs_.end()) {
-            continue;
-        }
-        Run run{std::string(commandLine), std::string(currentFolder), name,
+        Run run{std::string(commandLine),
+                std::string(currentFolder),
+                {},
                 SplitArguments(candidate.arguments)};
-        runs_.push_back(run);
-        if (found->second) {
-            found->second(run);
+        if (auto result = Start(ProgramFileName(candidate.program), std::move(run))) {
+            return *result;
         }
-        return RunResult::Finished;
     }
     return RunResult::FailedToStart;
+}
+
+RunResult RecordingProcessRunner::RunProgramAndWait(std::string_view programPath,
+                                                    std::span<const std::string> arguments,
+                                                    std::string_view currentFolder) {
+    Run run{JoinCommandLine(programPath, arguments),
+            std::string(currentFolder),
+            {},
+            {arguments.begin(), arguments.end()}};
+    return Start(ProgramFileName(programPath), std::move(run)).value_or(RunResult::FailedToStart);
 }
 
 bool RecordingProcessRunner::ProgramFileExists(std::string_view fileName) {

@@ -3,6 +3,7 @@
 // the flows that start Velorin and its companion tools.
 #include <functional>
 #include <map>
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
@@ -32,9 +33,16 @@ class RecordingProcessRunner : public ProcessRunner {
     std::vector<std::string> CommandLines() const;
 
     RunResult RunAndWait(std::string_view commandLine, std::string_view currentFolder) override;
+    // Recorded with the command line the program would see (JoinCommandLine).
+    RunResult RunProgramAndWait(std::string_view programPath,
+                                std::span<const std::string> arguments,
+                                std::string_view currentFolder) override;
     bool ProgramFileExists(std::string_view fileName) override;
 
   private:
+    // Runs the installed program of that file name, if any; nothing when there is none.
+    std::optional<RunResult> Start(const std::string& name, Run run);
+
     std::map<std::string, Program> programs_;
     std::set<std::string> broken_;
     std::vector<Run> runs_;

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "platform/process/CommandLine.h"
+#include "platform/process/linux/SpawnAttributes.h"
 
 extern char** environ;
 
@@ -68,7 +69,7 @@ void WaitForExit(pid_t pid, const WaitPump& pump) {
     }
 }
 
-RunResult SpawnAndWait(const std::string& program, const std::vector<std::string>& arguments,
+RunResult SpawnAndWait(const std::string& program, std::span<const std::string> arguments,
                        std::string_view currentFolder, const WaitPump& pump) {
     std::vector<char*> argv;
     argv.push_back(const_cast<char*>(program.c_str()));
@@ -83,7 +84,9 @@ RunResult SpawnAndWait(const std::string& program, const std::vector<std::string
         return RunResult::FailedToStart;
     }
     pid_t pid = 0;
-    if (posix_spawn(&pid, program.c_str(), actions.get(), nullptr, argv.data(), environ) != 0) {
+    const SpawnAttributes attributes;
+    if (posix_spawn(&pid, program.c_str(), actions.get(), attributes.get(), argv.data(), environ) !=
+        0) {
         return RunResult::FailedToStart;
     }
     WaitForExit(pid, pump);
@@ -128,6 +131,14 @@ RunResult PosixProcessRunner::RunAndWait(std::string_view commandLine,
         }
     }
     return RunResult::FailedToStart;
+}
+
+RunResult PosixProcessRunner::RunProgramAndWait(std::string_view programPath,
+                                                std::span<const std::string> arguments,
+                                                std::string_view currentFolder) {
+    std::optional<std::string> program = Resolve(programPath);
+    return program ? SpawnAndWait(*program, arguments, currentFolder, pump_)
+                   : RunResult::FailedToStart;
 }
 
 bool PosixProcessRunner::ProgramFileExists(std::string_view fileName) {

@@ -21,6 +21,9 @@ class PosixProcessRunner : public ProcessRunner {
     explicit PosixProcessRunner(std::string ownFolder = LauncherFolder());
 
     RunResult RunAndWait(std::string_view commandLine, std::string_view currentFolder) override;
+    RunResult RunProgramAndWait(std::string_view programPath,
+                                std::span<const std::string> arguments,
+                                std::string_view currentFolder) override;
     bool ProgramFileExists(std::string_view fileName) override;
 
     // Without a pump the runner blocks until the program exits.

@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <string>
 
+#include "platform/process/linux/SpawnAttributes.h"
+
 extern char** environ;
 
 namespace platform::shell {
@@ -24,7 +26,8 @@ void XdgOpenBrowser::OpenPage(std::string_view address) {
     std::string page(address);
     char* argv[] = {program.data(), page.data(), nullptr};
     pid_t pid = 0;
-    if (posix_spawnp(&pid, program.c_str(), nullptr, nullptr, argv, environ) == 0) {
+    const process::SpawnAttributes attributes;
+    if (posix_spawnp(&pid, program.c_str(), nullptr, attributes.get(), argv, environ) == 0) {
         openers_.push_back(pid);
     }
 }

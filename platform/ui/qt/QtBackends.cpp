@@ -8,10 +8,12 @@ QtCursorControl::~QtCursorControl() {
     Set(CursorShape::Arrow);
 }
 
-void QtCursorControl::Set(CursorShape shape) {
+std::optional<CursorShape> QtCursorControl::Set(CursorShape shape) {
+    const std::optional<CursorShape> replaced =
+        overridden_ ? std::optional(CursorShape::Wait) : std::nullopt;
     const bool wait = shape == CursorShape::Wait;
     if (wait == overridden_) {
-        return;
+        return replaced;
     }
     if (wait) {
         QApplication::setOverrideCursor(Qt::WaitCursor);
@@ -19,6 +21,7 @@ void QtCursorControl::Set(CursorShape shape) {
         QApplication::restoreOverrideCursor();
     }
     overridden_ = wait;
+    return replaced;
 }
 
 QtBackends::QtBackends() {

@@ -12,7 +12,7 @@ namespace platform::ui::qt {
 class QtCursorControl final : public CursorControl {
   public:
     ~QtCursorControl() override;
-    void Set(CursorShape shape) override;
+    std::optional<CursorShape> Set(CursorShape shape) override;
 
   private:
     bool overridden_ = false;

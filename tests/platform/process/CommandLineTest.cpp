@@ -14,7 +14,8 @@ TEST(CommandLine, ArgumentsSplitByTheWindowsRules) {
     EXPECT_EQ(process::SplitArguments("one\ntwo"), (Strings{"one\ntwo"}));
 }
 
-TEST(CommandLine, QuotedArgumentsComeBackUnchanged) {
+// What the launcher writes reads back the same; the fuzzer checks this for any vector.
+TEST(CommandLine, JoinedProgramAndQuotedArgumentsComeBackUnchanged) {
     const Strings awkward = {"plain",
                              R"(C:\Dances\Salsa.one.dnc)",
                              "with blank",
@@ -30,6 +31,13 @@ TEST(CommandLine, QuotedArgumentsComeBackUnchanged) {
             << argument;
     }
     EXPECT_EQ(process::QuoteArgument(R"(C:\Dances\Salsa.one.dnc)"), R"(C:\Dances\Salsa.one.dnc)");
+    for (const std::string program : {R"(/opt/My Tools\Blendora Studio VL.exe)", "Velorin"}) {
+        const std::string line = process::JoinCommandLine(program, awkward);
+        const auto candidates = process::ProgramCandidates(line);
+        ASSERT_FALSE(candidates.empty());
+        EXPECT_EQ(candidates[0].program, program);
+        EXPECT_EQ(process::SplitArguments(candidates[0].arguments), awkward);
+    }
 }
 
 TEST(CommandLine, EveryPrefixBeforeABlankIsAProgramCandidateShortestFirst) {

@@ -1,0 +1,29 @@
+#pragma once
+// Ends the process promptly on SIGTERM and SIGINT, after the cleanups of platform/termination.
+// Made first thing in main, before any other thread exists: it blocks both signals in every
+// thread started later, so no library's own handler ever takes them (the sound library's turns
+// them into events nobody reads), and waits for them on a thread of its own.
+#include <signal.h>
+
+#include <atomic>
+#include <thread>
+
+namespace platform::termination {
+
+class SignalWatch {
+  public:
+    SignalWatch();
+    // Stops the watching thread; a request to end that comes later ends the process plainly.
+    ~SignalWatch();
+    SignalWatch(const SignalWatch&) = delete;
+    SignalWatch& operator=(const SignalWatch&) = delete;
+
+  private:
+    void Watch();
+
+    sigset_t previousMask_;
+    std::atomic<bool> stopping_{false};
+    std::thread watcher_;
+};
+
+}  // namespace platform::termination
