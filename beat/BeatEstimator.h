@@ -83,6 +83,8 @@ class BeatEstimator {
     int FrameLength() const { return 2 * segmentCount * spectrumBins; }
     bool ReadyFor(std::int32_t sampleBytes) const;
     void Feed(const std::uint8_t* data, std::int64_t byteCount, std::int32_t sampleBytes);
+    std::int64_t CollectRun(const std::uint8_t* data, std::int64_t available,
+                            std::int32_t sampleBytes);
     void CollectSample(const std::uint8_t* sample, std::int32_t sampleBytes, float step);
     void ShiftHistory();
 };

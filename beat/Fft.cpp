@@ -1,5 +1,6 @@
 #include <cmath>
 #include <utility>
+#include <vector>
 
 #include "beat/NumericKernels.h"
 
@@ -32,28 +33,71 @@ struct Twiddle {
     }
 };
 
+// The pairs of points that bit reversal swaps for one length, in the order it swaps them; made
+// once per length and thread.
+const std::vector<std::pair<int, int>>& ReversalSwaps(int n) {
+    thread_local int length = 0;
+    thread_local std::vector<std::pair<int, int>> swaps;
+    if (length != n) {
+        swaps.clear();
+        int j = 1;
+        for (int i = 1; i < n; i += 2) {
+            if (j > i) {
+                swaps.emplace_back(i, j);
+            }
+            int m = n / 2;
+            while (m >= 2 && j > m) {
+                j -= m;
+                m /= 2;
+            }
+            j += m;
+        }
+        length = n;
+    }
+    return swaps;
+}
+
 void ReverseBits(OneBased d, int n) {
-    int j = 1;
-    for (int i = 1; i < n; i += 2) {
-        if (j > i) {
-            std::swap(d[j], d[i]);
-            std::swap(d[j + 1], d[i + 1]);
-        }
-        int m = n / 2;
-        while (m >= 2 && j > m) {
-            j -= m;
-            m /= 2;
-        }
-        j += m;
+    for (const auto& [i, j] : ReversalSwaps(n)) {
+        std::swap(d[j], d[i]);
+        std::swap(d[j + 1], d[i + 1]);
     }
 }
 
+struct Factor {
+    double wr;
+    double wi;
+};
+
+// Every stage's twiddle factors for one length, stage after stage, made by the very recurrence a
+// stage would run: the same values, computed once per length and thread instead of per call.
+const std::vector<Factor>& StageFactors(int n) {
+    thread_local int length = 0;
+    thread_local std::vector<Factor> factors;
+    if (length != n) {
+        factors.clear();
+        for (int mmax = 2; n > mmax; mmax *= 2) {
+            Twiddle w(6.28318530717959 / mmax);
+            for (int m = 1; m < mmax; m += 2) {
+                factors.push_back({w.wr, w.wi});
+                w.Advance();
+            }
+        }
+        length = n;
+    }
+    return factors;
+}
+
+// The butterflies of a stage are independent of each other, so they run block by block with the
+// twiddle factor varying fastest; each one computes exactly what it would in any order.
 void Butterflies(OneBased d, int n) {
+    const Factor* stage = StageFactors(n).data();
     for (int mmax = 2; n > mmax; mmax *= 2) {
         const int istep = 2 * mmax;
-        Twiddle w(6.28318530717959 / mmax);
-        for (int m = 1; m < mmax; m += 2) {
-            for (int i = m; i <= n; i += istep) {
+        for (int block = 0; block < n; block += istep) {
+            for (int m = 1; m < mmax; m += 2) {
+                const Factor w = stage[m / 2];
+                const int i = block + m;
                 const int j = i + mmax;
                 const double tempr = w.wr * d[j] - w.wi * d[j + 1];
                 const double tempi = w.wr * d[j + 1] + w.wi * d[j];
@@ -62,8 +106,8 @@ void Butterflies(OneBased d, int n) {
                 d[i] = static_cast<float>(d[i] + tempr);
                 d[i + 1] = static_cast<float>(d[i + 1] + tempi);
             }
-            w.Advance();
         }
+        stage += mmax / 2;
     }
 }
 

@@ -15,6 +15,19 @@ void PutLittleEndian(short sample, std::uint8_t* out) {
     out[1] = static_cast<std::uint8_t>(bits >> 8);
 }
 
+// Channels = 0: any count, given at run time; 1 or 2 let the compiler divide by a constant.
+template <int Channels>
+void AverageFrames(const short* values, sf_count_t frames, int channels, std::uint8_t* out) {
+    const int count = Channels == 0 ? channels : Channels;
+    for (sf_count_t frame = 0; frame < frames; ++frame) {
+        int sum = 0;
+        for (int channel = 0; channel < count; ++channel) {
+            sum += *values++;
+        }
+        PutLittleEndian(static_cast<short>(sum / count), out + 2 * frame);
+    }
+}
+
 }  // namespace
 
 void PcmReader::Closer::operator()(sf_private_tag* file) const {
@@ -74,13 +87,12 @@ std::size_t PcmReader::ReadSigned16(std::uint8_t* out, std::size_t frames) {
     const auto wanted = static_cast<sf_count_t>(
         std::min(frames, frameBuffer_.size() / static_cast<std::size_t>(channels_)));
     const sf_count_t got = sf_readf_short(file_.get(), frameBuffer_.data(), wanted);
-    const short* value = frameBuffer_.data();
-    for (sf_count_t frame = 0; frame < got; ++frame) {
-        int sum = 0;
-        for (int channel = 0; channel < channels_; ++channel) {
-            sum += *value++;
-        }
-        PutLittleEndian(static_cast<short>(sum / channels_), out + 2 * frame);
+    if (channels_ == 2) {
+        AverageFrames<2>(frameBuffer_.data(), got, 2, out);
+    } else if (channels_ == 1) {
+        AverageFrames<1>(frameBuffer_.data(), got, 1, out);
+    } else {
+        AverageFrames<0>(frameBuffer_.data(), got, channels_, out);
     }
     position_ += std::max<sf_count_t>(got, 0);
     return static_cast<std::size_t>(std::max<sf_count_t>(got, 0));
