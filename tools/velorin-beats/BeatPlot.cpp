@@ -10,7 +10,9 @@
 
 namespace {
 
-constexpr double kWidth = 1200.0;
+constexpr double kMinWidth = 1200.0;
+constexpr double kMaxWidth = 8000.0;
+constexpr double kPixelsPerSecond = 30.0;  // beats stay apart up to the width's limit
 constexpr double kHeight = 640.0;
 constexpr double kLeft = 70.0;
 constexpr double kRight = 20.0;
@@ -34,7 +36,8 @@ bool IsSvg(const std::string& path) {
 // Where time t and a band's level in [0, 1] land inside the plot area.
 struct Frame {
     double seconds;
-    double x(double t) const { return kLeft + (kWidth - kLeft - kRight) * t / seconds; }
+    double width;
+    double x(double t) const { return kLeft + (width - kLeft - kRight) * t / seconds; }
     static double RowHeight(int bands) { return (kHeight - kTop - kBottom) / bands; }
 };
 
@@ -104,9 +107,20 @@ std::string Title(const std::string& audioName, const BeatEstimator& estimator) 
     return (slash == std::string::npos ? audioName : audioName.substr(slash + 1)) + ": " + tempo;
 }
 
+// 1, 2 or 5 times a power of ten seconds, at most ten ticks over the run.
+double TickStep(double seconds) {
+    const double power = std::pow(10.0, std::floor(std::log10(std::max(seconds / 10.0, 1.0))));
+    for (const double factor : {1.0, 2.0, 5.0}) {
+        if (seconds / (factor * power) <= 10.0) {
+            return factor * power;
+        }
+    }
+    return 10.0 * power;
+}
+
 // Seconds on the bottom edge, band numbers on the left one.
 void DrawAxes(cairo_t* cr, const Frame& frame, int bands) {
-    const double step = std::max(1.0, std::pow(10.0, std::floor(std::log10(frame.seconds / 5.0))));
+    const double step = TickStep(frame.seconds);
     for (double t = 0.0; t <= frame.seconds; t += step) {
         char label[32];
         std::snprintf(label, sizeof label, "%g s", t);
@@ -119,12 +133,16 @@ void DrawAxes(cairo_t* cr, const Frame& frame, int bands) {
     }
 }
 
-void Paint(cairo_t* cr, const std::string& audioName, const BandRecorder& recorder,
-           const BeatEstimator& estimator) {
+Frame FrameFor(const BandRecorder& recorder) {
+    const std::size_t frames = recorder.Bands().empty() ? 0 : recorder.Bands()[0].size();
+    const double seconds = std::max(double(frames) / recorder.FrameRate(), 1.0);
+    return {seconds, std::clamp(kLeft + kRight + seconds * kPixelsPerSecond, kMinWidth, kMaxWidth)};
+}
+
+void Paint(cairo_t* cr, const Frame& frame, const std::string& audioName,
+           const BandRecorder& recorder, const BeatEstimator& estimator) {
     cairo_set_source_rgb(cr, 1.0, 1.0, 1.0);
     cairo_paint(cr);
-    const std::size_t frames = recorder.Bands().empty() ? 0 : recorder.Bands()[0].size();
-    const Frame frame{std::max(double(frames) / recorder.FrameRate(), 1.0)};
     DrawBands(cr, recorder, frame);
     DrawBeats(cr, estimator, frame);
     DrawAxes(cr, frame, static_cast<int>(recorder.Bands().size()));
@@ -150,12 +168,13 @@ bool DrawBeatPlot(const std::string& picturePath, const std::string& audioName,
                   const BandRecorder& recorder, const BeatEstimator& estimator,
                   std::string& error) {
     const bool svg = IsSvg(picturePath);
+    const Frame frame = FrameFor(recorder);
     Surface surface(
-        svg ? cairo_svg_surface_create(picturePath.c_str(), kWidth, kHeight)
-            : cairo_image_surface_create(CAIRO_FORMAT_RGB24, int(kWidth), int(kHeight)));
+        svg ? cairo_svg_surface_create(picturePath.c_str(), frame.width, kHeight)
+            : cairo_image_surface_create(CAIRO_FORMAT_RGB24, int(frame.width), int(kHeight)));
     {
         const Context cr(cairo_create(surface.get()));
-        Paint(cr.get(), audioName, recorder, estimator);
+        Paint(cr.get(), frame, audioName, recorder, estimator);
     }
     // A PNG file is written from the image; an SVG one as the surface finishes.
     cairo_status_t status = cairo_surface_status(surface.get());

@@ -8,6 +8,8 @@ namespace {
 
 // Values one library read may bring, whatever the channel count: the reader's memory limit.
 constexpr std::size_t kMaxBufferedValues = 1 << 16;
+constexpr int kMinSampleRate = 1;
+constexpr int kMaxSampleRate = 1'000'000;
 
 void PutLittleEndian(short sample, std::uint8_t* out) {
     const auto bits = static_cast<std::uint16_t>(sample);
@@ -51,6 +53,17 @@ std::optional<PcmReader> PcmReader::Open(const std::string& path, std::string& e
         sf_command(file, SFC_SET_SCALE_FLOAT_INT_READ, nullptr, SF_TRUE);
     }
     return PcmReader(file, layout, info.channels, info.samplerate, info.frames);
+}
+
+std::optional<std::string> PcmReader::Unusable() const {
+    if (sampleRate_ < kMinSampleRate || sampleRate_ > kMaxSampleRate) {
+        return "sample rate " + std::to_string(sampleRate_) + " Hz is outside " +
+               std::to_string(kMinSampleRate) + " to " + std::to_string(kMaxSampleRate) + " Hz";
+    }
+    if (frames_ <= 0) {
+        return std::string("no audio");
+    }
+    return std::nullopt;
 }
 
 PcmReader::PcmReader(sf_private_tag* file, Layout layout, int channels, int sampleRate,

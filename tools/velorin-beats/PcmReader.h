@@ -16,6 +16,9 @@ class PcmReader {
     // Empty, with a one-line reason in error, when the file cannot be read.
     static std::optional<PcmReader> Open(const std::string& path, std::string& error);
 
+    // Why the estimator cannot run on the file (no audio, a rate outside 1 to 1,000,000 Hz).
+    std::optional<std::string> Unusable() const;
+
     std::int32_t BytesPerSample() const { return bytesPerSample_; }
     int SampleRate() const { return sampleRate_; }
     std::int64_t Frames() const { return frames_; }

@@ -13,19 +13,6 @@
 namespace {
 
 constexpr int kBadInput = 2;
-constexpr int kMinSampleRate = 1;
-constexpr int kMaxSampleRate = 1'000'000;
-
-std::optional<std::string> Unusable(const PcmReader& reader) {
-    if (reader.SampleRate() < kMinSampleRate || reader.SampleRate() > kMaxSampleRate) {
-        return "sample rate " + std::to_string(reader.SampleRate()) + " Hz is outside " +
-               std::to_string(kMinSampleRate) + " to " + std::to_string(kMaxSampleRate) + " Hz";
-    }
-    if (reader.Frames() <= 0) {
-        return std::string("no audio");
-    }
-    return std::nullopt;
-}
 
 void PrintJson(const BeatEstimator& estimator) {
     std::printf("{\"tempo\": %.9g, \"bpm\": %.9g, \"beats\": [", double{estimator.tempo},
@@ -59,7 +46,7 @@ int main(int argc, char** argv) {
     if (!reader) {
         return Fail(error);
     }
-    if (const std::optional<std::string> reason = Unusable(*reader)) {
+    if (const std::optional<std::string> reason = reader->Unusable()) {
         return Fail(arguments->path + ": " + *reason);
     }
     const float duration = arguments->durationSeconds.value_or(
