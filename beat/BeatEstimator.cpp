@@ -53,6 +53,20 @@ void ConvertRun(const std::uint8_t* samples, std::int64_t count, std::int32_t sa
     }
 }
 
+// Asks the cache for the samples of the frame that starts `start` samples on, if the block holds
+// them: they arrive while the frame now collected is converted and analysed. A hint only.
+void PrefetchFrame(const std::uint8_t* data, std::int64_t start, std::int64_t available,
+                   std::int32_t sampleBytes, std::int32_t frameLength) {
+    constexpr std::int64_t kLine = 64;
+    if (start + frameLength > available) {
+        return;
+    }
+    const std::uint8_t* const first = data + start * sampleBytes;
+    for (std::int64_t at = 0; at < std::int64_t{frameLength} * sampleBytes; at += kLine) {
+        __builtin_prefetch(first + at);
+    }
+}
+
 // Exact steps of a float countdown: below 2^24 subtracting 1 loses nothing.
 constexpr float kExactSteps = 16777216.0F;
 
@@ -191,8 +205,10 @@ std::int64_t BeatEstimator::CollectRun(const std::uint8_t* data, std::int64_t av
     if (!collecting || !(frameCountdown >= 1.0F && frameCountdown < kExactSteps)) {
         return 0;
     }
-    const std::int64_t run = std::min({available, static_cast<std::int64_t>(frameCountdown),
-                                       std::int64_t{FrameLength() - frameFill}});
+    const auto nextFrame = static_cast<std::int64_t>(frameCountdown);
+    const std::int64_t run =
+        std::min({available, nextFrame, std::int64_t{FrameLength() - frameFill}});
+    PrefetchFrame(data, nextFrame, available, sampleBytes, FrameLength());
     ConvertRun(data, run, sampleBytes, frameBuffer.data() + frameFill);
     frameCountdown -= static_cast<float>(run);
     frameFill += static_cast<std::int32_t>(run);
