@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Builds every libFuzzer target of fuzz/ (clang "fuzz" preset) and runs each in turn, starting
-# from its committed seeds (fuzz/<folder>/corpus/, if any) in a scratch copy:
+# from its committed seeds (fuzz/<folder>/corpus/, if any; new inputs go to a scratch folder):
 #   scripts/fuzz.sh [SECONDS]   each target for SECONDS (default 20), as CI does
 #   scripts/fuzz.sh --long [RUNS]
 #                               each target for RUNS executions (default 10,000,000) or 30 minutes,
@@ -43,13 +43,12 @@ mkdir -p "$findings"
 for target in "${targets[@]}"; do
     binary=$(find build/fuzz/fuzz -type f -name "$target" | head -n 1)
     corpus=$(mktemp -d)
-    if [[ -d "${folders[$target]}/corpus" ]]; then
-        cp -r "${folders[$target]}/corpus/." "$corpus/"
-    fi
+    seeds=()
+    [[ -d "${folders[$target]}/corpus" ]] && seeds=("${folders[$target]}/corpus")
     echo "== $target (${limits[*]})"
     status=0
     "$binary" "${limits[@]}" -max_len=16384 -timeout=20 -rss_limit_mb=2048 \
-        -artifact_prefix="$findings/$target-" -print_final_stats=1 "$corpus" \
+        -artifact_prefix="$findings/$target-" -print_final_stats=1 "$corpus" "${seeds[@]}" \
         >"build/$target.log" 2>&1 || status=$?
     rm -rf "$corpus"
     grep -E '^stat::number_of_executed_units|^stat::peak_rss_mb' "build/$target.log" || true

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "beat/BeatEstimator.h"
+#include "tools/common/StandardOutput.h"
 #include "tools/velorin-beats/Arguments.h"
 #include "tools/velorin-beats/BeatPlot.h"
 #include "tools/velorin-beats/BeatRun.h"
@@ -40,7 +41,7 @@ int main(int argc, char** argv) {
     }
     if (arguments->help) {
         std::printf("%s\n", kUsage);
-        return 0;
+        return tools::StandardOutputWritten("velorin-beats") ? 0 : kBadInput;
     }
     std::optional<PcmReader> reader = PcmReader::Open(arguments->path, error);
     if (!reader) {
@@ -60,5 +61,5 @@ int main(int argc, char** argv) {
         return Fail(error);
     }
     PrintJson(estimator);
-    return 0;
+    return tools::StandardOutputWritten("velorin-beats") ? 0 : kBadInput;
 }
