@@ -245,9 +245,11 @@ class StoreDefaults : public ::testing::Test {
         test::WriteFile(dropIns / name, text);
     }
 
+    // A test store ignores installed defaults; this one reads the two data folders.
+    std::string DataDirs() const { return data_[0] + ":relative:" + data_[1]; }
+
     ScopedStore holder_;  // a folder for the data folders
     std::string data_[2] = {holder_.folder() + "/first", holder_.folder() + "/second"};
-    test::ScopedEnv dataDirs_{"XDG_DATA_DIRS", (data_[0] + ":relative:" + data_[1]).c_str()};
 };
 
 constexpr std::string_view kMixer =
@@ -264,6 +266,7 @@ TEST_F(StoreDefaults, AFreshStoreImportsEachGoodFileInNameOrderAndReportsTheBadO
     Put(0, "50-notes.txt", "not a .reg file");
     platform::debug::CapturedDebugOutput debug;
     ScopedStore fresh;
+    test::ScopedEnv dataDirs{"XDG_DATA_DIRS", DataDirs().c_str()};
 
     EXPECT_EQ(test::ReadBack(Root::LocalMachine, "SOFTWARE\\Mixer", ""),
               Bytes(std::string("/opt/first", 11)));
