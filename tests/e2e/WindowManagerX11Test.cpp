@@ -148,8 +148,8 @@ class UnderAWindowManager : public ::testing::Test {
         ASSERT_NE(margins, std::string::npos) << "no openbox configuration";
         text.replace(text.find("<top>0</top>", margins), 12, "<top>40</top>");
         std::ofstream(folder_ / "rc.xml") << text;
-        // The test's store points XDG_DATA_DIRS at its own folder; openbox finds its theme in the
-        // system's data folders, without which it does not start.
+        // The test store hides the data folders from everything started here; openbox needs
+        // them back for its theme.
         windowManager_ = std::make_unique<ChildProcess>(std::vector<std::string>{
             "env", "XDG_DATA_DIRS=/usr/local/share:/usr/share", "openbox", "--sm-disable",
             "--config-file", (folder_ / "rc.xml").string()});
