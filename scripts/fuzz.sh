@@ -47,9 +47,9 @@ for target in "${targets[@]}"; do
     [[ -d "${folders[$target]}/corpus" ]] && seeds=("${folders[$target]}/corpus")
     echo "== $target (${limits[*]})"
     status=0
-    "$binary" "${limits[@]}" -max_len=16384 -timeout=20 -rss_limit_mb=2048 \
-        -artifact_prefix="$findings/$target-" -print_final_stats=1 "$corpus" "${seeds[@]}" \
-        >"build/$target.log" 2>&1 || status=$?
+    LSAN_OPTIONS="suppressions=$root/.ci/lsan.supp" "$binary" "${limits[@]}" -max_len=16384 \
+        -timeout=20 -rss_limit_mb=2048 -artifact_prefix="$findings/$target-" \
+        -print_final_stats=1 "$corpus" "${seeds[@]}" >"build/$target.log" 2>&1 || status=$?
     rm -rf "$corpus"
     grep -E '^stat::number_of_executed_units|^stat::peak_rss_mb' "build/$target.log" || true
     if [[ $status -ne 0 ]]; then
