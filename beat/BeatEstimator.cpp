@@ -39,6 +39,37 @@ float ConvertSample(const std::uint8_t* sample, std::int32_t sampleBytes) {
     return static_cast<float>((value * double{0.01F}) * 2);
 }
 
+// Converts count samples of one width into out.
+void ConvertRun(const std::uint8_t* samples, std::int64_t count, std::int32_t sampleBytes,
+                float* out) {
+    if (sampleBytes == 1) {
+        for (std::int64_t i = 0; i < count; ++i) {
+            out[i] = ConvertSample(samples + i, 1);
+        }
+        return;
+    }
+    for (std::int64_t i = 0; i < count; ++i) {
+        out[i] = ConvertSample(samples + 2 * i, 2);
+    }
+}
+
+// Asks the cache for the samples of the frame that starts `start` samples on, if the block holds
+// them: they arrive while the frame now collected is converted and analysed. A hint only.
+void PrefetchFrame(const std::uint8_t* data, std::int64_t start, std::int64_t available,
+                   std::int32_t sampleBytes, std::int32_t frameLength) {
+    constexpr std::int64_t kLine = 64;
+    if (start + frameLength > available) {
+        return;
+    }
+    const std::uint8_t* const first = data + start * sampleBytes;
+    for (std::int64_t at = 0; at < std::int64_t{frameLength} * sampleBytes; at += kLine) {
+        __builtin_prefetch(first + at);
+    }
+}
+
+// Exact steps of a float countdown: below 2^24 subtracting 1 loses nothing.
+constexpr float kExactSteps = 16777216.0F;
+
 template <typename Buffer>
 void Free(Buffer& buffer) {
     Buffer().swap(buffer);
@@ -143,6 +174,12 @@ void BeatEstimator::Feed(const std::uint8_t* data, std::int64_t byteCount,
             sample += skipped;
             continue;
         }
+        const std::int64_t collected =
+            CollectRun(data + sample * sampleBytes, samples - sample, sampleBytes);
+        if (collected > 0) {
+            sample += collected;
+            continue;
+        }
         CollectSample(data + sample * sampleBytes, sampleBytes, step);
         ++sample;
     }
@@ -152,13 +189,35 @@ void BeatEstimator::Feed(const std::uint8_t* data, std::int64_t byteCount,
 // is exact, so a run of them is one subtraction, with the very same result. Returns how many
 // samples (at most available) were passed over this way.
 std::int64_t BeatEstimator::SkipBetweenFrames(std::int64_t available) {
-    constexpr float kExactSteps = 16777216.0F;
     if (collecting || !(frameCountdown >= 1.0F && frameCountdown < kExactSteps)) {
         return 0;
     }
     const auto skipped = std::min(static_cast<std::int64_t>(frameCountdown), available);
     frameCountdown -= static_cast<float>(skipped);
     return skipped;
+}
+
+// Inside a frame, while no new frame is due, a sample counts the countdown down by one and is
+// converted into the frame: a run of them is one subtraction and one conversion loop, with the
+// very same result. Returns how many samples (at most available) were taken this way.
+std::int64_t BeatEstimator::CollectRun(const std::uint8_t* data, std::int64_t available,
+                                       std::int32_t sampleBytes) {
+    if (!collecting || !(frameCountdown >= 1.0F && frameCountdown < kExactSteps)) {
+        return 0;
+    }
+    const auto nextFrame = static_cast<std::int64_t>(frameCountdown);
+    const std::int64_t run =
+        std::min({available, nextFrame, std::int64_t{FrameLength() - frameFill}});
+    PrefetchFrame(data, nextFrame, available, sampleBytes, FrameLength());
+    ConvertRun(data, run, sampleBytes, frameBuffer.data() + frameFill);
+    frameCountdown -= static_cast<float>(run);
+    frameFill += static_cast<std::int32_t>(run);
+    if (frameFill == FrameLength()) {
+        frameFill = 0;
+        collecting = false;
+        AnalyzeFrame(frameBuffer.data());
+    }
+    return run;
 }
 
 void BeatEstimator::CollectSample(const std::uint8_t* sample, std::int32_t sampleBytes,

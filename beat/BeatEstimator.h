@@ -39,6 +39,9 @@ class BeatEstimator {
     void EstimateTempo();
     void EstimatePhase();
     void ComputeBeatOffset();
+    // Counts down up to available samples that fall between frames, as feeding them would, and
+    // returns how many that was: a reader may then skip those samples instead of feeding them.
+    std::int64_t SkipBetweenFrames(std::int64_t available);
 
     float sampleRate = 44100.0F;  // input samples per second
     float frameRate = 20.0F;      // analysis frames per second
@@ -80,7 +83,8 @@ class BeatEstimator {
     int FrameLength() const { return 2 * segmentCount * spectrumBins; }
     bool ReadyFor(std::int32_t sampleBytes) const;
     void Feed(const std::uint8_t* data, std::int64_t byteCount, std::int32_t sampleBytes);
-    std::int64_t SkipBetweenFrames(std::int64_t available);
+    std::int64_t CollectRun(const std::uint8_t* data, std::int64_t available,
+                            std::int32_t sampleBytes);
     void CollectSample(const std::uint8_t* sample, std::int32_t sampleBytes, float step);
     void ShiftHistory();
 };

@@ -1,5 +1,7 @@
 #include <cmath>
+#include <cstring>
 #include <utility>
+#include <vector>
 
 #include "beat/NumericKernels.h"
 
@@ -32,38 +34,98 @@ struct Twiddle {
     }
 };
 
+// The pairs of points that bit reversal swaps for one length, in the order it swaps them; made
+// once per length and thread.
+const std::vector<std::pair<int, int>>& ReversalSwaps(int n) {
+    thread_local int length = 0;
+    thread_local std::vector<std::pair<int, int>> swaps;
+    if (length != n) {
+        swaps.clear();
+        int j = 1;
+        for (int i = 1; i < n; i += 2) {
+            if (j > i) {
+                swaps.emplace_back(i, j);
+            }
+            int m = n / 2;
+            while (m >= 2 && j > m) {
+                j -= m;
+                m /= 2;
+            }
+            j += m;
+        }
+        length = n;
+    }
+    return swaps;
+}
+
 void ReverseBits(OneBased d, int n) {
-    int j = 1;
-    for (int i = 1; i < n; i += 2) {
-        if (j > i) {
-            std::swap(d[j], d[i]);
-            std::swap(d[j + 1], d[i + 1]);
-        }
-        int m = n / 2;
-        while (m >= 2 && j > m) {
-            j -= m;
-            m /= 2;
-        }
-        j += m;
+    for (const auto& [i, j] : ReversalSwaps(n)) {
+        std::swap(d[j], d[i]);
+        std::swap(d[j + 1], d[i + 1]);
     }
 }
 
+struct Factor {
+    double wr;
+    double wi;
+};
+
+// Every stage's twiddle factors for one length, stage after stage, made by the very recurrence a
+// stage would run: the same values, computed once per length and thread instead of per call.
+const std::vector<Factor>& StageFactors(int n) {
+    thread_local int length = 0;
+    thread_local std::vector<Factor> factors;
+    if (length != n) {
+        factors.clear();
+        for (int mmax = 2; n > mmax; mmax *= 2) {
+            Twiddle w(6.28318530717959 / mmax);
+            for (int m = 1; m < mmax; m += 2) {
+                factors.push_back({w.wr, w.wi});
+                w.Advance();
+            }
+        }
+        length = n;
+    }
+    return factors;
+}
+
+// A complex point's real and imaginary parts side by side, in double as the arithmetic wants;
+// each lane does exactly the operations of the plain formulas.
+using Pair = double __attribute__((vector_size(16)));
+using FloatPair = float __attribute__((vector_size(8)));
+
+Pair Load(const float& first) {
+    FloatPair point;
+    std::memcpy(&point, &first, sizeof point);
+    return __builtin_convertvector(point, Pair);
+}
+
+void Store(float& first, Pair value) {
+    const FloatPair point = __builtin_convertvector(value, FloatPair);
+    std::memcpy(&first, &point, sizeof point);
+}
+
+// The butterflies of a stage are independent of each other, so they run block by block with the
+// twiddle factor varying fastest; each one computes exactly what it would in any order:
+// temp = (wr re - wi im, wr im + wi re), the subtraction as the addition of the negated product.
 void Butterflies(OneBased d, int n) {
+    const Factor* stage = StageFactors(n).data();
     for (int mmax = 2; n > mmax; mmax *= 2) {
         const int istep = 2 * mmax;
-        Twiddle w(6.28318530717959 / mmax);
-        for (int m = 1; m < mmax; m += 2) {
-            for (int i = m; i <= n; i += istep) {
+        for (int block = 0; block < n; block += istep) {
+            for (int m = 1; m < mmax; m += 2) {
+                const Factor w = stage[m / 2];
+                const int i = block + m;
                 const int j = i + mmax;
-                const double tempr = w.wr * d[j] - w.wi * d[j + 1];
-                const double tempi = w.wr * d[j + 1] + w.wi * d[j];
-                d[j] = static_cast<float>(d[i] - tempr);
-                d[j + 1] = static_cast<float>(d[i + 1] - tempi);
-                d[i] = static_cast<float>(d[i] + tempr);
-                d[i + 1] = static_cast<float>(d[i + 1] + tempi);
+                const Pair point = Load(d[j]);
+                const Pair crossed = __builtin_shufflevector(point, point, 1, 0);
+                const Pair temp = w.wr * point + (w.wi * crossed) * Pair{-1.0, 1.0};
+                const Pair top = Load(d[i]);
+                Store(d[j], top - temp);
+                Store(d[i], top + temp);
             }
-            w.Advance();
         }
+        stage += mmax / 2;
     }
 }
 

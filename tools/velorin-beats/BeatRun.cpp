@@ -2,31 +2,33 @@
 
 #include <vector>
 
-std::int32_t HalfSecondBlockBytes(const PcmReader& reader) {
-    const std::int32_t bytes = reader.SampleRate() * reader.BytesPerSample() / 2;
-    return bytes >= reader.BytesPerSample() ? bytes : 0;
-}
+namespace {
 
-void RunEstimator(BeatEstimator& estimator, PcmReader& reader, float durationSeconds) {
-    const std::int32_t blockBytes = HalfSecondBlockBytes(reader);
+// One analysis frame: after the skip, the next frame lies wholly inside one piece.
+constexpr std::size_t kPieceSamples = 256;
+
+}  // namespace
+
+void RunEstimator(BeatEstimator& estimator, PcmReader& reader, float durationSeconds,
+                  const PieceFed& pieceFed) {
     const std::int32_t width = reader.BytesPerSample();
     estimator.Initialize();
     estimator.Reset();
-    estimator.SetInputFormat(blockBytes, width, static_cast<float>(reader.SampleRate()),
-                             durationSeconds);
+    // No standard block: every piece goes to ProcessSamples.
+    estimator.SetInputFormat(0, width, static_cast<float>(reader.SampleRate()), durationSeconds);
     estimator.Reset();
-    // A standard block is what ProcessBlock reads: whole samples only, so that an odd byte count
-    // (16-bit samples at an odd rate) never shifts the next block by one byte.
-    std::vector<std::uint8_t> block(static_cast<std::size_t>(blockBytes / width * width));
+    std::vector<std::uint8_t> piece(kPieceSamples * static_cast<std::size_t>(width));
     for (;;) {
-        const std::size_t filled = reader.Read(block);
-        if (filled == block.size()) {
-            estimator.ProcessBlock(block.data());
-            continue;
+        if (!reader.Skip(estimator.SkipBetweenFrames(reader.FramesLeft()))) {
+            return;
         }
-        if (filled > 0) {
-            estimator.ProcessSamples(block.data(), static_cast<std::int32_t>(filled), width);
+        const std::size_t filled = reader.Read(piece);
+        if (filled == 0) {
+            return;
         }
-        return;
+        estimator.ProcessSamples(piece.data(), static_cast<std::int32_t>(filled), width);
+        if (pieceFed) {
+            pieceFed(estimator);
+        }
     }
 }

@@ -1,10 +1,14 @@
 #pragma once
-// Runs the beat estimator over a whole file, fed as the capture engine feeds it: standard blocks
-// of half a second, then whatever is left as a shorter block.
+// Runs the beat estimator over a whole file. The estimator's results do not depend on how its
+// input is cut into blocks, and it reads only the samples of its analysis frames, so the file is
+// fed one frame's worth at a time and the samples between frames are skipped, not decoded.
+#include <functional>
+
 #include "beat/BeatEstimator.h"
 #include "tools/velorin-beats/PcmReader.h"
 
-// Half a second of samples, in bytes; 0 when the rate is too low for a whole sample.
-std::int32_t HalfSecondBlockBytes(const PcmReader& reader);
+// Called after every piece fed: lets a caller follow the frames as they are analysed.
+using PieceFed = std::function<void(const BeatEstimator&)>;
 
-void RunEstimator(BeatEstimator& estimator, PcmReader& reader, float durationSeconds);
+void RunEstimator(BeatEstimator& estimator, PcmReader& reader, float durationSeconds,
+                  const PieceFed& pieceFed = {});

@@ -2,12 +2,32 @@
 
 #include <sndfile.h>
 
+#include <algorithm>
+
 namespace {
+
+// Values one library read may bring, whatever the channel count: the reader's memory limit.
+constexpr std::size_t kMaxBufferedValues = 1 << 16;
+constexpr int kMinSampleRate = 1;
+constexpr int kMaxSampleRate = 1'000'000;
 
 void PutLittleEndian(short sample, std::uint8_t* out) {
     const auto bits = static_cast<std::uint16_t>(sample);
     out[0] = static_cast<std::uint8_t>(bits & 0xFF);
     out[1] = static_cast<std::uint8_t>(bits >> 8);
+}
+
+// Channels = 0: any count, given at run time; 1 or 2 let the compiler divide by a constant.
+template <int Channels>
+void AverageFrames(const short* values, sf_count_t frames, int channels, std::uint8_t* out) {
+    const int count = Channels == 0 ? channels : Channels;
+    for (sf_count_t frame = 0; frame < frames; ++frame) {
+        int sum = 0;
+        for (int channel = 0; channel < count; ++channel) {
+            sum += *values++;
+        }
+        PutLittleEndian(static_cast<short>(sum / count), out + 2 * frame);
+    }
 }
 
 }  // namespace
@@ -26,39 +46,94 @@ std::optional<PcmReader> PcmReader::Open(const std::string& path, std::string& e
     const bool unsigned8 =
         info.channels == 1 && (info.format & SF_FORMAT_SUBMASK) == SF_FORMAT_PCM_U8;
     const Layout layout = unsigned8 ? Layout::Unsigned8 : Layout::Signed16;
-    // Floating-point files are scaled to the 16-bit range rather than rounded as they are.
-    sf_command(file, SFC_SET_SCALE_FLOAT_INT_READ, nullptr, SF_TRUE);
+    // Floating-point files are scaled to the 16-bit range rather than rounded as they are. The
+    // library finds the scale by reading the whole file, so only they ask for it.
+    const int subtype = info.format & SF_FORMAT_SUBMASK;
+    if (subtype == SF_FORMAT_FLOAT || subtype == SF_FORMAT_DOUBLE) {
+        sf_command(file, SFC_SET_SCALE_FLOAT_INT_READ, nullptr, SF_TRUE);
+    }
     return PcmReader(file, layout, info.channels, info.samplerate, info.frames);
+}
+
+std::optional<std::string> PcmReader::Unusable() const {
+    if (sampleRate_ < kMinSampleRate || sampleRate_ > kMaxSampleRate) {
+        return "sample rate " + std::to_string(sampleRate_) + " Hz is outside " +
+               std::to_string(kMinSampleRate) + " to " + std::to_string(kMaxSampleRate) + " Hz";
+    }
+    if (frames_ <= 0) {
+        return std::string("no audio");
+    }
+    return std::nullopt;
 }
 
 PcmReader::PcmReader(sf_private_tag* file, Layout layout, int channels, int sampleRate,
                      std::int64_t frames)
     : file_(file),
       layout_(layout),
-      channels_(channels),
+      channels_(std::max(channels, 1)),
       sampleRate_(sampleRate),
       frames_(frames),
-      bytesPerSample_(layout == Layout::Unsigned8 ? 1 : 2) {}
+      bytesPerSample_(layout == Layout::Unsigned8 ? 1 : 2),
+      frameBuffer_(std::max(kMaxBufferedValues / channels_ * channels_, std::size_t(channels_))) {}
 
 std::size_t PcmReader::Read(std::vector<std::uint8_t>& block) {
     if (layout_ == Layout::Unsigned8) {
-        return static_cast<std::size_t>(sf_read_raw(file_.get(), block.data(), block.size()));
+        const sf_count_t got = sf_read_raw(file_.get(), block.data(), sf_count_t(block.size()));
+        position_ += std::max<sf_count_t>(got, 0);
+        return static_cast<std::size_t>(std::max<sf_count_t>(got, 0));
     }
-    return ReadSigned16(block);
+    std::size_t filled = 0;
+    const std::size_t wanted = block.size() / 2;
+    while (filled < wanted) {
+        const std::size_t got = ReadSigned16(block.data() + 2 * filled, wanted - filled);
+        if (got == 0) {
+            break;
+        }
+        filled += got;
+    }
+    return 2 * filled;
 }
 
 // The library delivers 16-bit values (a mono 16-bit file's own); channels are averaged with
 // integer division, the mean truncated toward zero.
-std::size_t PcmReader::ReadSigned16(std::vector<std::uint8_t>& block) {
-    const sf_count_t wanted = static_cast<sf_count_t>(block.size() / 2);
-    frameBuffer_.resize(static_cast<std::size_t>(wanted) * channels_);
+std::size_t PcmReader::ReadSigned16(std::uint8_t* out, std::size_t frames) {
+    const auto wanted = static_cast<sf_count_t>(
+        std::min(frames, frameBuffer_.size() / static_cast<std::size_t>(channels_)));
     const sf_count_t got = sf_readf_short(file_.get(), frameBuffer_.data(), wanted);
-    for (sf_count_t frame = 0; frame < got; ++frame) {
-        int sum = 0;
-        for (int channel = 0; channel < channels_; ++channel) {
-            sum += frameBuffer_[frame * channels_ + channel];
-        }
-        PutLittleEndian(static_cast<short>(sum / channels_), block.data() + 2 * frame);
+    if (channels_ == 2) {
+        AverageFrames<2>(frameBuffer_.data(), got, 2, out);
+    } else if (channels_ == 1) {
+        AverageFrames<1>(frameBuffer_.data(), got, 1, out);
+    } else {
+        AverageFrames<0>(frameBuffer_.data(), got, channels_, out);
     }
-    return static_cast<std::size_t>(got) * 2;
+    position_ += std::max<sf_count_t>(got, 0);
+    return static_cast<std::size_t>(std::max<sf_count_t>(got, 0));
+}
+
+bool PcmReader::Skip(std::int64_t frames) {
+    if (frames <= 0) {
+        return true;
+    }
+    if (frames <= FramesLeft() && sf_seek(file_.get(), frames, SEEK_CUR) >= 0) {
+        position_ += frames;
+        return true;
+    }
+    return ReadFrames(frames) == frames;
+}
+
+// Reads and drops frames where the file cannot seek; returns how many there were.
+std::int64_t PcmReader::ReadFrames(std::int64_t frames) {
+    std::int64_t done = 0;
+    const auto step = static_cast<sf_count_t>(frameBuffer_.size() / std::size_t(channels_));
+    while (done < frames) {
+        const sf_count_t got =
+            sf_readf_short(file_.get(), frameBuffer_.data(), std::min(step, frames - done));
+        if (got <= 0) {
+            break;
+        }
+        done += got;
+    }
+    position_ += done;
+    return done;
 }

@@ -2,6 +2,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <sndfile.h>
+#include <sys/resource.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -47,6 +48,32 @@ class VelorinBeats : public testing::Test {
         EXPECT_NE(file, nullptr) << sf_strerror(nullptr);
         sf_writef_short(file, samples.data(), static_cast<sf_count_t>(samples.size()) / channels);
         sf_close(file);
+        return path;
+    }
+
+    // A 16-bit PCM WAVE whose header claims any channel count and rate, with dataBytes of
+    // silence behind it.
+    fs::path WriteClaiming(const std::string& name, std::uint32_t channels, std::uint32_t rate,
+                           std::uint32_t dataBytes) const {
+        std::string header = "RIFF";
+        const auto put = [&header](std::uint32_t value, int bytes) {
+            for (int i = 0; i < bytes; ++i) {
+                header.push_back(static_cast<char>((value >> (8 * i)) & 0xFF));
+            }
+        };
+        put(36 + dataBytes, 4);
+        header += "WAVEfmt ";
+        put(16, 4);
+        put(1, 2);
+        put(channels, 2);
+        put(rate, 4);
+        put(rate * channels * 2, 4);
+        put(channels * 2, 2);
+        put(16, 2);
+        header += "data";
+        put(dataBytes, 4);
+        const fs::path path = File(name);
+        std::ofstream(path, std::ios::binary) << header << std::string(dataBytes, '\0');
         return path;
     }
 
@@ -138,6 +165,11 @@ TEST_F(VelorinBeats, BadInputIsReportedOnOneLineWithStatusTwo) {
         {Write("empty.wav", {}, 1, 8000, kWave16).string()},
         {"--duration", "soon", clicks.string()},
         {"--duration", "-1", clicks.string()},
+        {"--duration", "1e300", clicks.string()},
+        {"--duration", "1e-300", clicks.string()},
+        {"--plot", File("picture.gif").string(), clicks.string()},
+        {"--plot", (folder_ / "missing" / "picture.png").string(), clicks.string()},
+        {WriteClaiming("fast.wav", 1, 1'000'001, 64).string()},
         {clicks.string(), clicks.string()},
     };
     for (const std::vector<std::string>& call : calls) {
@@ -152,6 +184,40 @@ TEST_F(VelorinBeats, BadInputIsReportedOnOneLineWithStatusTwo) {
     EXPECT_EQ(full.status, 2);
     EXPECT_THAT(full.err,
                 testing::MatchesRegex("velorin-beats: cannot write the output: [^\n]+\n"));
+}
+
+TEST_F(VelorinBeats, HelpPrintsTheUsage) {
+    const Outcome outcome = Run({"--help"});
+    EXPECT_EQ(outcome.status, 0);
+    EXPECT_THAT(outcome.out, testing::StartsWith("usage: velorin-beats "));
+}
+
+// The README promises rates from 1 to 1,000,000 Hz: both ends run, whatever else the header says.
+TEST_F(VelorinBeats, EveryRateInTheRangeRunsAndMemoryDoesNotFollowTheHeader) {
+    const Outcome slowest = Run({WriteClaiming("slowest.wav", 1, 1, 512).string()});
+    EXPECT_EQ(slowest.status, 0) << slowest.err;
+    const Outcome wide = Run({WriteClaiming("wide.wav", 1024, 1'000'000, 8192).string()});
+    EXPECT_EQ(wide.status, 0) << wide.err;
+    EXPECT_THAT(wide.out, testing::StartsWith("{\"tempo\": 0, "));
+    rusage children{};
+    getrusage(RUSAGE_CHILDREN, &children);
+    EXPECT_LT(children.ru_maxrss, 200L * 1024) << "kilobytes at the peak of the largest run";
+}
+
+TEST_F(VelorinBeats, APictureShowsTheRunAndLeavesTheAnswerAlone) {
+    const fs::path clicks = Write("clicks.wav", Clicks(22050, 14.0), 1, 22050, kWave16);
+    const Outcome plain = Run({clicks.string()});
+    for (const std::string name : {"beats.png", "beats.svg"}) {
+        const Outcome drawn = Run({"--plot", File(name).string(), clicks.string()});
+        EXPECT_EQ(drawn.status, 0) << drawn.err;
+        EXPECT_EQ(drawn.out, plain.out);
+        std::ifstream picture(File(name), std::ios::binary);
+        std::string start(8, '\0');
+        picture.read(start.data(), 8);
+        EXPECT_THAT(start,
+                    testing::AnyOf(testing::StartsWith("\x89PNG"), testing::StartsWith("<?xml")))
+            << name;
+    }
 }
 
 }  // namespace
