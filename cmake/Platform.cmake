@@ -37,7 +37,8 @@ add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM
 set(VELORIN_WINE_PREFIX ${CMAKE_BINARY_DIR}/wine)
 set(VELORIN_WINE_ENVIRONMENT WINEPREFIX=${VELORIN_WINE_PREFIX} WINEDEBUG=-all)
 add_test(NAME wine_prefix_start
-    COMMAND ${CMAKE_CURRENT_LIST_DIR}/wine-prefix.sh ${VELORIN_WINE_PREFIX} start)
+    COMMAND ${CMAKE_CURRENT_LIST_DIR}/wine-prefix.sh ${VELORIN_WINE_PREFIX} start
+            ${CMAKE_CROSSCOMPILING_EMULATOR})
 add_test(NAME wine_prefix_stop
     COMMAND ${CMAKE_CURRENT_LIST_DIR}/wine-prefix.sh ${VELORIN_WINE_PREFIX} stop)
 set_tests_properties(wine_prefix_start PROPERTIES FIXTURES_SETUP wine TIMEOUT 600

@@ -1,5 +1,6 @@
 #!/bin/sh
-# The Wine prefix the Windows tests run in: "start" makes it once per build folder (the first start
+# The Wine prefix the Windows tests run in: wine-prefix.sh PREFIX start WINE64 | PREFIX stop.
+# "start" makes it once per build folder (the first start
 # writes its registry and system folders; Mono and Gecko are left out, no test needs them) and keeps
 # its server running for the whole test run; "stop" ends that server.
 set -eu
@@ -10,8 +11,10 @@ start)
         WINEDLLOVERRIDES="mscoree,mshtml=" wineboot --init
         wineserver --wait
     fi
-    # Detached from ctest's output, which would otherwise wait for the server to close it.
+    # The server and the services the first program starts are detached from ctest's output,
+    # which would otherwise wait for them to close it.
     wineserver --persistent </dev/null >/dev/null 2>&1 &
+    "$3" cmd /c exit </dev/null >/dev/null 2>&1
     ;;
 stop)
     wineserver --kill
