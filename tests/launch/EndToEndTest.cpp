@@ -1,14 +1,12 @@
 // The flows with the real process layer and the stand-in programs, over a temporary store.
-#include <sys/stat.h>
-
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 
 #include "platform/process/CommandLine.h"
-#include "platform/process/linux/PosixProcessRunner.h"
 #include "settings/Settings.h"
 #include "tests/launch/FlowFixture.h"
+#include "tests/launch/SystemRunner.h"
 #include "tests/platform/registry/RegistryTestSupport.h"
 
 namespace launch_test {
@@ -20,20 +18,34 @@ using platform::process::QuoteArgument;
 using platform::registry::test::ScopedEnv;
 using Strings = std::vector<std::string>;
 
+// The built stand-in program's file name: name and the platform's program suffix.
+fs::path BuiltProgram(const std::string& name) {
+    return fs::path(VELORIN_STANDIN_DIR) / (name + VELORIN_PROGRAM_SUFFIX);
+}
+
+// A name as the start log writes it: backslashes doubled (Windows paths have them).
+std::string Logged(const fs::path& name) {
+    std::string logged;
+    for (char c : name.string()) {
+        logged += c == '\\' ? std::string("\\\\") : std::string(1, c);
+    }
+    return logged;
+}
+
 // An installation folder with the stand-ins, the launcher's current folder while a test runs.
 class EndToEnd : public FlowTest {
   protected:
     EndToEnd()
         : install_(fs::path(store_.folder()) / "install"),
-          runner_(install_.string()),
+          runner_(MakeSystemRunner(install_.string())),
           standinFlows_(
-              screen_, {runner_, internet_, {kMaker, kPublisher}, browser_, processor_, devices_}) {
-    }
+              screen_,
+              {*runner_, internet_, {kMaker, kPublisher}, browser_, processor_, devices_}) {}
 
     void SetUp() override {
         fs::create_directories(install_);
         for (const char* program : {"Velorin", "exportToWeb", "TsAVIMaker"}) {
-            fs::copy_file(fs::path(VELORIN_STANDIN_DIR) / program, install_ / program);
+            fs::copy_file(BuiltProgram(program), install_ / BuiltProgram(program).filename());
         }
         InstallBlendora(install_ / "Blendora");
         previous_ = fs::current_path();
@@ -43,11 +55,12 @@ class EndToEnd : public FlowTest {
 
     void InstallBlendora(const fs::path& folder) {
         fs::create_directories(folder);
-        fs::copy_file(fs::path(VELORIN_STANDIN_DIR) / "Blendora" / "Blendora Studio VL",
-                      folder / "Blendora Studio VL", fs::copy_options::overwrite_existing);
-        std::string setup = std::string(VELORIN_STANDIN_DIR) + "/blendora-setup";
+        const fs::path mixingTool = BuiltProgram("Blendora/Blendora Studio VL");
+        fs::copy_file(mixingTool, folder / mixingTool.filename(),
+                      fs::copy_options::overwrite_existing);
+        const std::string setup = BuiltProgram("blendora-setup").string();
         ASSERT_EQ(
-            runner_.RunAndWait(QuoteArgument(setup) + " " + QuoteArgument(folder.string()), {}),
+            runner_->RunAndWait(QuoteArgument(setup) + " " + QuoteArgument(folder.string()), {}),
             platform::process::RunResult::Finished);
     }
 
@@ -77,7 +90,7 @@ class EndToEnd : public FlowTest {
     }
 
     fs::path install_;
-    platform::process::PosixProcessRunner runner_;
+    std::unique_ptr<platform::process::ProcessRunner> runner_;
     LaunchFlows standinFlows_;
     ScopedEnv noDisplay_{"DISPLAY", nullptr};
     ScopedEnv noWayland_{"WAYLAND_DISPLAY", nullptr};
@@ -90,7 +103,7 @@ TEST_F(EndToEnd, FirstRunThenChangedOptionsThenReTest) {
     Script("");
     standinFlows_.LaunchVelorin();
     EXPECT_EQ(StartedPrograms(), (Strings{"Velorin", "Velorin"}));
-    EXPECT_EQ(Starts()[0], (Strings{"Velorin", install_.string()}));
+    EXPECT_EQ(Starts()[0], (Strings{"Velorin", Logged(install_)}));
     EXPECT_FALSE(IsSpeedTestPending());
     EXPECT_EQ(boxes_.shown().size(), 2u);
     EXPECT_EQ(screen_.endedWith, 0);
@@ -124,10 +137,10 @@ TEST_F(EndToEnd, EachHandOffAndTheReturnToVelorinThroughTheMixingTool) {
     standinFlows_.LaunchVelorin();
     auto starts = Starts();
     ASSERT_EQ(starts.size(), 7u);
-    EXPECT_EQ(starts[1], (Strings{"exportToWeb", install_.string(), dance}));
-    EXPECT_EQ(starts[3], (Strings{"TsAVIMaker", install_.string(), dance}));
-    EXPECT_EQ(starts[5], (Strings{"Blendora Studio VL", (install_ / "Blendora").string(),
-                                  "/mixes/a mix.mix"}));
+    EXPECT_EQ(starts[1], (Strings{"exportToWeb", Logged(install_), Logged(dance)}));
+    EXPECT_EQ(starts[3], (Strings{"TsAVIMaker", Logged(install_), Logged(dance)}));
+    EXPECT_EQ(starts[5],
+              (Strings{"Blendora Studio VL", Logged(install_ / "Blendora"), "/mixes/a mix.mix"}));
     EXPECT_EQ(starts[6][0], "Velorin");
     EXPECT_EQ(screen_.endedWith, 0);
 }
@@ -146,7 +159,7 @@ TEST_F(EndToEnd, UnsafeNamesStartNoOtherProgramAndArriveAsOneArgument) {
     const Strings logged = {"/tmp/x; touch pwned1", "/tmp/$(touch pwned2)", "/tmp/`touch pwned3`",
                             "/tmp/it's \"quoted\"", "/tmp/two  blanks\\\\", "/tmp/new\\nline"};
     for (std::size_t i = 0; i < names.size(); ++i) {
-        EXPECT_EQ(starts[i], (Strings{"exportToWeb", install_.string(), logged[i]}));
+        EXPECT_EQ(starts[i], (Strings{"exportToWeb", Logged(install_), logged[i]}));
     }
     for (const char* witness : {"pwned1", "pwned2", "pwned3"}) {
         EXPECT_FALSE(fs::exists(install_ / witness)) << witness;
@@ -164,7 +177,7 @@ TEST_F(EndToEnd, LongestNamesInTheLongestFolderAreHandedOnWhole) {
     Script("");
     standinFlows_.RunMixingTool();
     ASSERT_EQ(Starts().size(), 1u);
-    EXPECT_EQ(Starts()[0], (Strings{"Blendora Studio VL", folder.string(), mix}));
+    EXPECT_EQ(Starts()[0], (Strings{"Blendora Studio VL", Logged(folder), mix}));
     EXPECT_TRUE(boxes_.shown().empty());
 }
 
