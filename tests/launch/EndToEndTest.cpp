@@ -6,7 +6,7 @@
 #include "platform/process/CommandLine.h"
 #include "settings/Settings.h"
 #include "tests/launch/FlowFixture.h"
-#include "tests/launch/SystemRunner.h"
+#include "tests/launch/SystemServices.h"
 #include "tests/platform/registry/RegistryTestSupport.h"
 
 namespace launch_test {

@@ -1,5 +1,6 @@
-#include "tests/launch/SystemRunner.h"
+#include "tests/launch/SystemServices.h"
 
+#include "platform/inet/win32/WinInetInternet.h"
 #include "platform/process/win32/CreateProcessRunner.h"
 
 namespace launch_test {
@@ -9,5 +10,11 @@ namespace launch_test {
 std::unique_ptr<platform::process::ProcessRunner> MakeSystemRunner(const std::string&) {
     return std::make_unique<platform::process::CreateProcessRunner>();
 }
+
+std::unique_ptr<platform::inet::Internet> MakeSystemInternet() {
+    return std::make_unique<platform::inet::WinInetInternet>();
+}
+
+const std::string_view kSystemInternetMethod = "GET";
 
 }  // namespace launch_test
