@@ -67,7 +67,9 @@ TEST_F(VelorinReg, ExitStatusesSayWhatWentWrong) {
     ExpectFailure(Reg({"set", "HKLM\\SOFTWARE", "v", "REG_MULTI_SZ", "x"}), 2, "REG_MULTI_SZ");
     ExpectFailure(Reg({"set", "HKLM\\SOFTWARE", "v", "REG_SZ"}), 2, "usage");
     ExpectFailure(Reg({"delete", "HKLM"}), 2, "root");
+}
 
+TEST_F(VelorinReg, AStoreFileThatIsNotAStoreIsNamedAndLeftAlone) {
     platform::registry::test::WriteFile(store_.path(), "not a store");
     ExpectFailure(Reg({"query", "HKLM\\SOFTWARE"}), 2, store_.path());
     EXPECT_EQ(platform::registry::test::ReadFile(store_.path()), "not a store");
