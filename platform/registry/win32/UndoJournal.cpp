@@ -2,6 +2,7 @@
 
 #include <variant>
 
+#include "platform/registry/win32/TreeCopy.h"
 #include "platform/registry/win32/Values.h"
 
 namespace platform::registry {
@@ -19,7 +20,13 @@ struct PreviousValue {
     std::vector<std::byte> data;
 };
 
-using Note = std::variant<CreatedKey, PreviousValue>;
+struct DeletedTree {
+    HKEY root;
+    std::string path;
+    TreeCopy tree;
+};
+
+using Note = std::variant<CreatedKey, PreviousValue, DeletedTree>;
 
 // The open batch's notes; one batch at a time in a process.
 struct Journal {
@@ -41,6 +48,10 @@ void Undo(const Note& note) {
     if (const auto* created = std::get_if<CreatedKey>(&note)) {
         ::RegDeleteTreeA(created->root, created->path.c_str());
         ::RegDeleteKeyA(created->root, created->path.c_str());
+        return;
+    }
+    if (const auto* deleted = std::get_if<DeletedTree>(&note)) {
+        RestoreTree(deleted->root, deleted->path, deleted->tree);
         return;
     }
     const auto& previous = std::get<PreviousValue>(note);
@@ -69,6 +80,18 @@ void NoteValueBefore(const std::shared_ptr<Store>& key, std::string_view name) {
     if (g_journal != nullptr) {
         g_journal->notes.push_back(ReadPrevious(key, name));
     }
+}
+
+bool NoteDeletedTree(HKEY root, const std::string& path, HKEY key) {
+    if (g_journal == nullptr) {
+        return true;
+    }
+    DeletedTree deleted{root, path, {}};
+    if (!CopyTree(key, deleted.tree)) {
+        return false;
+    }
+    g_journal->notes.push_back(std::move(deleted));
+    return true;
 }
 
 void NoteFailedWrite() {

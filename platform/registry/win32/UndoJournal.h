@@ -16,6 +16,9 @@ namespace platform::registry {
 void NoteCreatedKey(HKEY root, const std::string& path);
 // Notes the value name of key as it is now, before a write or delete changes it.
 void NoteValueBefore(const std::shared_ptr<Store>& key, std::string_view name);
+// Notes the tree at path below root (open as key) before it is deleted; false when it cannot be
+// copied, and the deletion must then not happen.
+bool NoteDeletedTree(HKEY root, const std::string& path, HKEY key);
 // Notes a write that failed: the open batch can then only be taken back.
 void NoteFailedWrite();
 

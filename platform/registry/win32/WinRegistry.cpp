@@ -178,8 +178,13 @@ Status DeleteKey(Root root, std::string_view path) {
     if (status != Status::Ok) {
         return status;
     }
-    key.Close();
     const std::string full(path);
+    const bool noted = NoteDeletedTree(start, full, key.store()->handle());
+    key.Close();
+    if (!noted) {
+        NoteFailedWrite();
+        return Status::StoreUnavailable;
+    }
     LSTATUS code = ::RegDeleteTreeA(start, full.c_str());
     if (code == ERROR_SUCCESS) {
         // Whether the tree's own key went with its contents differs between versions.

@@ -133,14 +133,20 @@ TEST_F(Registry, DeletingAKeyTakesItsTreeAndStopsItsHandles) {
 }
 
 TEST_F(Registry, ABatchKeepsAllItsWritesOrNone) {
+    ASSERT_TRUE(
+        test::Write(Root::LocalMachine, "SOFTWARE\\Old\\Tree", "k", ValueType::Binary, "\x05"));
     {
         WriteBatch dropped;
         ASSERT_EQ(dropped.status(), Status::Ok);
         ASSERT_TRUE(
             test::Write(Root::LocalMachine, "SOFTWARE\\Batch", "a", ValueType::String, "1"));
         EXPECT_EQ(test::ReadBack(Root::LocalMachine, "SOFTWARE\\Batch", "a"), Bytes("1"));
+        ASSERT_EQ(DeleteKey(Root::LocalMachine, "SOFTWARE\\Old"), Status::Ok);
+        EXPECT_FALSE(test::KeyExists(Root::LocalMachine, "SOFTWARE\\Old"));
     }
     EXPECT_FALSE(test::KeyExists(Root::LocalMachine, "SOFTWARE\\Batch"));
+    EXPECT_EQ(test::ReadBack(Root::LocalMachine, "SOFTWARE\\Old\\Tree", "k"), Bytes("\x05"))
+        << "a deleted tree comes back with its values";
 
     WriteBatch kept;
     ASSERT_TRUE(test::Write(Root::LocalMachine, "SOFTWARE\\Batch", "a", ValueType::String, "1"));
