@@ -35,12 +35,13 @@ ProductText ReadProductText(std::string_view name, settings::TextBuffer& buffer)
     return text;
 }
 
-// Copies the value to out (capacity bytes; none for a presence test). A text too long for out
-// is cut to fit and still counts as found.
+// Copies the value to out (capacity bytes; none for a presence test). A text that fills the
+// whole reading buffer without a terminating zero names no file the caller could be handed whole,
+// so it counts as absent; a shorter text too long for a smaller out is cut to fit.
 bool GetText(std::string_view name, char* out, std::size_t capacity) {
     settings::TextBuffer buffer;
     const std::optional<std::size_t> length = ReadProductText(name, buffer).length;
-    if (!length || *length < kShortestText) {
+    if (!length || *length < kShortestText || *length == buffer.size()) {
         return false;
     }
     if (out != nullptr && capacity == 0) {
@@ -81,8 +82,7 @@ bool IsSpeedTestPending() {
     return std::string_view(buffer.data(), *length) == kSpeedTestRequest;
 }
 
-// The caller's buffer holds 256 bytes, like the reading buffer; a 256-byte text stored without a
-// terminating zero is cut to 255 characters rather than overrun it.
+// The caller's buffer holds 256 bytes, like the reading buffer.
 bool GetExportedDance(char* buffer) {
     return GetText(kExportedDance, buffer, settings::kTextBufferSize);
 }

@@ -2,6 +2,8 @@
 
 #include "intro/CreditsDlg.h"
 #include "intro/SplashDlg.h"
+#include "platform/debug/DebugOutput.h"
+#include "platform/registry/Registry.h"
 #include "shell/BackdropDlg.h"
 #include "shell/LauncherDlg.h"
 
@@ -9,7 +11,21 @@ namespace ui = platform::ui;
 
 CLauncherApp theApp;
 
+namespace {
+
+// A store that cannot be used gives every getter its no-key result and drops every change, which
+// looks like a fresh system; the debug output says why.
+void ReportStoreProblem() {
+    if (const std::string problem = platform::registry::StoreProblem(); !problem.empty()) {
+        platform::debug::OutputDebugText(
+            "CLauncherApp::InitInstance - registry store unusable: " + problem + "\n");
+    }
+}
+
+}  // namespace
+
 bool CLauncherApp::InitInstance() {
+    ReportStoreProblem();
     CLauncherDlg dlg;
     CBackdropDlg backdrop;
     backdrop.Create();

@@ -116,14 +116,29 @@ Status DeleteValue(const Key& key, std::string_view name) {
     return key.store()->RemoveValue(key.id(), name);
 }
 
+namespace {
+
+Status RemoveReached(Status opened, const Key& key) {
+    return opened == Status::Ok ? key.store()->RemoveKey(key.id()) : opened;
+}
+
+}  // namespace
+
 Status DeleteKey(Root root, std::string_view path) {
     // A root itself cannot be deleted.
     if (path.empty()) {
         return Status::InvalidArgument;
     }
     Key key;
-    const Status status = OpenKey(root, path, Access::All, key);
-    return status == Status::Ok ? key.store()->RemoveKey(key.id()) : status;
+    return RemoveReached(OpenKey(root, path, Access::All, key), key);
+}
+
+Status DeleteKey(const Key& parent, std::string_view path) {
+    if (path.empty()) {
+        return Status::InvalidArgument;
+    }
+    Key key;
+    return RemoveReached(OpenKey(parent, path, Access::All, key), key);
 }
 
 Status ListValues(const Key& key, std::vector<NamedValue>& out) {
@@ -136,7 +151,9 @@ Status ListSubKeys(const Key& key, std::vector<std::string>& out) {
     return key.IsOpen() ? key.store()->SubKeys(key.id(), out) : Status::InvalidArgument;
 }
 
-WriteBatch::WriteBatch() : store_(CurrentStore()) {
+WriteBatch::WriteBatch() : WriteBatch(Key(CurrentStore(), kLocalMachineId, Access::All)) {}
+
+WriteBatch::WriteBatch(const Key& key) : store_(key.shared_store()) {
     if (store_) {
         status_ = store_->BeginBatch();
     }

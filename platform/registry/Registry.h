@@ -27,7 +27,8 @@ enum class Status {
     InvalidArgument,
 };
 
-// The stored type; the numbers are those of the .reg format.
+// The stored type; the numbers are those of the .reg format. The launcher uses these three; a
+// value of any other number (from an imported .reg file) is stored and read back with it.
 enum class ValueType : std::uint32_t { String = 1, Binary = 3, Dword = 4 };
 
 class Store;
@@ -81,8 +82,10 @@ Status SetValue(const Key& key, std::string_view name, ValueType type,
                 std::span<const std::byte> data);
 
 Status DeleteValue(const Key& key, std::string_view name);
-// Deletes the key at path below root with everything under it.
+// Deletes the key at path below root (or an open key) with everything under it; the starting key
+// itself (an empty path) cannot be deleted.
 Status DeleteKey(Root root, std::string_view path);
+Status DeleteKey(const Key& parent, std::string_view path);
 
 struct NamedValue {
     std::string name;
@@ -92,11 +95,14 @@ struct NamedValue {
 Status ListValues(const Key& key, std::vector<NamedValue>& out);
 Status ListSubKeys(const Key& key, std::vector<std::string>& out);
 
-// While alive, the writes this process makes form one transaction: Commit() keeps them all, or
-// none when one of them failed; a batch dropped without Commit() keeps none. One thread at a time.
+// While alive, the writes this process makes (to the store of key, when given) form one
+// transaction: Commit() keeps them all, or none when one of them failed; a batch dropped without
+// Commit() keeps none. A write that finds nothing to change (NotFound) does not fail the batch.
+// One thread at a time.
 class WriteBatch {
   public:
     WriteBatch();
+    explicit WriteBatch(const Key& key);
     ~WriteBatch();
     WriteBatch(const WriteBatch&) = delete;
     WriteBatch& operator=(const WriteBatch&) = delete;
@@ -114,5 +120,8 @@ class WriteBatch {
 std::string StorePath();
 // Why the store cannot be opened, or empty when it can; for tools that must say what is wrong.
 std::string StoreProblem();
+// Why this thread's last StoreUnavailable result came about (the store file, then the cause:
+// busy, read-only, disk full, not a store); empty before any.
+std::string LastProblem();
 
 }  // namespace platform::registry

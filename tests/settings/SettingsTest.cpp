@@ -169,8 +169,16 @@ TEST_F(Settings, TextsAreReadFreshAndNeverOverrunTheCallersBuffer) {
     // One byte past the caller's 256-byte buffer is watched for a write.
     std::array<char, 257> guarded;
     guarded.fill('#');
+    // A 256-byte name without a terminating zero would be handed on cut: it counts as absent.
+    for (const char* name : {"VelorinExportedDance", "VelorinExportedMix"}) {
+        ASSERT_TRUE(
+            Write(Root::LocalMachine, kProduct, name, ValueType::String, std::string(256, 'a')));
+    }
+    EXPECT_FALSE(GetExportedDance(guarded.data()));
+    EXPECT_FALSE(GetExportedMix(guarded.data()));
+    EXPECT_EQ(guarded[256], '#');
     ASSERT_TRUE(Write(Root::LocalMachine, kProduct, "VelorinExportedDance", ValueType::String,
-                      std::string(256, 'a')));
+                      std::string(255, 'a')));
     ASSERT_TRUE(GetExportedDance(guarded.data()));
     EXPECT_EQ(std::strlen(guarded.data()), 255u);
     EXPECT_EQ(guarded[256], '#');

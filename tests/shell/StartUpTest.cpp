@@ -8,10 +8,12 @@
 #include <string>
 #include <vector>
 
+#include "platform/debug/DebugOutput.h"
 #include "platform/registry/fake/ScopedStore.h"
 #include "platform/sound/fake/RecordedSounds.h"
 #include "shell/BackdropDlg.h"
 #include "shell/LauncherApp.h"
+#include "tests/platform/registry/RegistryTestSupport.h"
 
 namespace {
 
@@ -40,21 +42,35 @@ void EndEachModalWindow(QTimer& timer, Observed& seen) {
     timer.start(kPollMs);
 }
 
-}  // namespace
-
-TEST(StartUp, SplashLauncherAndCreditsRunInTurnOverTheBackdropAndNoApplicationIsLeft) {
-    platform::registry::ScopedStore store;
+// The whole start-up, each modal window ended as soon as it is up.
+Observed StartUpAndEndEachWindow() {
     platform::sound::fake::RecordedSounds sounds;
     QTimer timer;
     Observed seen;
     EndEachModalWindow(timer, seen);
-
     EXPECT_FALSE(theApp.InitInstance());
-
     timer.stop();
     EXPECT_NE(std::find(seen.titles.begin(), seen.titles.end(), "Velorin Launcher"),
               seen.titles.end());
+    return seen;
+}
+
+}  // namespace
+
+TEST(StartUp, SplashLauncherAndCreditsRunInTurnOverTheBackdropAndNoApplicationIsLeft) {
+    platform::registry::ScopedStore store;
+    const Observed seen = StartUpAndEndEachWindow();
     EXPECT_TRUE(seen.backdropAlwaysCovered);
     EXPECT_EQ(g_pBackdrop, nullptr);
     EXPECT_TRUE(QApplication::topLevelWidgets().isEmpty()) << "every window is gone";
+}
+
+TEST(StartUp, ABrokenStoreIsNamedInOneDebugLineAndTheSequenceStillRuns) {
+    platform::registry::ScopedStore store;
+    platform::registry::test::WriteFile(store.path(), "not a store");
+    platform::debug::CapturedDebugOutput debug;
+    StartUpAndEndEachWindow();
+    const std::string& text = debug.text();
+    EXPECT_NE(text.find(store.path() + ": not a registry store"), std::string::npos) << text;
+    EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 1) << text;
 }

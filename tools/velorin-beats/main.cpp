@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "beat/BeatEstimator.h"
+#include "tools/common/StandardOutput.h"
 #include "tools/velorin-beats/BeatRun.h"
 #include "tools/velorin-beats/PcmReader.h"
 
@@ -100,5 +101,5 @@ int main(int argc, char** argv) {
     BeatEstimator estimator;
     RunEstimator(estimator, *reader, duration);
     PrintJson(estimator);
-    return 0;
+    return tools::StandardOutputWritten("velorin-beats") ? 0 : kBadInput;
 }

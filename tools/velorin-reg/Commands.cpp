@@ -1,18 +1,25 @@
 #include "tools/velorin-reg/Commands.h"
 
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <sstream>
 
-#include "tools/velorin-reg/RegFile.h"
+#include "platform/registry/regfile/RegImport.h"
 
 namespace regtool {
 namespace {
 
+using namespace platform::registry::regfile;
 using platform::registry::Access;
 using platform::registry::Key;
+using platform::registry::Root;
 using platform::registry::Status;
 using Args = std::span<const std::string_view>;
+
+// Names in messages are cut to about this many bytes: a message stays one readable line.
+constexpr std::size_t kLongestName = 100;
+constexpr std::size_t kNameTail = 30;
 
 constexpr std::string_view kUsage =
     "usage: velorin-reg query KEY [NAME] | set KEY NAME TYPE DATA | delete KEY [NAME] | "
@@ -23,18 +30,40 @@ int Fail(std::ostream& err, int status, std::string_view message) {
     return status;
 }
 
+// A name as messages show it: a long one keeps its start and end around "...".
+std::string Shortened(std::string_view name) {
+    if (name.size() <= kLongestName) {
+        return std::string(name);
+    }
+    const auto continuation = [&](std::size_t i) { return (name[i] & 0xC0) == 0x80; };
+    std::size_t head = kLongestName - kNameTail - 3;
+    std::size_t tail = name.size() - kNameTail;
+    while (head > 0 && continuation(head)) {
+        --head;
+    }
+    while (tail < name.size() && continuation(tail)) {
+        ++tail;
+    }
+    return std::string(name.substr(0, head)) + "..." + std::string(name.substr(tail));
+}
+
+// What a command does with the store, for the message when it fails.
+enum class Use { Read, Write };
+
 // The exit status and message for a layer result about what.
-int Report(std::ostream& err, Status status, const std::string& what) {
+int Report(std::ostream& err, Status status, std::string_view what, Use use) {
     switch (status) {
         case Status::Ok:
             return kDone;
         case Status::NotFound:
-            return Fail(err, kNotThere, what + " not found");
+            return Fail(err, kNotThere, Shortened(what) + " not found");
         case Status::InvalidArgument:
-            return Fail(err, kFailed, "invalid key name: " + what);
+            return Fail(err, kFailed, "invalid key name: " + Shortened(what));
         default:
             return Fail(err, kFailed,
-                        "the store cannot be written: " + platform::registry::StorePath());
+                        std::string(use == Use::Read ? "the store cannot be read: "
+                                                     : "the store cannot be written: ") +
+                            platform::registry::LastProblem());
     }
 }
 
@@ -51,7 +80,7 @@ int QueryValueLine(const Key& key, const KeyName& keyName, std::string_view name
         status = QueryValue(key, name, data, info);
     }
     if (status != Status::Ok) {
-        return Report(err, status, ValueLabel(keyName, name));
+        return Report(err, status, ValueLabel(keyName, name), Use::Read);
     }
     out << TypeName(info.type) << '\t' << FormatData(info.type, data) << '\n';
     return kDone;
@@ -65,7 +94,7 @@ int ListKey(const Key& key, const KeyName& keyName, std::ostream& out, std::ostr
         status = ListSubKeys(key, subKeys);
     }
     if (status != Status::Ok) {
-        return Report(err, status, keyName.Full());
+        return Report(err, status, keyName.Full(), Use::Read);
     }
     for (const auto& value : values) {
         out << value.name << '\t' << TypeName(value.type) << '\t'
@@ -84,7 +113,7 @@ int Query(const KeyName& keyName, Args rest, Streams io) {
     Key key;
     const Status status = OpenKey(keyName.root, keyName.path, Access::Read, key);
     if (status != Status::Ok) {
-        return Report(io.err, status, keyName.Full());
+        return Report(io.err, status, keyName.Full(), Use::Read);
     }
     return rest.empty() ? ListKey(key, keyName, io.out, io.err)
                         : QueryValueLine(key, keyName, rest[0], io.out, io.err);
@@ -96,21 +125,20 @@ int Set(const KeyName& keyName, Args rest, Streams io) {
     }
     const auto type = ParseTypeName(rest[1]);
     if (!type) {
-        return Fail(
-            io.err, kFailed,
-            "unknown type " + std::string(rest[1]) + "; use REG_SZ, REG_BINARY or REG_DWORD");
+        return Fail(io.err, kFailed,
+                    "unknown type " + Shortened(rest[1]) + "; use REG_SZ, REG_BINARY or REG_DWORD");
     }
     const auto data = ParseData(*type, rest[2]);
     if (!data) {
         return Fail(io.err, kFailed,
-                    "data \"" + std::string(rest[2]) + "\" is not a valid " + std::string(rest[1]));
+                    "data \"" + Shortened(rest[2]) + "\" is not a valid " + std::string(rest[1]));
     }
     Key key;
     Status status = CreateKey(keyName.root, keyName.path, key);
     if (status == Status::Ok) {
         status = SetValue(key, rest[0], *type, *data);
     }
-    return Report(io.err, status, keyName.Full());
+    return Report(io.err, status, keyName.Full(), Use::Write);
 }
 
 int Delete(const KeyName& keyName, Args rest, Streams io) {
@@ -121,15 +149,15 @@ int Delete(const KeyName& keyName, Args rest, Streams io) {
         if (keyName.path.empty()) {
             return Fail(io.err, kFailed, "a root key cannot be deleted");
         }
-        return Report(io.err, DeleteKey(keyName.root, keyName.path), keyName.Full());
+        return Report(io.err, DeleteKey(keyName.root, keyName.path), keyName.Full(), Use::Write);
     }
     Key key;
     Status status = OpenKey(keyName.root, keyName.path, Access::Write, key);
     if (status != Status::Ok) {
-        return Report(io.err, status, keyName.Full());
+        return Report(io.err, status, keyName.Full(), Use::Write);
     }
     status = DeleteValue(key, rest[0]);
-    return Report(io.err, status, ValueLabel(keyName, rest[0]));
+    return Report(io.err, status, ValueLabel(keyName, rest[0]), Use::Write);
 }
 
 int Export(const KeyName& keyName, Args rest, Streams io) {
@@ -139,63 +167,67 @@ int Export(const KeyName& keyName, Args rest, Streams io) {
     std::ostringstream text;  // nothing is printed unless the whole tree could be written
     const Status status = ExportTree(keyName, text);
     if (status == Status::InvalidArgument) {
-        return Fail(
-            io.err, kFailed,
-            keyName.Full() + " holds a name with a line break, which .reg text cannot carry");
+        return Fail(io.err, kFailed,
+                    Shortened(keyName.Full()) +
+                        " holds a name with a line break, which .reg text cannot carry");
     }
-    io.out << text.str();
-    return Report(io.err, status, keyName.Full());
-}
-
-Status IgnoringAbsence(Status status) {
-    return status == Status::NotFound ? Status::Ok : status;
-}
-
-Status Apply(const RegChange& change) {
-    Key key;
-    const KeyName& name = change.key;
-    switch (change.kind) {
-        case RegChange::Kind::CreateKey:
-            return CreateKey(name.root, name.path, key);
-        case RegChange::Kind::DeleteKey:
-            return IgnoringAbsence(DeleteKey(name.root, name.path));
-        case RegChange::Kind::SetValue: {
-            const Status status = CreateKey(name.root, name.path, key);
-            return status == Status::Ok ? SetValue(key, change.name, change.type, change.data)
-                                        : status;
-        }
-        case RegChange::Kind::DeleteValue:
-            break;
+    if (status == Status::Ok) {
+        io.out << text.str();
     }
-    const Status status = OpenKey(name.root, name.path, Access::Write, key);
-    return IgnoringAbsence(status == Status::Ok ? DeleteValue(key, change.name) : status);
+    return Report(io.err, status, keyName.Full(), Use::Read);
 }
 
-// All of the file's changes, or none: a malformed line or a failed write keeps nothing.
+int Unreadable(std::ostream& err, const std::string& label, std::string_view why) {
+    return Fail(err, kFailed, label + ": " + std::string(why) + "; nothing imported");
+}
+
+// All of the text's changes in one transaction, or none: a malformed line, a busy store or a
+// failed write keeps nothing, and the exit status says which happened.
+int ApplyAll(const RegFileContents& contents, const std::string& label, Streams io) {
+    if (const std::string problem = platform::registry::StoreProblem(); !problem.empty()) {
+        return Fail(io.err, kFailed, "cannot open the store: " + problem + "; nothing imported");
+    }
+    Key localMachine;
+    Key classesRoot;
+    if (OpenKey(Root::LocalMachine, "", Access::All, localMachine) != Status::Ok ||
+        OpenKey(Root::ClassesRoot, "", Access::All, classesRoot) != Status::Ok) {
+        return Fail(io.err, kFailed,
+                    "the store cannot be read: " + platform::registry::LastProblem());
+    }
+    const ImportResult result = ApplyChanges(contents.changes, {localMachine, classesRoot});
+    if (result.status == Status::Ok) {
+        return kDone;
+    }
+    const std::string cause =
+        result.status == Status::StoreUnavailable
+            ? "the store cannot be written: " + platform::registry::LastProblem()
+            : "invalid key name";
+    const std::string where =
+        result.line == 0 ? label
+                         : label + ":" + std::to_string(result.line) + ": " + Shortened(result.key);
+    return Fail(io.err, kFailed, where + ": " + cause + "; nothing imported");
+}
+
 int Import(std::string_view source, Streams io) {
+    const std::string label = source == "-" ? "standard input" : std::string(source);
     std::ifstream file;
     if (source != "-") {
+        std::error_code error;
+        if (std::filesystem::is_directory(std::string(source), error)) {
+            return Unreadable(io.err, label, "a folder, not a .reg file");
+        }
         file.open(std::string(source), std::ios::binary);
         if (!file) {
-            return Fail(io.err, kFailed, std::string(source) + ": cannot be read");
+            return Unreadable(io.err, label, "cannot be read");
         }
     }
     const RegFileContents contents = ParseRegFile(source == "-" ? io.in : file);
     if (contents.badLine != 0) {
         return Fail(io.err, kFailed,
-                    std::string(source == "-" ? "standard input" : source) + ":" +
-                        std::to_string(contents.badLine) + ": " + contents.problem);
+                    label + ":" + std::to_string(contents.badLine) + ": " + contents.problem +
+                        "; nothing imported");
     }
-    if (const std::string problem = platform::registry::StoreProblem(); !problem.empty()) {
-        return Fail(io.err, kFailed, "cannot open the store: " + problem);
-    }
-    platform::registry::WriteBatch batch;
-    for (const RegChange& change : contents.changes) {
-        if (const Status status = Apply(change); status != Status::Ok) {
-            return Report(io.err, status, change.key.Full());
-        }
-    }
-    return Report(io.err, batch.Commit(), std::string(source));
+    return ApplyAll(contents, label, io);
 }
 
 }  // namespace
@@ -224,7 +256,7 @@ int RunCommand(Args args, Streams io) {
         const auto keyName = ParseKeyName(args[1]);
         if (!keyName) {
             return Fail(io.err, kFailed,
-                        "unknown root key in " + std::string(args[1]) +
+                        "unknown root key in " + Shortened(args[1]) +
                             "; use HKEY_LOCAL_MACHINE (HKLM) or HKEY_CLASSES_ROOT (HKCR)");
         }
         if (const std::string problem = platform::registry::StoreProblem(); !problem.empty()) {
@@ -233,7 +265,7 @@ int RunCommand(Args args, Streams io) {
         return command(*keyName, args.subspan(2), io);
     }
     return Fail(io.err, kFailed,
-                "unknown command " + std::string(args[0]) + "; " + std::string(kUsage));
+                "unknown command " + Shortened(args[0]) + "; " + std::string(kUsage));
 }
 
 }  // namespace regtool

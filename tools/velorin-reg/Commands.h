@@ -1,7 +1,7 @@
 #pragma once
 // The tool's commands. Each returns the exit status: 0 done, 1 the key or value is not there,
-// 2 bad usage, bad input or a store that cannot be opened or written; the reason goes to err as
-// one line.
+// 2 bad usage, bad input or a store that cannot be opened, read or written (an import then kept
+// nothing); the reason goes to err as one line.
 #include <iosfwd>
 #include <span>
 #include <string_view>

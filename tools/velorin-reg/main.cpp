@@ -3,9 +3,12 @@
 #include <string_view>
 #include <vector>
 
+#include "tools/common/StandardOutput.h"
 #include "tools/velorin-reg/Commands.h"
 
 int main(int argc, char** argv) {
+    tools::ReportFileSizeLimit();
     const std::vector<std::string_view> args(argv + 1, argv + argc);
-    return regtool::RunCommand(args, {std::cin, std::cout, std::cerr});
+    const int status = regtool::RunCommand(args, {std::cin, std::cout, std::cerr});
+    return tools::StandardOutputWritten("velorin-reg") ? status : regtool::kFailed;
 }

@@ -12,20 +12,28 @@ ScopedStore::ScopedStore() {
     ::mkdtemp(pattern.data());
     folder_ = pattern;
     path_ = folder_ + "/registry.db";
-    if (const char* current = ::getenv("VELORIN_REGISTRY")) {
-        previous_ = current;
-    }
-    ::setenv("VELORIN_REGISTRY", path_.c_str(), 1);
+    Set("VELORIN_REGISTRY", path_);
+    // A fresh store imports the defaults that installed packages drop into the data folders; a test
+    // store starts empty even on a machine where they are installed.
+    Set("XDG_DATA_DIRS", folder_);
 }
 
 ScopedStore::~ScopedStore() {
-    if (previous_) {
-        ::setenv("VELORIN_REGISTRY", previous_->c_str(), 1);
-    } else {
-        ::unsetenv("VELORIN_REGISTRY");
+    for (const auto& [name, previous] : previous_) {
+        if (previous) {
+            ::setenv(name.c_str(), previous->c_str(), 1);
+        } else {
+            ::unsetenv(name.c_str());
+        }
     }
     std::error_code ignored;
     std::filesystem::remove_all(folder_, ignored);
+}
+
+void ScopedStore::Set(const std::string& name, const std::string& value) {
+    const char* current = ::getenv(name.c_str());
+    previous_.emplace_back(name, current ? std::optional<std::string>(current) : std::nullopt);
+    ::setenv(name.c_str(), value.c_str(), 1);
 }
 
 }  // namespace platform::registry

@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <mutex>
 
 namespace platform::registry {
@@ -36,6 +37,21 @@ OpenStore& TheOpenStore() {
     static OpenStore open;
     return open;
 }
+
+// A relative VELORIN_REGISTRY names a file in the folder the program was started in. Programs
+// change folder (the launcher moves to its installation folder) and start others in other
+// folders, so it is made absolute once, before main, for this process and every program it starts.
+bool MakeStorePathAbsolute() {
+    const char* path = std::getenv("VELORIN_REGISTRY");
+    if (path == nullptr || *path == '\0' || *path == '/') {
+        return false;
+    }
+    std::error_code error;
+    const std::filesystem::path absolute = std::filesystem::absolute(path, error);
+    return !error && ::setenv("VELORIN_REGISTRY", absolute.c_str(), 1) == 0;
+}
+
+[[maybe_unused]] const bool storePathMadeAbsolute = MakeStorePathAbsolute();
 
 std::string HomeFolder() {
     if (const char* home = std::getenv("HOME"); home && *home) {
@@ -70,10 +86,15 @@ std::shared_ptr<Store> CurrentStore(std::string* problem) {
     open.store.reset();
     std::string reason;
     std::shared_ptr<Store> store = Store::Open(path, reason);
+    if (!store) {
+        NoteProblem(reason);
+    }
     if (problem) {
         *problem = reason;
     }
-    if (store && Identify(path, open.identity)) {
+    // A store read as an unchanging file is not kept: the next use opens it again and so sees
+    // what other programs wrote meanwhile.
+    if (store && !store->Snapshot() && Identify(path, open.identity)) {
         open.path = path;
         open.store = store;
     }

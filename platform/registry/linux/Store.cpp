@@ -5,8 +5,10 @@
 
 namespace platform::registry {
 
-Store::Store(Connection db)
+Store::Store(Connection db, std::string path, bool snapshot)
     : db_(std::move(db)),
+      path_(std::move(path)),
+      snapshot_(snapshot),
       findChild_(db_.get(), "SELECT id FROM keys WHERE parent = ? AND name = ?"),
       keyExists_(db_.get(), "SELECT 1 FROM keys WHERE id = ?"),
       insertKey_(db_.get(), "INSERT INTO keys(parent, name) VALUES(?, ?)"),
@@ -28,16 +30,21 @@ bool Store::Prepared() const {
 }
 
 Status Store::Exec(const char* sql) {
-    return sqlite3_exec(db_.get(), sql, nullptr, nullptr, nullptr) == SQLITE_OK
-               ? Status::Ok
-               : Status::StoreUnavailable;
+    return sqlite3_exec(db_.get(), sql, nullptr, nullptr, nullptr) == SQLITE_OK ? Status::Ok
+                                                                                : Failed();
+}
+
+Status Store::Failed() {
+    NoteProblem(path_ + ": " + SqliteCause(db_.get()));
+    return Status::StoreUnavailable;
 }
 
 template <typename Change>
 Status Store::Write(Change change) {
     if (inBatch_) {
+        // A change that found nothing to change leaves the transaction as it was.
         const Status status = change();
-        batchFailed_ = batchFailed_ || status != Status::Ok;
+        batchFailed_ = batchFailed_ || (status != Status::Ok && status != Status::NotFound);
         return status;
     }
     if (Exec("BEGIN IMMEDIATE") != Status::Ok) {
@@ -55,7 +62,10 @@ Status Store::Write(Change change) {
 
 Status Store::BeginBatch() {
     std::lock_guard lock(mutex_);
-    if (inBatch_ || Exec("BEGIN IMMEDIATE") != Status::Ok) {
+    if (inBatch_) {
+        return Status::InvalidArgument;
+    }
+    if (Exec("BEGIN IMMEDIATE") != Status::Ok) {
         return Status::StoreUnavailable;
     }
     inBatch_ = true;
@@ -93,7 +103,7 @@ Status Store::FindLocked(std::int64_t parent, std::span<const std::string_view> 
         auto use = findChild_.Start();
         const int step = use.Bind(parent).Bind(name).Step();
         if (step != SQLITE_ROW) {
-            return step == SQLITE_DONE ? Status::NotFound : Status::StoreUnavailable;
+            return step == SQLITE_DONE ? Status::NotFound : Failed();
         }
         parent = use.Int(0);
     }
@@ -125,7 +135,7 @@ Status Store::Create(std::int64_t parent, std::span<const std::string_view> name
             if (found == Status::NotFound) {
                 auto use = insertKey_.Start();
                 if (use.Bind(current).Bind(name).Step() != SQLITE_DONE) {
-                    return Status::StoreUnavailable;
+                    return Failed();
                 }
                 child = sqlite3_last_insert_rowid(db_.get());
             } else if (found != Status::Ok) {
@@ -144,7 +154,7 @@ Status Store::Query(std::int64_t key, std::string_view name, std::span<std::byte
     auto use = selectValue_.Start();
     const int step = use.Bind(key).Bind(name).Step();
     if (step != SQLITE_ROW) {
-        return step == SQLITE_DONE ? Status::NotFound : Status::StoreUnavailable;
+        return step == SQLITE_DONE ? Status::NotFound : Failed();
     }
     const std::span<const std::byte> data = use.Blob(1);
     info.type = static_cast<ValueType>(use.Int(0));
@@ -166,7 +176,7 @@ Status Store::Set(std::int64_t key, std::string_view name, ValueType type,
         }
         auto use = upsertValue_.Start();
         use.Bind(key).Bind(name).Bind(static_cast<std::int64_t>(type)).Bind(data);
-        return use.Step() == SQLITE_DONE ? Status::Ok : Status::StoreUnavailable;
+        return use.Step() == SQLITE_DONE ? Status::Ok : Failed();
     });
 }
 
@@ -175,7 +185,7 @@ Status Store::RemoveValue(std::int64_t key, std::string_view name) {
     return Write([&] {
         auto use = deleteValue_.Start();
         if (use.Bind(key).Bind(name).Step() != SQLITE_DONE) {
-            return Status::StoreUnavailable;
+            return Failed();
         }
         return sqlite3_changes(db_.get()) > 0 ? Status::Ok : Status::NotFound;
     });
@@ -186,7 +196,7 @@ Status Store::RemoveKey(std::int64_t key) {
     return Write([&] {
         auto use = deleteKey_.Start();
         if (use.Bind(key).Step() != SQLITE_DONE) {
-            return Status::StoreUnavailable;
+            return Failed();
         }
         return sqlite3_changes(db_.get()) > 0 ? Status::Ok : Status::NotFound;
     });
@@ -205,7 +215,7 @@ Status Store::Values(std::int64_t key, std::vector<NamedValue>& out) {
         out.push_back({std::string(use.Text(0)), static_cast<ValueType>(use.Int(1)),
                        std::vector<std::byte>(data.begin(), data.end())});
     }
-    return step == SQLITE_DONE ? Status::Ok : Status::StoreUnavailable;
+    return step == SQLITE_DONE ? Status::Ok : Failed();
 }
 
 Status Store::SubKeys(std::int64_t key, std::vector<std::string>& out) {
@@ -219,7 +229,7 @@ Status Store::SubKeys(std::int64_t key, std::vector<std::string>& out) {
     for (; step == SQLITE_ROW; step = use.Step()) {
         out.emplace_back(use.Text(0));
     }
-    return step == SQLITE_DONE ? Status::Ok : Status::StoreUnavailable;
+    return step == SQLITE_DONE ? Status::Ok : Failed();
 }
 
 }  // namespace platform::registry

@@ -18,15 +18,23 @@ namespace platform::registry {
 constexpr std::int64_t kLocalMachineId = 1;
 constexpr std::int64_t kClassesRootId = 2;
 
+// Why a statement on db failed, in words a user can act on (busy, read-only, disk full, ...).
+std::string SqliteCause(sqlite3* db);
+// Records problem as this thread's LastProblem().
+void NoteProblem(std::string problem);
+
 class Store {
   public:
     // Opens the store file at path, creating it when it does not exist. On failure returns null
     // and says why in problem; a file that is there but is not a store is left untouched.
     static std::shared_ptr<Store> Open(const std::string& path, std::string& problem);
 
-    explicit Store(Connection db);
+    Store(Connection db, std::string path, bool snapshot = false);
     // False when the file lacks the tables the statements need.
     bool Prepared() const;
+    // True for a store this process may only read, opened as a file that does not change: it is
+    // opened again for each use, so that it never answers from an outdated copy.
+    bool Snapshot() const { return snapshot_; }
 
     // Looks up names one below the other, from parent; never writes.
     Status Find(std::int64_t parent, std::span<const std::string_view> names, std::int64_t& id);
@@ -55,9 +63,13 @@ class Store {
     template <typename Change>
     Status Write(Change change);
     Status Exec(const char* sql);
+    // Notes why the last statement failed (see LastProblem) and returns StoreUnavailable.
+    Status Failed();
 
     std::mutex mutex_;
     Connection db_;
+    std::string path_;
+    bool snapshot_ = false;
     bool inBatch_ = false;
     bool batchFailed_ = false;
     Statement findChild_;

@@ -1,6 +1,7 @@
-// Opening and creating the store file. A new store is built under a temporary name and moved into
-// place without replacing anything, so a crash never leaves a half-made store behind and a file
-// that is already there (ours or not) is never overwritten.
+// Opening and creating the store file. A new store is built under a temporary name, given the
+// defaults that installed packages provide, and moved into place without replacing anything, so a
+// crash never leaves a half-made store behind and a file that is already there (ours or not) is
+// never overwritten.
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -11,6 +12,7 @@
 #include <filesystem>
 
 #include "platform/registry/linux/Store.h"
+#include "platform/registry/linux/StoreDefaults.h"
 
 namespace platform::registry {
 namespace {
@@ -41,8 +43,9 @@ INSERT INTO keys(id, parent, name) VALUES
     (3, 1, 'SOFTWARE'), (4, 2, 'AudioCD'), (5, 4, 'shell');
 INSERT INTO vals(key, name, type, data) VALUES (5, '', 1, x'706C617900');
 COMMIT;
-PRAGMA journal_mode = WAL;
 )sql";
+// A WAL header without frames; anything longer holds changes.
+constexpr long long kWalHeaderBytes = 32;
 
 std::string SchemaScript() {
     return "PRAGMA application_id = " + std::to_string(kApplicationId) +
@@ -50,7 +53,7 @@ std::string SchemaScript() {
 }
 
 std::string SqliteProblem(const std::string& path, sqlite3* db) {
-    return path + ": " + (db ? sqlite3_errmsg(db) : "out of memory");
+    return path + ": " + SqliteCause(db);
 }
 
 Connection OpenConnection(const std::string& path, int flags, std::string& problem) {
@@ -71,6 +74,35 @@ int PragmaInt(sqlite3* db, const char* sql, bool& ok) {
     auto use = pragma.Start();
     ok = pragma.ok() && use.Step() == SQLITE_ROW;
     return ok ? static_cast<int>(use.Int(0)) : 0;
+}
+
+bool Run(sqlite3* db, const std::string& sql) {
+    return sqlite3_exec(db, sql.c_str(), nullptr, nullptr, nullptr) == SQLITE_OK;
+}
+
+// Sets one pragma and reads it back: a setting that did not take (the store was busy) fails the
+// open rather than leaving a connection without it.
+bool Setting(sqlite3* db, const std::string& path, const char* name, const char* value,
+             std::string_view expected, std::string& problem) {
+    const std::string set = std::string("PRAGMA ") + name + " = " + value;
+    const std::string get = std::string("PRAGMA ") + name;
+    if (Run(db, set)) {
+        Statement pragma(db, get);
+        auto use = pragma.Start();
+        if (pragma.ok() && use.Step() == SQLITE_ROW && use.Text(0) == expected) {
+            return true;
+        }
+    }
+    problem = path + ": " + name + " could not be set: " + SqliteCause(db);
+    return false;
+}
+
+// Durable writes, and sub-keys and values that go with their key. A store that is only read
+// keeps the journal it has.
+bool Configure(sqlite3* db, const std::string& path, bool writable, std::string& problem) {
+    return (!writable || Setting(db, path, "journal_mode", "WAL", "wal", problem)) &&
+           Setting(db, path, "synchronous", "FULL", "2", problem) &&
+           Setting(db, path, "foreign_keys", "ON", "1", problem);
 }
 
 void SyncFolder(const std::filesystem::path& folder) {
@@ -96,22 +128,38 @@ bool MoveIntoPlace(const std::string& from, const std::string& to, std::string& 
     return false;
 }
 
+// The tables and the defaults, in a rollback journal: the file is complete on its own when the
+// connection closes.
+bool FillFresh(const std::string& temp, const std::string& path, std::string& problem) {
+    Connection db = OpenConnection(temp, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, problem);
+    if (!db) {
+        return false;
+    }
+    if (!Run(db.get(), SchemaScript())) {
+        problem = SqliteProblem(path, db.get());
+        return false;
+    }
+    if (!Configure(db.get(), path, false, problem)) {
+        return false;
+    }
+    auto store = std::make_shared<Store>(std::move(db), temp);
+    ImportDefaults(store);
+    return true;
+}
+
+bool SwitchToWal(const std::string& temp, const std::string& path, std::string& problem) {
+    Connection db = OpenConnection(temp, SQLITE_OPEN_READWRITE, problem);
+    return db && Setting(db.get(), path, "journal_mode", "WAL", "wal", problem);
+}
+
 bool CreateFresh(const std::string& path, std::string& problem) {
     const std::string temp = path + ".new-" + std::to_string(::getpid());
     ::unlink(temp.c_str());
-    bool made = false;
-    {
-        Connection db = OpenConnection(temp, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, problem);
-        if (db) {
-            made = sqlite3_exec(db.get(), SchemaScript().c_str(), nullptr, nullptr, nullptr) ==
-                   SQLITE_OK;
-            if (!made) {
-                problem = SqliteProblem(path, db.get());
-            }
-        }
+    const bool made = FillFresh(temp, path, problem) && SwitchToWal(temp, path, problem) &&
+                      MoveIntoPlace(temp, path, problem);
+    for (const char* suffix : {"", "-journal", "-wal", "-shm"}) {
+        ::unlink((temp + suffix).c_str());
     }
-    made = made && MoveIntoPlace(temp, path, problem);
-    ::unlink(temp.c_str());
     SyncFolder(std::filesystem::path(path).parent_path());
     return made;
 }
@@ -168,10 +216,36 @@ std::string UriPath(const std::string& path) {
     return uri;
 }
 
+long long FileSize(const std::string& path) {
+    struct stat info {};
+    return ::stat(path.c_str(), &info) == 0 ? static_cast<long long>(info.st_size) : 0;
+}
+
+// The write-ahead log and its shared index are made with the store file's mode by whoever first
+// opens it. A store read while it was read-only leaves them read-only too; once the store file may
+// be written again they follow it, so that fixing its permissions is enough.
+void MatchSideFiles(const std::string& path) {
+    struct stat store {};
+    if (::stat(path.c_str(), &store) != 0 || (store.st_mode & S_IWUSR) == 0) {
+        return;
+    }
+    for (const char* suffix : {"-wal", "-shm"}) {
+        const std::string side = path + suffix;
+        struct stat info {};
+        if (::lstat(side.c_str(), &info) == 0 && S_ISREG(info.st_mode) &&
+            info.st_uid == ::geteuid() && (info.st_mode & 07777) != (store.st_mode & 0777)) {
+            ::chmod(side.c_str(), store.st_mode & 0777);
+        }
+    }
+}
+
 // Opens the store for reading and writing. A store this process may only read (a read-only file
 // or folder) cannot get the shared index of its write-ahead log; it is then read as a file that
-// does not change, and every write to it fails.
-Connection OpenChecked(const std::string& path, std::string& problem) {
+// does not change, and every write to it fails. That reading would miss what waits in the log, so
+// a store whose log holds changes is not read at all.
+Connection OpenChecked(const std::string& path, bool& snapshot, std::string& problem) {
+    MatchSideFiles(path);
+    snapshot = false;
     Connection db = OpenConnection(path, SQLITE_OPEN_READWRITE, problem);
     if (!db || IsOurStore(db.get(), path, problem)) {
         return db;
@@ -181,6 +255,12 @@ Connection OpenChecked(const std::string& path, std::string& problem) {
         return nullptr;
     }
     db.reset();  // the file's shared state must not carry over to the read-only connection
+    if (FileSize(path + "-wal") > kWalHeaderBytes) {
+        problem = path + ": unavailable: changes wait in " + path +
+                  "-wal, which this user cannot read (no access to " + path + "-shm)";
+        return nullptr;
+    }
+    snapshot = true;
     db = OpenConnection("file:" + UriPath(path) + "?immutable=1",
                         SQLITE_OPEN_READONLY | SQLITE_OPEN_URI, problem);
     return db && IsOurStore(db.get(), path, problem) ? std::move(db) : nullptr;
@@ -196,14 +276,12 @@ std::shared_ptr<Store> Store::Open(const std::string& path, std::string& problem
     if (::stat(path.c_str(), &info) != 0 && errno == ENOENT && !CreateFresh(path, problem)) {
         return nullptr;
     }
-    Connection db = OpenChecked(path, problem);
-    if (!db) {
+    bool snapshot = false;
+    Connection db = OpenChecked(path, snapshot, problem);
+    if (!db || !Configure(db.get(), path, !snapshot, problem)) {
         return nullptr;
     }
-    sqlite3_exec(db.get(),
-                 "PRAGMA journal_mode = WAL; PRAGMA synchronous = FULL; PRAGMA foreign_keys = ON;",
-                 nullptr, nullptr, nullptr);
-    auto store = std::make_shared<Store>(std::move(db));
+    auto store = std::make_shared<Store>(std::move(db), path, snapshot);
     if (!store->Prepared()) {
         problem = path + ": not a registry store (tables missing)";
         return nullptr;

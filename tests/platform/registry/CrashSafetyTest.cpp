@@ -142,5 +142,41 @@ TEST_F(CrashSafety, AReadOnlyStoreIsReadButRefusesWrites) {
     EXPECT_EQ(test::ReadBack(Root::LocalMachine, test::kWriterKey, "r3"), std::nullopt);
 }
 
+// Another user's store, read by "nobody" (when the tests run as root; else by the same user, the
+// modes then bind it alike), who cannot open the shared index of its write-ahead log.
+TEST_F(CrashSafety, AReaderThatCannotSeeTheLogGetsNoAnswerRatherThanAnOldOne) {
+    ChildProcess writer(Writer({"r", "0", "1", "16"}));
+    EXPECT_EQ(writer.Wait(), 0);
+    // A newer r0 waits in the log while this process keeps the store open.
+    ASSERT_TRUE(test::Write(Root::LocalMachine, test::kWriterKey, "r0", ValueType::Binary,
+                            test::WriterData(0, 32)));
+    ASSERT_EQ(::chmod(store_.folder().c_str(), 0755), 0);
+    ASSERT_EQ(::chmod((store_.path() + "-shm").c_str(), 0), 0);
+
+    ChildProcess stale(Writer({"--as-nobody", "--read", "r", "0", "1", "16"}));
+    EXPECT_TRUE(Confirmed(stale).empty());
+    EXPECT_EQ(stale.Wait(), kWriterFailed);
+    ::chmod((store_.path() + "-shm").c_str(), 0644);
+}
+
+TEST_F(CrashSafety, FixingTheStoreFilesModeIsEnoughToWriteAgain) {
+    ChildProcess writer(Writer({"m", "0", "1", "16"}));
+    EXPECT_EQ(writer.Wait(), 0);
+    constexpr uid_t kNobody = 65534;
+    if (::geteuid() == 0) {
+        ASSERT_EQ(::chown(store_.folder().c_str(), kNobody, kNobody), 0);
+        ASSERT_EQ(::chown(store_.path().c_str(), kNobody, kNobody), 0);
+    }
+    ASSERT_EQ(::chmod(store_.path().c_str(), 0444), 0);
+    ChildProcess reader(Writer({"--as-nobody", "--read", "m", "0", "1", "16"}));
+    EXPECT_EQ(Confirmed(reader).size(), 1u);
+    EXPECT_EQ(reader.Wait(), 0);
+
+    ASSERT_EQ(::chmod(store_.path().c_str(), 0644), 0);
+    ChildProcess again(Writer({"--as-nobody", "m", "1", "1", "16"}));
+    EXPECT_EQ(Confirmed(again).size(), 1u);
+    EXPECT_EQ(again.Wait(), 0);
+}
+
 }  // namespace
 }  // namespace platform::registry

@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
+#include <sqlite3.h>
 #include <sys/stat.h>
 
 #include <filesystem>
 
+#include "platform/debug/DebugOutput.h"
 #include "platform/registry/Registry.h"
 #include "platform/registry/fake/ScopedStore.h"
 #include "tests/platform/registry/RegistryTestSupport.h"
@@ -69,6 +71,96 @@ TEST_F(StoreFile, AStoreFileRemovedWhileInUseIsMadeAfresh) {
     std::filesystem::remove_all(store_.folder());
     EXPECT_EQ(OpenKey(Root::LocalMachine, "SOFTWARE\\Old", Access::Read, key), Status::NotFound);
     EXPECT_EQ(OpenKey(Root::LocalMachine, "SOFTWARE", Access::Read, key), Status::Ok);
+}
+
+// A store left in a rollback journal by some other program, which holds it locked: the open
+// cannot switch on the write-ahead log, and the settings after it are not left untried.
+TEST_F(Registry, AStoreWhoseSettingsDidNotTakeIsNotUsed) {
+    Key key;
+    ASSERT_EQ(CreateKey(Root::LocalMachine, "SOFTWARE\\T\\Sub", key), Status::Ok);
+    key.Close();
+    {
+        ScopedStore elsewhere;  // lets go of the first store
+        ASSERT_EQ(OpenKey(Root::LocalMachine, "SOFTWARE", Access::Read, key), Status::Ok);
+    }
+    key.Close();
+    sqlite3* other = nullptr;
+    ASSERT_EQ(sqlite3_open(store_.path().c_str(), &other), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(other, "PRAGMA journal_mode = DELETE; BEGIN IMMEDIATE", nullptr, nullptr,
+                           nullptr),
+              SQLITE_OK);
+    EXPECT_EQ(OpenKey(Root::LocalMachine, "SOFTWARE", Access::Read, key), Status::StoreUnavailable);
+    EXPECT_NE(LastProblem().find("busy"), std::string::npos) << LastProblem();
+    sqlite3_exec(other, "ROLLBACK", nullptr, nullptr, nullptr);
+
+    ASSERT_EQ(DeleteKey(Root::LocalMachine, "SOFTWARE\\T"), Status::Ok);
+    sqlite3_stmt* count = nullptr;
+    sqlite3_prepare_v2(other, "SELECT count(*) FROM keys WHERE name = 'Sub'", -1, &count, nullptr);
+    ASSERT_EQ(sqlite3_step(count), SQLITE_ROW);
+    EXPECT_EQ(sqlite3_column_int(count, 0), 0) << "a deleted key's sub-keys go with it";
+    sqlite3_finalize(count);
+    sqlite3_close(other);
+}
+
+class StoreDefaults : public ::testing::Test {
+  protected:
+    // Drop-in folders under two data folders: first (more important), second.
+    void Put(int folder, const std::string& name, std::string_view text) {
+        const std::filesystem::path dropIns =
+            std::filesystem::path(data_[folder]) / "velorin/registry.d";
+        std::filesystem::create_directories(dropIns);
+        test::WriteFile(dropIns / name, text);
+    }
+
+    // A test store ignores installed defaults; this one reads the two data folders.
+    std::string DataDirs() const { return data_[0] + ":relative:" + data_[1]; }
+
+    ScopedStore holder_;  // a folder for the data folders
+    std::string data_[2] = {holder_.folder() + "/first", holder_.folder() + "/second"};
+};
+
+constexpr std::string_view kMixer =
+    "Windows Registry Editor Version 5.00\n"
+    "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Mixer]\n";
+
+TEST_F(StoreDefaults, AFreshStoreImportsEachGoodFileInNameOrderAndReportsTheBadOnes) {
+    Put(0, "20-mixer.reg", test::Utf16(std::string(kMixer) + "@=\"/opt/first\"\n"));
+    Put(1, "20-mixer.reg", std::string(kMixer) + "@=\"/opt/second\"\n\"hidden\"=\"x\"\n");
+    Put(1, "15-early.reg", std::string(kMixer) + "\"order\"=\"15\"\n");
+    Put(0, "40-later.reg", std::string(kMixer) + "\"order\"=\"40\"\n");
+    Put(0, "10-bad.reg", std::string(kMixer) + "\"bad\"=\"kept?\"\n\"c\"=dword:1\n");
+    Put(1, "30-root.reg", std::string(kMixer) + "\"root\"=\"kept?\"\n[-HKEY_CLASSES_ROOT]\n");
+    Put(0, "50-notes.txt", "not a .reg file");
+    platform::debug::CapturedDebugOutput debug;
+    ScopedStore fresh;
+    test::ScopedEnv dataDirs{"XDG_DATA_DIRS", DataDirs().c_str()};
+
+    EXPECT_EQ(test::ReadBack(Root::LocalMachine, "SOFTWARE\\Mixer", ""),
+              Bytes(std::string("/opt/first", 11)));
+    EXPECT_EQ(test::ReadBack(Root::LocalMachine, "SOFTWARE\\Mixer", "order"),
+              Bytes(std::string("40", 3)));
+    for (const char* name : {"hidden", "bad", "root"}) {
+        EXPECT_EQ(test::ReadBack(Root::LocalMachine, "SOFTWARE\\Mixer", name), std::nullopt)
+            << name;
+    }
+    EXPECT_TRUE(test::KeyExists(Root::ClassesRoot, "AudioCD\\shell"));
+    const std::string& text = debug.text();
+    EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 2) << text;
+    EXPECT_NE(text.find(data_[0] + "/velorin/registry.d/10-bad.reg:4: "), std::string::npos)
+        << text;
+    EXPECT_NE(text.find(data_[1] + "/velorin/registry.d/30-root.reg:4: "), std::string::npos)
+        << text;
+
+    // A store that is already there is never filled again.
+    Key mixer;
+    ASSERT_EQ(OpenKey(Root::LocalMachine, "SOFTWARE\\Mixer", Access::All, mixer), Status::Ok);
+    ASSERT_EQ(DeleteValue(mixer, "order"), Status::Ok);
+    mixer.Close();
+    {
+        ScopedStore elsewhere;  // lets go of the fresh store, so that it is opened again
+        test::KeyExists(Root::LocalMachine, "SOFTWARE");
+    }
+    EXPECT_EQ(test::ReadBack(Root::LocalMachine, "SOFTWARE\\Mixer", "order"), std::nullopt);
 }
 
 }  // namespace

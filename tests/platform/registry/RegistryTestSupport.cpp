@@ -86,6 +86,33 @@ void WriteFile(const std::string& path, std::string_view contents) {
     std::ofstream(path, std::ios::binary | std::ios::trunc) << contents;
 }
 
+std::string Utf16(std::string_view text) {
+    std::string out = "\xFF\xFE";
+    const auto unit = [&out](std::uint32_t u) {
+        out += static_cast<char>(u & 0xFF);
+        out += static_cast<char>(u >> 8);
+    };
+    for (std::size_t i = 0; i < text.size();) {
+        const auto lead = static_cast<unsigned char>(text[i]);
+        const int extra = lead < 0x80 ? 0 : lead < 0xE0 ? 1 : lead < 0xF0 ? 2 : 3;
+        std::uint32_t code = extra == 0 ? lead : lead & (0x3F >> extra);
+        for (int k = 1; k <= extra; ++k) {
+            code = code << 6 | (static_cast<unsigned char>(text[i + k]) & 0x3F);
+        }
+        i += 1 + extra;
+        if (code == '\n') {
+            unit('\r');
+        }
+        if (code >= 0x10000) {
+            unit(0xD800 + ((code - 0x10000) >> 10));
+            unit(0xDC00 + ((code - 0x10000) & 0x3FF));
+        } else {
+            unit(code);
+        }
+    }
+    return out;
+}
+
 std::string ReadFile(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};

@@ -146,6 +146,12 @@ TEST_F(VelorinBeats, BadInputIsReportedOnOneLineWithStatusTwo) {
         EXPECT_THAT(outcome.err, testing::MatchesRegex("velorin-beats: [^\n]+\n"));
         EXPECT_EQ(outcome.out, "");
     }
+    // An answer that cannot be written is a failure too, not a silent cut.
+    const Outcome full = testing_support::RunProgram(
+        {OUTPUT_TO, "/dev/full", VELORIN_BEATS_PROGRAM, clicks.string()});
+    EXPECT_EQ(full.status, 2);
+    EXPECT_THAT(full.err,
+                testing::MatchesRegex("velorin-beats: cannot write the output: [^\n]+\n"));
 }
 
 }  // namespace

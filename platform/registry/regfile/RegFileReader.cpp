@@ -2,12 +2,14 @@
 // yields no changes at all, and names that line.
 #include <cctype>
 
-#include "tools/velorin-reg/RegFile.h"
+#include "platform/registry/regfile/RegFile.h"
+#include "platform/registry/regfile/RegLines.h"
 
-namespace regtool {
+namespace platform::registry::regfile {
 namespace {
 
-constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+// The header is short: a first line longer than this is not a .reg file, whatever follows.
+constexpr std::size_t kMaxHeaderBytes = 1024;
 
 // One logical line: a physical line, or several joined by trailing '\'.
 struct Line {
@@ -25,23 +27,39 @@ std::string_view Trim(std::string_view text) {
     return text;
 }
 
-std::vector<Line> ReadLines(std::istream& in) {
-    std::vector<Line> lines;
+std::string HeaderExpected() {
+    return "the first line must be " + std::string(kRegHeader);
+}
+
+enum class Read { Line, End, Bad };
+
+// Reads the next logical line; read counts the physical lines read so far.
+Read NextLine(RegLines& lines, int& read, Line& line, std::string& problem) {
+    line = {read + 1, {}};
     std::string physical;
-    bool continued = false;
-    for (int number = 1; std::getline(in, physical); ++number) {
-        std::string_view text = Trim(physical);
-        if (number == 1 && text.starts_with(kByteOrderMark)) {
-            text.remove_prefix(kByteOrderMark.size());
+    for (bool first = true;; first = false) {
+        const std::size_t room = (read == 0 ? kMaxHeaderBytes : kMaxLineBytes) - line.text.size();
+        const RegLines::Result result = lines.Next(room, physical);
+        if (result == RegLines::Result::End) {
+            return first ? Read::End : Read::Line;
         }
+        if (result != RegLines::Result::Line) {
+            line.number = read + 1;
+            problem = read == 0 ? HeaderExpected()
+                      : result == RegLines::Result::TooLong
+                          ? "a line longer than " + std::to_string(kMaxLineBytes) + " bytes"
+                          : std::string("not valid UTF-16 text");
+            return Read::Bad;
+        }
+        ++read;
+        const std::string_view text = Trim(physical);
+        const bool continued = !text.empty() && text.back() == '\\' && !text.starts_with('[') &&
+                               !text.starts_with(';');
+        line.text += continued ? text.substr(0, text.size() - 1) : text;
         if (!continued) {
-            lines.push_back({number, {}});
+            return Read::Line;
         }
-        continued = !text.empty() && text.back() == '\\' && !text.starts_with('[') &&
-                    !text.starts_with(';');
-        lines.back().text += continued ? text.substr(0, text.size() - 1) : text;
     }
-    return lines;
 }
 
 // Reads a quoted string at the start of text, with \" and \\ escapes; advances text past it.
@@ -103,18 +121,20 @@ std::string ParseValueData(std::string_view data, RegChange& change) {
         return {};
     }
     change.type = ValueType::Binary;
-    if (data.starts_with("hex(") && data.size() > 6 && data.substr(5, 2) == "):") {
-        const auto type = ParseHexDigits(std::string("0") + data[4]);
-        const int number = type ? std::to_integer<int>(type->front()) : 0;
-        if (number != 1 && number != 3 && number != 4) {
-            return "only hex(1), hex(3) and hex(4) values are known";
+    if (data.starts_with("hex(")) {
+        const std::size_t close = data.find("):");
+        const auto type = close == std::string_view::npos
+                              ? std::nullopt
+                              : ParseTypeNumber(data.substr(4, close - 4));
+        if (!type) {
+            return "hex(N): needs a type number N of one to eight hex digits";
         }
-        change.type = static_cast<ValueType>(number);
-        data.remove_prefix(7);
+        change.type = *type;
+        data.remove_prefix(close + 2);
     } else if (data.starts_with("hex:")) {
         data.remove_prefix(4);
     } else {
-        return "unknown data; expected \"text\", hex:.. or dword:..";
+        return "unknown data; expected \"text\", hex:.., hex(N):.. or dword:..";
     }
     const auto bytes = ParseHexDigits(WithoutBlanks(data), ',');
     if (!bytes) {
@@ -170,14 +190,19 @@ std::string ParseValue(std::string_view text, const std::optional<KeyName>& curr
 }  // namespace
 
 RegFileContents ParseRegFile(std::istream& in) {
-    const std::vector<Line> lines = ReadLines(in);
+    RegLines lines(in);
     RegFileContents contents;
     std::optional<KeyName> current;
-    for (const Line& line : lines) {
-        std::string problem;
+    int read = 0;
+    Line line;
+    std::string problem;
+    for (Read result; (result = NextLine(lines, read, line, problem)) != Read::End;) {
+        if (result == Read::Bad) {
+            return {{}, line.number, problem};
+        }
+        const std::size_t before = contents.changes.size();
         if (line.number == 1) {
-            problem =
-                line.text == kRegHeader ? "" : "the first line must be " + std::string(kRegHeader);
+            problem = line.text == kRegHeader ? "" : HeaderExpected();
         } else if (line.text.empty() || line.text.starts_with(';')) {
             continue;
         } else if (line.text.starts_with('[')) {
@@ -188,11 +213,14 @@ RegFileContents ParseRegFile(std::istream& in) {
         if (!problem.empty()) {
             return {{}, line.number, problem};
         }
+        for (std::size_t i = before; i < contents.changes.size(); ++i) {
+            contents.changes[i].line = line.number;
+        }
     }
-    if (lines.empty()) {
-        return {{}, 1, "empty input; the first line must be " + std::string(kRegHeader)};
+    if (read == 0) {
+        return {{}, 1, "empty input; " + HeaderExpected()};
     }
     return contents;
 }
 
-}  // namespace regtool
+}  // namespace platform::registry::regfile

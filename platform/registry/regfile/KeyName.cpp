@@ -1,9 +1,9 @@
-#include "tools/velorin-reg/KeyName.h"
+#include "platform/registry/regfile/KeyName.h"
 
 #include <algorithm>
 #include <cctype>
 
-namespace regtool {
+namespace platform::registry::regfile {
 namespace {
 
 using platform::registry::Root;
@@ -45,4 +45,4 @@ std::optional<KeyName> ParseKeyName(std::string_view text) {
     return std::nullopt;
 }
 
-}  // namespace regtool
+}  // namespace platform::registry::regfile

@@ -1,10 +1,10 @@
-#include "tools/velorin-reg/ValueText.h"
+#include "platform/registry/regfile/ValueText.h"
 
 #include <algorithm>
 #include <charconv>
 #include <cstdio>
 
-namespace regtool {
+namespace platform::registry::regfile {
 namespace {
 
 constexpr std::size_t kDwordBytes = 4;
@@ -38,16 +38,26 @@ std::optional<std::uint32_t> ParseNumber(std::string_view text) {
 
 }  // namespace
 
-std::string_view TypeName(ValueType type) {
-    switch (type) {
-        case ValueType::String:
-            return "REG_SZ";
-        case ValueType::Dword:
-            return "REG_DWORD";
-        case ValueType::Binary:
-            break;
+std::string TypeName(ValueType type) {
+    static constexpr std::string_view kNames[] = {"REG_NONE",
+                                                  "REG_SZ",
+                                                  "REG_EXPAND_SZ",
+                                                  "REG_BINARY",
+                                                  "REG_DWORD",
+                                                  "REG_DWORD_BIG_ENDIAN",
+                                                  "REG_LINK",
+                                                  "REG_MULTI_SZ",
+                                                  "REG_RESOURCE_LIST",
+                                                  "REG_FULL_RESOURCE_DESCRIPTOR",
+                                                  "REG_RESOURCE_REQUIREMENTS_LIST",
+                                                  "REG_QWORD"};
+    const auto number = static_cast<std::uint32_t>(type);
+    if (number < std::size(kNames)) {
+        return std::string(kNames[number]);
     }
-    return "REG_BINARY";
+    char name[sizeof "REG_TYPE_ffffffff"];
+    std::snprintf(name, sizeof name, "REG_TYPE_%x", static_cast<unsigned>(number));
+    return name;
 }
 
 std::optional<ValueType> ParseTypeName(std::string_view name) {
@@ -57,6 +67,16 @@ std::optional<ValueType> ParseTypeName(std::string_view name) {
         }
     }
     return std::nullopt;
+}
+
+std::optional<ValueType> ParseTypeNumber(std::string_view digits) {
+    std::uint32_t number = 0;
+    const char* end = digits.data() + digits.size();
+    const auto [stop, error] = std::from_chars(digits.data(), end, number, 16);
+    if (digits.empty() || digits.size() > 8 || error != std::errc() || stop != end) {
+        return std::nullopt;
+    }
+    return static_cast<ValueType>(number);
 }
 
 std::string HexDigits(std::span<const std::byte> data, std::string_view separator) {
@@ -104,14 +124,14 @@ std::string FormatData(ValueType type, std::span<const std::byte> data) {
             std::snprintf(text, sizeof text, "0x%08x", static_cast<unsigned>(DwordValue(data)));
             return text;
         }
-        case ValueType::Binary:
+        default:
             break;
     }
     return HexDigits(data);
 }
 
 std::optional<std::vector<std::byte>> ParseData(ValueType type, std::string_view text) {
-    if (text.empty()) {
+    if (text.empty() && type != ValueType::Dword) {
         return std::vector<std::byte>();
     }
     switch (type) {
@@ -123,7 +143,7 @@ std::optional<std::vector<std::byte>> ParseData(ValueType type, std::string_view
             const auto number = ParseNumber(text);
             return number ? std::optional(DwordBytes(*number)) : std::nullopt;
         }
-        case ValueType::Binary:
+        default:
             break;
     }
     return ParseHexDigits(text);
@@ -145,4 +165,4 @@ std::uint32_t DwordValue(std::span<const std::byte> data) {
     return value;
 }
 
-}  // namespace regtool
+}  // namespace platform::registry::regfile

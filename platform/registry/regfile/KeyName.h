@@ -6,7 +6,7 @@
 
 #include "platform/registry/Registry.h"
 
-namespace regtool {
+namespace platform::registry::regfile {
 
 struct KeyName {
     platform::registry::Root root;
@@ -20,4 +20,4 @@ struct KeyName {
 // letter case).
 std::optional<KeyName> ParseKeyName(std::string_view text);
 
-}  // namespace regtool
+}  // namespace platform::registry::regfile

@@ -1,0 +1,47 @@
+#include "platform/registry/regfile/RegImport.h"
+
+namespace platform::registry::regfile {
+namespace {
+
+Status IgnoringAbsence(Status status) {
+    return status == Status::NotFound ? Status::Ok : status;
+}
+
+Status Apply(const RegChange& change, const Key& root) {
+    Key key;
+    const std::string& path = change.key.path;
+    switch (change.kind) {
+        case RegChange::Kind::CreateKey:
+            return CreateKey(root, path, key);
+        case RegChange::Kind::DeleteKey:
+            return IgnoringAbsence(DeleteKey(root, path));
+        case RegChange::Kind::SetValue: {
+            const Status status = CreateKey(root, path, key);
+            return status == Status::Ok ? SetValue(key, change.name, change.type, change.data)
+                                        : status;
+        }
+        case RegChange::Kind::DeleteValue:
+            break;
+    }
+    const Status status = OpenKey(root, path, Access::Write, key);
+    return IgnoringAbsence(status == Status::Ok ? DeleteValue(key, change.name) : status);
+}
+
+}  // namespace
+
+ImportResult ApplyChanges(std::span<const RegChange> changes, const RegRoots& roots) {
+    WriteBatch batch(roots.localMachine);
+    if (batch.status() != Status::Ok) {
+        return {batch.status()};
+    }
+    for (const RegChange& change : changes) {
+        const Key& root =
+            change.key.root == Root::LocalMachine ? roots.localMachine : roots.classesRoot;
+        if (const Status status = Apply(change, root); status != Status::Ok) {
+            return {status, change.line, change.key.Full()};
+        }
+    }
+    return {batch.Commit()};
+}
+
+}  // namespace platform::registry::regfile
