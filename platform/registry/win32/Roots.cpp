@@ -81,6 +81,29 @@ HKEY RootKey(Root root, std::string* problem) {
     return root == Root::LocalMachine ? g_standIns.localMachine : g_standIns.classesRoot;
 }
 
+namespace {
+
+thread_local std::string g_lastProblem;
+
+// The system's own words for an error code, as one line.
+std::string Describe(LSTATUS code) {
+    char text[512] = {};
+    const DWORD length =
+        ::FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
+                         static_cast<DWORD>(code), 0, text, sizeof text, nullptr);
+    std::string line(text, length);
+    while (!line.empty() && (line.back() == '\n' || line.back() == '\r')) {
+        line.pop_back();
+    }
+    return line.empty() ? "error " + std::to_string(code) : line;
+}
+
+}  // namespace
+
+std::string LastProblem() {
+    return g_lastProblem;
+}
+
 Status StatusOf(LSTATUS code) {
     switch (code) {
         case ERROR_SUCCESS:
@@ -96,6 +119,7 @@ Status StatusOf(LSTATUS code) {
         case ERROR_INVALID_PARAMETER:
             return Status::InvalidArgument;
         default:
+            g_lastProblem = StorePath() + ": " + Describe(code);
             return Status::StoreUnavailable;
     }
 }

@@ -29,19 +29,25 @@ ScopedStore::ScopedStore() {
     std::filesystem::create_directories(folder_, ignored);
     const std::string location = std::string(kTestKeys) + "\\" + name;
     path_ = "HKEY_CURRENT_USER\\" + location;
-    if (const char* current = std::getenv(kVariable)) {
-        previous_ = current;
-    }
-    ::_putenv_s(kVariable, location.c_str());
+    Set(kVariable, location);
 }
 
 ScopedStore::~ScopedStore() {
+    for (const auto& [variable, previous] : previous_) {
+        ::_putenv_s(variable.c_str(), previous ? previous->c_str() : "");
+    }
     const std::string location = path_.substr(path_.find('\\') + 1);
-    ::_putenv_s(kVariable, previous_ ? previous_->c_str() : "");
     ::RegDeleteTreeA(HKEY_CURRENT_USER, location.c_str());
     ::RegDeleteKeyA(HKEY_CURRENT_USER, location.c_str());
     std::error_code ignored;
     std::filesystem::remove_all(folder_, ignored);
+}
+
+// An empty value removes a variable on Windows.
+void ScopedStore::Set(const std::string& variable, const std::string& value) {
+    const char* current = std::getenv(variable.c_str());
+    previous_.emplace_back(variable, current ? std::optional<std::string>(current) : std::nullopt);
+    ::_putenv_s(variable.c_str(), value.c_str());
 }
 
 }  // namespace platform::registry

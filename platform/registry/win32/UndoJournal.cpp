@@ -117,6 +117,9 @@ WriteBatch::~WriteBatch() {
     }
 }
 
+// The registry is one store: a batch on any key is the process's batch.
+WriteBatch::WriteBatch(const Key&) : WriteBatch() {}
+
 Status WriteBatch::Commit() {
     if (status_ != Status::Ok) {
         return status_;

@@ -90,6 +90,31 @@ Status ReachBelow(const Key& parent, std::string_view path, Key& out) {
     return valid ? Status::Ok : Status::InvalidArgument;
 }
 
+// Deletes the key at path below start with everything under it; a root itself (the empty path)
+// cannot be deleted.
+Status DeleteTree(HKEY start, const std::string& path) {
+    if (path.empty()) {
+        return Status::InvalidArgument;
+    }
+    Key key;
+    const Status status = Open(start, path, Access::All, key);
+    if (status != Status::Ok) {
+        return status;
+    }
+    const bool noted = NoteDeletedTree(start, path, key.store()->handle());
+    key.Close();
+    if (!noted) {
+        NoteFailedWrite();
+        return Status::StoreUnavailable;
+    }
+    LSTATUS code = ::RegDeleteTreeA(start, path.c_str());
+    if (code == ERROR_SUCCESS) {
+        // Whether the tree's own key went with its contents differs between versions.
+        code = ::RegDeleteKeyA(start, path.c_str());
+    }
+    return code == ERROR_FILE_NOT_FOUND ? Status::Ok : StatusOf(code);
+}
+
 }  // namespace
 
 Status OpenKey(Root root, std::string_view path, Access access, Key& out) {
@@ -151,8 +176,8 @@ Status SetValue(const Key& key, std::string_view name, ValueType type,
     }
     NoteValueBefore(key.shared_store(), name);
     const LSTATUS code = WriteValue(key.store()->handle(), name, static_cast<DWORD>(type), data);
-    if (code != ERROR_SUCCESS) {
-        NoteFailedWrite();
+    if (code != ERROR_SUCCESS && code != ERROR_KEY_DELETED) {
+        NoteFailedWrite();  // finding nothing to change does not fail a batch
     }
     return StatusOf(code);
 }
@@ -166,31 +191,19 @@ Status DeleteValue(const Key& key, std::string_view name) {
 }
 
 Status DeleteKey(Root root, std::string_view path) {
-    if (path.empty()) {
-        return Status::InvalidArgument;  // a root itself cannot be deleted
-    }
     Key key;
     HKEY start = nullptr;
-    Status status = Reach(root, path, start, key);
-    if (status == Status::Ok) {
-        status = Open(start, std::string(path), Access::All, key);
-    }
+    const Status status = Reach(root, path, start, key);
+    return status == Status::Ok ? DeleteTree(start, std::string(path)) : status;
+}
+
+Status DeleteKey(const Key& parent, std::string_view path) {
+    Key key;
+    const Status status = ReachBelow(parent, path, key);
     if (status != Status::Ok) {
         return status;
     }
-    const std::string full(path);
-    const bool noted = NoteDeletedTree(start, full, key.store()->handle());
-    key.Close();
-    if (!noted) {
-        NoteFailedWrite();
-        return Status::StoreUnavailable;
-    }
-    LSTATUS code = ::RegDeleteTreeA(start, full.c_str());
-    if (code == ERROR_SUCCESS) {
-        // Whether the tree's own key went with its contents differs between versions.
-        code = ::RegDeleteKeyA(start, full.c_str());
-    }
-    return code == ERROR_FILE_NOT_FOUND ? Status::Ok : StatusOf(code);
+    return DeleteTree(parent.store()->root(), Join(parent.store()->path(), path));
 }
 
 }  // namespace platform::registry
