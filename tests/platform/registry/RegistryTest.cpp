@@ -12,6 +12,8 @@
 namespace platform::registry {
 namespace {
 
+using test::Bytes;
+
 // The store file behind the layer on Linux.
 class StoreFile : public ::testing::Test {
   protected:
@@ -75,7 +77,7 @@ TEST_F(StoreFile, AStoreFileRemovedWhileInUseIsMadeAfresh) {
 
 // A store left in a rollback journal by some other program, which holds it locked: the open
 // cannot switch on the write-ahead log, and the settings after it are not left untried.
-TEST_F(Registry, AStoreWhoseSettingsDidNotTakeIsNotUsed) {
+TEST_F(StoreFile, AStoreWhoseSettingsDidNotTakeIsNotUsed) {
     Key key;
     ASSERT_EQ(CreateKey(Root::LocalMachine, "SOFTWARE\\T\\Sub", key), Status::Ok);
     key.Close();
