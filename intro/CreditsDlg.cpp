@@ -41,6 +41,10 @@ bool CCreditsDlg::OnInitDialog() {
     m_fontBody = {"Arial", 14, 400, false};
     m_fontHeading = {"MS Sans Serif", 10, 700, false};
     m_fontTitle = {"MS Sans Serif", 20, 700, true};
+    // Measured here rather than by the list's first paint, which a platform may never make: the
+    // roll then still scrolls its full length and ends.
+    const int h = MeasureText(m_fontBody, kLineSample, kTextArea).Height() + kLineLeading;
+    m_nTotal = static_cast<std::int32_t>(m_credits.list.size()) * h;
     m_nTimer = static_cast<unsigned>(SetTimer(intro::kTimerId, kTimerPeriodMs));
     return true;
 }
@@ -66,15 +70,6 @@ void CCreditsDlg::OnTimer(int /*id*/) {
 }
 
 void CCreditsDlg::ScrollList() {
-    // The list's paint measures it. A platform may have skipped that paint (a hidden window is
-    // not painted): ask again, and hold the list still until it has been measured, rather than
-    // take an unmeasured list for an ended one.
-    if (m_nTotal < 0) {
-        RedrawWindow(&kTextArea);
-        if (m_nTotal < 0) {
-            return;
-        }
-    }
     if (m_nScrolled < m_nTotal) {
         ++m_nScrolled;
         ui::Rect strip = ScrollWindowRect(kTextArea, 0, -1);

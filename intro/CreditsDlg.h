@@ -3,6 +3,7 @@
 // 20 ms tick through the text area, then the logo; looping music all along. A click ends it, but
 // only once the list has scrolled for a while.
 #include <cstdint>
+#include <string_view>
 
 #include "platform/ui/DialogWindow.h"
 #include "resources/Credits.h"
@@ -17,6 +18,10 @@ class CCreditsDlg : public platform::ui::DialogWindow {
 
     // Where all text is drawn, in client pixels.
     static constexpr platform::ui::Rect kTextArea{150, 125, 460, 332};
+
+    // A line's height in a font is that of this sample text as measured, plus the leading.
+    static constexpr std::string_view kLineSample = "test";
+    static constexpr int kLineLeading = 2;
 
     CCreditsDlg();
     ~CCreditsDlg() override;
@@ -45,7 +50,7 @@ class CCreditsDlg : public platform::ui::DialogWindow {
     platform::ui::FontSpec m_fontTitle;
     unsigned m_nTimer;             // the timer's id; all ones while none runs
     std::int32_t m_nScrolled = 0;  // pixels the list has scrolled so far
-    std::int32_t m_nTotal = -1;    // pixels to scroll in all; negative until the list is measured
+    std::int32_t m_nTotal = 0;     // pixels to scroll in all, measured when the window is set up
     float m_fElapsed = 0.0F;       // seconds counted in the current phase, 0.05 per tick
     int m_nPhase = kFirstCard;
     bool m_bListDone = false;               // the list has scrolled to its end

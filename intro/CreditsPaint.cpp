@@ -19,10 +19,10 @@ constexpr ui::Rect kLogoBox{271, 202, 271 + 68, 202 + 52};  // centred in the te
 const ui::FontSpec kCardTitleFont{"MS Sans Serif", 16, 700, true};
 const ui::FontSpec kCardNameFont{"MS Sans Serif", 16, 700, false};
 
-// The height of a line in the selected font: "test" as measured, plus 2 pixels.
+// The height of a line in the selected font.
 int LineHeight(ui::Canvas& canvas) {
-    constexpr int kLeading = 2;
-    return canvas.MeasureText("test", CCreditsDlg::kTextArea).Height() + kLeading;
+    return canvas.MeasureText(CCreditsDlg::kLineSample, CCreditsDlg::kTextArea).Height() +
+           CCreditsDlg::kLineLeading;
 }
 
 // Draws one line centred across the text area from top, in font; returns the line's bottom.
@@ -72,7 +72,6 @@ void CCreditsDlg::DrawCard(ui::Canvas& canvas, const resources::CreditsCard& car
 void CCreditsDlg::DrawList(ui::Canvas& canvas) {
     canvas.SelectFont(m_fontBody);
     const int h = LineHeight(canvas);
-    m_nTotal = static_cast<std::int32_t>(m_credits.list.size()) * h;
     int top = kTextArea.bottom - m_nScrolled - h;
     for (const resources::CreditsRecord& record : m_credits.list) {
         const bool title = (record.flags & resources::kCreditsTitle) != 0;

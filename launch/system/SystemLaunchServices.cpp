@@ -1,5 +1,7 @@
 #include "launch/system/SystemLaunchServices.h"
 
+#include <utility>
+
 #include "platform/mci/Mci.h"
 
 bool MciDeviceProbe::OpenCdAudio() {
@@ -10,9 +12,10 @@ bool MciDeviceProbe::OpenWaveAudio() {
     return platform::mci::CanOpen(platform::mci::DeviceType::WaveAudio);
 }
 
-SystemLaunchServices::SystemLaunchServices()
+SystemLaunchServices::SystemLaunchServices(platform::process::WaitPump pump)
     : services_{processes_, internet_,  platform::inet::ConfiguredSites(),
                 browser_,   processor_, devices_} {
+    processes_.SetWaitPump(std::move(pump));
     SetLaunchServices(&services_);
 }
 

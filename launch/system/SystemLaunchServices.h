@@ -17,7 +17,8 @@ class MciDeviceProbe : public DeviceProbe {
 
 class SystemLaunchServices {
   public:
-    SystemLaunchServices();
+    // The pump runs while the launcher waits for a program it started (see WaitPump).
+    explicit SystemLaunchServices(platform::process::WaitPump pump = {});
     ~SystemLaunchServices();
     SystemLaunchServices(const SystemLaunchServices&) = delete;
     SystemLaunchServices& operator=(const SystemLaunchServices&) = delete;

@@ -94,6 +94,11 @@ Rect DialogWindow::ScrollWindowRect(const Rect& area, int dx, int dy) {
     return host_ != nullptr ? host_->Scroll(area, dx, dy) : Rect{};
 }
 
+Rect DialogWindow::MeasureText(const FontSpec& font, std::string_view text,
+                               const Rect& rect) const {
+    return host_ != nullptr ? host_->MeasureText(font, text, rect) : Rect{};
+}
+
 int DialogWindow::SetTimer(int id, int periodMs) {
     return host_ != nullptr && host_->StartTimer(id, periodMs) ? id : 0;
 }

@@ -5,6 +5,7 @@
 // or DestroyWindow. No toolkit type appears here.
 #include <memory>
 #include <string>
+#include <string_view>
 
 #include "platform/ui/Canvas.h"
 #include "platform/ui/Dialog.h"
@@ -46,6 +47,9 @@ class DialogWindow : public Window {
     void RedrawWindow(const Rect* rect = nullptr);
     // Scrolls the pixels inside area by (dx, dy) and returns the uncovered rectangle.
     Rect ScrollWindowRect(const Rect& area, int dx, int dy);
+    // The rectangle the text takes in the font (as Canvas::MeasureText), whether or not the
+    // window is ever painted; empty when there is no window.
+    Rect MeasureText(const FontSpec& font, std::string_view text, const Rect& rect) const;
     // Starts timer id (replacing one with the same id); returns id, or 0 when none was started.
     int SetTimer(int id, int periodMs);
     bool KillTimer(int id);

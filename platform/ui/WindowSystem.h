@@ -4,6 +4,7 @@
 // requests. Programs and GUI tests install one WindowSystem at start-up.
 #include <memory>
 #include <string>
+#include <string_view>
 
 #include "platform/ui/Graphics.h"
 #include "platform/ui/Window.h"
@@ -58,6 +59,8 @@ class WindowHost {
     virtual void Redraw(const Rect* rect) = 0;
     // Moves the pixels inside area by (dx, dy), clipped to area, and returns the uncovered part.
     virtual Rect Scroll(const Rect& area, int dx, int dy) = 0;
+    // What Canvas::MeasureText gives for the text in that font, without painting.
+    virtual Rect MeasureText(const FontSpec& font, std::string_view text, const Rect& rect) = 0;
 
     virtual bool StartTimer(int id, int periodMs) = 0;
     virtual bool StopTimer(int id) = 0;

@@ -18,7 +18,13 @@ class FakePicture : public ui::PictureData {
     int id_;
 };
 
-// Records what is drawn. A text measures 7 pixels a character and its font's cell height.
+// A text measures 7 pixels a character and its font's cell height.
+ui::Rect Measure(const ui::FontSpec& font, std::string_view text, const ui::Rect& rect) {
+    return {rect.left, rect.top, rect.left + 7 * static_cast<int>(text.size()),
+            rect.top + font.height};
+}
+
+// Records what is drawn.
 class RecordingCanvas : public ui::Canvas {
   public:
     explicit RecordingCanvas(Paint& paint) : paint_(paint) {}
@@ -41,8 +47,7 @@ class RecordingCanvas : public ui::Canvas {
         return font_.height;
     }
     ui::Rect MeasureText(std::string_view text, const ui::Rect& rect) override {
-        return {rect.left, rect.top, rect.left + 7 * static_cast<int>(text.size()),
-                rect.top + font_.height};
+        return Measure(font_, text, rect);
     }
     ui::Rect ClipBox() const override { return paint_.area; }
     int LogicalPixelsY() const override { return 96; }
@@ -130,6 +135,11 @@ ui::Rect FakeHost::Scroll(const ui::Rect& area, int /*dx*/, int dy) {
     }
     windows_.scrolls.push_back(area);
     return {area.left, area.bottom + dy, area.right, area.bottom};
+}
+
+ui::Rect FakeHost::MeasureText(const ui::FontSpec& font, std::string_view text,
+                               const ui::Rect& rect) {
+    return Measure(font, text, rect);
 }
 
 bool FakeHost::StartTimer(int id, int /*periodMs*/) {

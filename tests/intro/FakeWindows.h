@@ -85,6 +85,8 @@ class FakeHost : public ui::WindowHost {
     ui::Rect ClientRect() const override { return client_; }
     void Redraw(const ui::Rect* rect) override;
     ui::Rect Scroll(const ui::Rect& area, int dx, int dy) override;
+    ui::Rect MeasureText(const ui::FontSpec& font, std::string_view text,
+                         const ui::Rect& rect) override;
     bool StartTimer(int id, int periodMs) override;
     bool StopTimer(int id) override;
     void SetCursor(const ui::Cursor& /*cursor*/) override {}

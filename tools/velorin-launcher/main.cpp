@@ -7,6 +7,7 @@
 #include "platform/sound/linux/SystemSound.h"
 #include "platform/ui/MessageBox.h"
 #include "platform/ui/qt/QtBackends.h"
+#include "platform/ui/qt/QtWaitPump.h"
 #include "shell/LauncherApp.h"
 
 int main(int argc, char* argv[]) {
@@ -16,7 +17,8 @@ int main(int argc, char* argv[]) {
 
     platform::ui::qt::QtBackends windows;
     platform::sound::SystemSound sound;
-    SystemLaunchServices launch;
+    // While Velorin or a companion runs, the windows keep painting and the input is dropped.
+    SystemLaunchServices launch(platform::ui::qt::HandleEventsWithoutInput);
 
     theApp.InitInstance();
     return 0;

@@ -1,9 +1,12 @@
 #include "platform/inet/linux/CurlInternet.h"
 
+// The functions are called through pointers: without the checking macros, each name is a plain
+// declaration whose type the pointers take.
+#define CURL_DISABLE_TYPECHECK
 #include <curl/curl.h>
+#include <dlfcn.h>
 
 #include <memory>
-#include <mutex>
 #include <string>
 
 namespace platform::inet {
@@ -16,35 +19,80 @@ constexpr long kConnectTimeoutSeconds = 60;
 // A server that connects but never answers counts as unreachable after this long in all.
 constexpr long kWholeTimeoutSeconds = 120;
 
-struct CurlCleanup {
-    void operator()(CURL* handle) const { curl_easy_cleanup(handle); }
+// libcurl, opened and initialised once, on first use, for the rest of the process.
+class CurlLibrary {
+  public:
+    CurlLibrary() : handle_(dlopen("libcurl.so.4", RTLD_NOW | RTLD_LOCAL)) {
+        if (handle_ == nullptr || !Find(globalInit, "curl_global_init") ||
+            !Find(globalCleanup, "curl_global_cleanup") || !Find(easyInit, "curl_easy_init") ||
+            !Find(easySetopt, "curl_easy_setopt") || !Find(easyPerform, "curl_easy_perform") ||
+            !Find(easyGetinfo, "curl_easy_getinfo") || !Find(easyCleanup, "curl_easy_cleanup")) {
+            return;
+        }
+        ready_ = globalInit(CURL_GLOBAL_DEFAULT) == CURLE_OK;
+    }
+    ~CurlLibrary() {
+        if (ready_) {
+            globalCleanup();
+        }
+        if (handle_ != nullptr) {
+            dlclose(handle_);
+        }
+    }
+    CurlLibrary(const CurlLibrary&) = delete;
+    CurlLibrary& operator=(const CurlLibrary&) = delete;
+
+    bool ready() const { return ready_; }
+
+    decltype(&curl_global_init) globalInit = nullptr;
+    decltype(&curl_global_cleanup) globalCleanup = nullptr;
+    decltype(&curl_easy_init) easyInit = nullptr;
+    decltype(&curl_easy_setopt) easySetopt = nullptr;
+    decltype(&curl_easy_perform) easyPerform = nullptr;
+    decltype(&curl_easy_getinfo) easyGetinfo = nullptr;
+    decltype(&curl_easy_cleanup) easyCleanup = nullptr;
+
+  private:
+    template <typename Function>
+    bool Find(Function& function, const char* name) {
+        function = reinterpret_cast<Function>(dlsym(handle_, name));
+        return function != nullptr;
+    }
+
+    void* handle_;
+    bool ready_ = false;
 };
+
+const CurlLibrary& Curl() {
+    static const CurlLibrary library;
+    return library;
+}
 
 }  // namespace
 
-CurlInternet::CurlInternet() {
-    static std::once_flag initialised;
-    std::call_once(initialised, [] { curl_global_init(CURL_GLOBAL_DEFAULT); });
-}
-
 bool CurlInternet::OpenUrl(std::string_view address) {
-    std::unique_ptr<CURL, CurlCleanup> handle(curl_easy_init());
+    const CurlLibrary& curl = Curl();
+    if (!curl.ready()) {
+        return false;
+    }
+    auto cleanup = [&curl](CURL* handle) { curl.easyCleanup(handle); };
+    std::unique_ptr<CURL, decltype(cleanup)> handle(curl.easyInit(), cleanup);
     if (!handle) {
         return false;
     }
     std::string url(address);
-    CURL* curl = handle.get();
-    curl_easy_setopt(curl, CURLOPT_URL, url.c_str());
-    curl_easy_setopt(curl, CURLOPT_USERAGENT, kAgent);
+    CURL* session = handle.get();
+    curl.easySetopt(session, CURLOPT_URL, url.c_str());
+    curl.easySetopt(session, CURLOPT_USERAGENT, kAgent);
     // Only the answer's head is fetched: nothing of the page is read.
-    curl_easy_setopt(curl, CURLOPT_NOBODY, 1L);
-    curl_easy_setopt(curl, CURLOPT_FOLLOWLOCATION, 1L);
-    curl_easy_setopt(curl, CURLOPT_CONNECTTIMEOUT, kConnectTimeoutSeconds);
-    curl_easy_setopt(curl, CURLOPT_TIMEOUT, kWholeTimeoutSeconds);
-    curl_easy_setopt(curl, CURLOPT_NOSIGNAL, 1L);
-    CURLcode result = curl_easy_perform(curl);
+    curl.easySetopt(session, CURLOPT_NOBODY, 1L);
+    curl.easySetopt(session, CURLOPT_FOLLOWLOCATION, 1L);
+    curl.easySetopt(session, CURLOPT_CONNECTTIMEOUT, kConnectTimeoutSeconds);
+    curl.easySetopt(session, CURLOPT_TIMEOUT, kWholeTimeoutSeconds);
+    curl.easySetopt(session, CURLOPT_NOSIGNAL, 1L);
+    const CURLcode result = curl.easyPerform(session);
     long status = 0;
-    curl_easy_getinfo(curl, CURLINFO_RESPONSE_CODE, &status);
+    curl.easyGetinfo(session, CURLINFO_RESPONSE_CODE, &status);
     return result == CURLE_OK || status != 0;
 }
 

@@ -51,8 +51,25 @@ class SpawnActions {
     posix_spawn_file_actions_t actions_;
 };
 
+// How often a pumping wait looks whether the program has exited.
+constexpr auto kExitPollPeriod = std::chrono::milliseconds(20);
+
+void WaitForExit(pid_t pid, const WaitPump& pump) {
+    int status = 0;
+    const int options = pump ? WNOHANG : 0;
+    for (;;) {
+        const pid_t waited = ::waitpid(pid, &status, options);
+        if (waited == pid || (waited < 0 && errno != EINTR)) {
+            return;
+        }
+        if (waited == 0) {
+            pump(kExitPollPeriod);
+        }
+    }
+}
+
 RunResult SpawnAndWait(const std::string& program, const std::vector<std::string>& arguments,
-                       std::string_view currentFolder) {
+                       std::string_view currentFolder, const WaitPump& pump) {
     std::vector<char*> argv;
     argv.push_back(const_cast<char*>(program.c_str()));
     for (const std::string& argument : arguments) {
@@ -69,9 +86,7 @@ RunResult SpawnAndWait(const std::string& program, const std::vector<std::string
     if (posix_spawn(&pid, program.c_str(), actions.get(), nullptr, argv.data(), environ) != 0) {
         return RunResult::FailedToStart;
     }
-    int status = 0;
-    while (::waitpid(pid, &status, 0) < 0 && errno == EINTR) {
-    }
+    WaitForExit(pid, pump);
     return RunResult::Finished;
 }
 
@@ -108,7 +123,8 @@ RunResult PosixProcessRunner::RunAndWait(std::string_view commandLine,
                                          std::string_view currentFolder) {
     for (const ProgramCandidate& candidate : ProgramCandidates(commandLine)) {
         if (std::optional<std::string> program = Resolve(candidate.program)) {
-            return SpawnAndWait(*program, SplitArguments(candidate.arguments), currentFolder);
+            return SpawnAndWait(*program, SplitArguments(candidate.arguments), currentFolder,
+                                pump_);
         }
     }
     return RunResult::FailedToStart;

@@ -119,8 +119,8 @@ int QtCanvas::DrawText(std::string_view text, const Rect& rect, TextAlign align)
     return top - rect.top;
 }
 
-Rect QtCanvas::MeasureText(std::string_view text, const Rect& rect) {
-    const QFontMetrics metrics(font_);
+Rect MeasureLines(const QFont& font, std::string_view text, const Rect& rect) {
+    const QFontMetrics metrics(font);
     const QStringList lines = ShownLines(text);
     int widest = 0;
     for (const QString& line : lines) {
@@ -128,6 +128,10 @@ Rect QtCanvas::MeasureText(std::string_view text, const Rect& rect) {
     }
     const int height = static_cast<int>(lines.size()) * metrics.height();
     return {rect.left, rect.top, rect.left + widest, rect.top + height};
+}
+
+Rect QtCanvas::MeasureText(std::string_view text, const Rect& rect) {
+    return MeasureLines(font_, text, rect);
 }
 
 int QtCanvas::LogicalPixelsY() const {

@@ -12,6 +12,8 @@ class QtWindowSystem;
 
 // The toolkit font for a requested one; faces the system lacks get a metric-compatible one.
 QFont MakeFont(const FontSpec& wanted);
+// The rectangle the text takes in the font: rect's top-left, its widest line, all its lines.
+Rect MeasureLines(const QFont& font, std::string_view text, const Rect& rect);
 
 class QtCanvas final : public Canvas {
   public:

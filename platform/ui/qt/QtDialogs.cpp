@@ -10,6 +10,7 @@
 #include "platform/ui/PrefixText.h"
 #include "platform/ui/qt/QtCanvas.h"
 #include "platform/ui/qt/QtHost.h"
+#include "platform/ui/qt/QtWindowManager.h"
 #include "platform/ui/qt/QtWindowSystem.h"
 
 namespace platform::ui::qt {
@@ -89,7 +90,6 @@ int QtDialogs::Run(Window* owner, const DialogLayout& layout, const DialogOption
     LayoutDialog dialog(OwnerWidget(owner), flags);
     // Declared after the dialog, so the controls go before their parent does.
     std::vector<std::unique_ptr<QWidget>> controls;
-    dialog.setWindowTitle(QString::fromStdString(layout.caption));
     const FontSpec dialogFont{layout.fontFace,
                               -static_cast<int>(layout.fontPoints * kPixelsPerPoint + 0.5)};
     dialog.setFont(MakeFont(dialogFont));
@@ -100,6 +100,7 @@ int QtDialogs::Run(Window* owner, const DialogLayout& layout, const DialogOption
                                      units.Y(control.height));
     }
     dialog.setFixedSize(units.X(layout.width), units.Y(layout.height));
+    PresentToWindowManager(dialog, QString::fromStdString(layout.caption));
     return dialog.exec();
 }
 

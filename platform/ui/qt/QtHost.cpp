@@ -8,6 +8,7 @@
 
 #include "platform/ui/qt/QtCanvas.h"
 #include "platform/ui/qt/QtConvert.h"
+#include "platform/ui/qt/QtWindowManager.h"
 #include "platform/ui/qt/QtWindowSystem.h"
 
 namespace platform::ui::qt {
@@ -37,7 +38,6 @@ QtHost::QtHost(DialogWindow& window, const WindowStyle& style, bool modal, QtWin
       window_(window),
       system_(system),
       menu_(std::make_unique<QMenu>()) {
-    setWindowTitle(QString::fromStdString(style.caption));
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_NoSystemBackground);
     setMouseTracking(true);
@@ -46,6 +46,7 @@ QtHost::QtHost(DialogWindow& window, const WindowStyle& style, bool modal, QtWin
         setWindowModality(Qt::ApplicationModal);
     }
     menu_->addAction(QStringLiteral("&Close\tAlt+F4"))->setData(kCommandClose);
+    PresentToWindowManager(*this, QString::fromStdString(style.caption));
 }
 
 QtHost::~QtHost() {
@@ -83,8 +84,10 @@ void QtHost::Show(ShowCommand command) {
             show();
             return;
         case ShowCommand::ShowMaximized:
+            // A maximised window without a frame is meant to cover the screen, panels included;
+            // window managers keep maximised windows clear of panels, full-screen ones not.
             setGeometry(QGuiApplication::primaryScreen()->geometry());
-            showMaximized();
+            showFullScreen();
             return;
     }
 }
@@ -140,6 +143,10 @@ Rect QtHost::Scroll(const Rect& area, int dx, int dy) {
     }
     const QRegion uncovered = QRegion(scrolled) - QRegion(scrolled.translated(dx, dy));
     return FromQRect(uncovered.boundingRect());
+}
+
+Rect QtHost::MeasureText(const FontSpec& font, std::string_view text, const Rect& rect) {
+    return MeasureLines(MakeFont(font), text, rect);
 }
 
 bool QtHost::StartTimer(int id, int periodMs) {

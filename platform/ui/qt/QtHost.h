@@ -31,6 +31,7 @@ class QtHost final : public QWidget, public WindowHost {
     Rect ClientRect() const override;
     void Redraw(const Rect* rect) override;
     Rect Scroll(const Rect& area, int dx, int dy) override;
+    Rect MeasureText(const FontSpec& font, std::string_view text, const Rect& rect) override;
     bool StartTimer(int id, int periodMs) override;
     bool StopTimer(int id) override;
     void SetCursor(const Cursor& cursor) override;

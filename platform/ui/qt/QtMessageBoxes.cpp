@@ -1,8 +1,15 @@
 #include "platform/ui/qt/QtMessageBoxes.h"
 
+#include <QFontMetrics>
+#include <QLabel>
+#include <QLayout>
 #include <QMessageBox>
+#include <QScreen>
+#include <algorithm>
 
 #include "platform/ui/qt/QtHost.h"
+#include "platform/ui/qt/QtIndentedText.h"
+#include "platform/ui/qt/QtWindowManager.h"
 
 namespace platform::ui::qt {
 
@@ -56,13 +63,39 @@ Answer FromQButton(int button, Buttons buttons) {
     }
 }
 
+// The toolkit's box wraps its text once the box would be wider than half the screen (at most
+// 500 pixels); lines that fit beside the box's margins and icon column within that are kept.
+constexpr int kWidestBox = 500;
+constexpr int kFallbackChrome = 100;
+constexpr int kSampleCharacters = 60;  // a line wider than any row of buttons
+
+// The box's width beyond its text: measured with a sample line wider than the buttons.
+int ChromeOf(QMessageBox& box) {
+    auto* label = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+    if (label == nullptr || box.layout() == nullptr) {
+        return kFallbackChrome;
+    }
+    box.setText(QString(kSampleCharacters, QLatin1Char('x')));
+    label->setWordWrap(false);
+    return box.layout()->sizeHint().width() - label->sizeHint().width();
+}
+
+int TextWidthFor(QMessageBox& box) {
+    const QScreen* screen = box.screen();
+    const int screenWidth = screen != nullptr ? screen->availableGeometry().width() : 0;
+    return std::min(screenWidth / 2, kWidestBox) - ChromeOf(box);
+}
+
 }  // namespace
 
 Answer QtMessageBoxes::Show(Window* owner, const MessageRequest& request) {
-    QMessageBox box(ToQIcon(request.icon), QString::fromStdString(request.caption),
-                    QString::fromStdString(request.text), ToQButtons(request.buttons),
+    QMessageBox box(ToQIcon(request.icon), QString(), QString(), ToQButtons(request.buttons),
                     OwnerWidget(owner));
     box.setTextFormat(Qt::PlainText);
+    const int textWidth = TextWidthFor(box);
+    box.setText(WrapKeepingIndent(QString::fromStdString(request.text), QFontMetrics(box.font()),
+                                  textWidth));
+    PresentToWindowManager(box, QString::fromStdString(request.caption));
     if (request.buttons == Buttons::YesNo) {
         box.setEscapeButton(QMessageBox::No);
     } else if (request.buttons != Buttons::Ok) {

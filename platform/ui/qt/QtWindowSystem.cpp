@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QGuiApplication>
+#include <QImageReader>
 #include <QPixmap>
 #include <QScreen>
 #include <QTextStream>
@@ -17,6 +18,14 @@ constexpr int kSmallIconSize = 16;
 
 QString ImagePath(const QString& name) {
     return QStringLiteral(":/velorin/images/") + name;
+}
+
+// Every picture is a PNG, read as one: left to guess, the toolkit would first load each of its
+// image plugins to ask whether it reads the file, which holds back the splash.
+QImage ReadPng(const QString& name) {
+    QImageReader reader(ImagePath(name), "PNG");
+    reader.setAutoDetectImageFormat(false);
+    return reader.read();
 }
 
 QPoint ReadHotspot(int id) {
@@ -39,7 +48,7 @@ std::unique_ptr<WindowHost> QtWindowSystem::CreateHost(DialogWindow& window,
 }
 
 Picture QtWindowSystem::LoadPicture(int id) {
-    QImage image(ImagePath(QStringLiteral("bitmap-%1.png").arg(id)));
+    const QImage image = ReadPng(QStringLiteral("bitmap-%1.png").arg(id));
     if (image.isNull()) {
         return {};
     }
@@ -78,7 +87,8 @@ QCursor QtWindowSystem::ResolveCursor(const Cursor& cursor) {
     if (found != cursors_.end()) {
         return found->second;
     }
-    QPixmap pixmap(ImagePath(QStringLiteral("cursor-%1.png").arg(cursor.resourceId)));
+    const QPixmap pixmap =
+        QPixmap::fromImage(ReadPng(QStringLiteral("cursor-%1.png").arg(cursor.resourceId)));
     const QPoint hotspot = ReadHotspot(cursor.resourceId);
     QCursor loaded = pixmap.isNull() ? QCursor(Qt::PointingHandCursor)
                                      : QCursor(pixmap, hotspot.x(), hotspot.y());
@@ -89,7 +99,8 @@ QCursor QtWindowSystem::ResolveCursor(const Cursor& cursor) {
 QIcon QtWindowSystem::LoadIcon(int id) const {
     QIcon icon;
     for (int size : {kIconSize, kSmallIconSize}) {
-        QPixmap pixmap(ImagePath(QStringLiteral("icon-%1-%2.png").arg(id).arg(size)));
+        const QPixmap pixmap =
+            QPixmap::fromImage(ReadPng(QStringLiteral("icon-%1-%2.png").arg(id).arg(size)));
         if (!pixmap.isNull()) {
             icon.addPixmap(pixmap);
         }

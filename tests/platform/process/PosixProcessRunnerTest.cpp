@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <algorithm>
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -94,4 +96,21 @@ TEST_F(ProgramFolder, ShellCharactersStayInsideTheirArgument) {
     EXPECT_FALSE(fs::exists(root_ / "work" / "pwned"));
     EXPECT_FALSE(fs::exists(root_ / "work" / "pwned2"));
     EXPECT_FALSE(fs::exists(root_ / "work" / "pwned3"));
+}
+
+TEST_F(ProgramFolder, AWaitWithAPumpPumpsInShortStepsUntilTheProgramHasExited) {
+    const fs::path program = root_ / "own" / "Velorin";
+    std::ofstream(program) << "#!/bin/sh\nsleep 0.3\necho done > '" << Output().string() << "'\n";
+    ::chmod(program.c_str(), 0755);
+    process::PosixProcessRunner runner((root_ / "own").string());
+    int pumps = 0;
+    std::chrono::milliseconds longest{0};
+    runner.SetWaitPump([&](std::chrono::milliseconds most) {
+        ++pumps;
+        longest = std::max(longest, most);
+    });
+    EXPECT_EQ(runner.RunAndWait("Velorin", {}), process::RunResult::Finished);
+    EXPECT_EQ(Recorded(), "done\n");
+    EXPECT_GE(pumps, 2);
+    EXPECT_LE(longest, std::chrono::milliseconds(100));
 }

@@ -3,6 +3,8 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
+#include <QFontMetrics>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
@@ -41,6 +43,47 @@ TEST_F(QtBoxes, MessageBoxShowsTheRequestAndReturnsTheButtonPressed) {
     EXPECT_EQ(ui::ShowMessage(nullptr, "line one\nline two", "Audio Test", ui::Buttons::RetryCancel,
                               ui::Icon::Error),
               ui::Answer::Retry);
+}
+
+namespace {
+
+// The leading blanks of a line as the box shows it.
+QString IndentOf(const QString& line) {
+    qsizetype length = 0;
+    while (length < line.size() && line[length] == QLatin1Char(' ')) {
+        ++length;
+    }
+    return line.left(length);
+}
+
+}  // namespace
+
+TEST_F(QtBoxes, AStepTooWideForTheBoxWrapsUnderItsOwnIndent) {
+    std::string step = "\t 1) Open";
+    for (int i = 0; i < 40; ++i) {
+        step += " the panel";
+    }
+    WhenModalOpens([](QWidget* widget) {
+        auto* box = qobject_cast<QMessageBox*>(widget);
+        ASSERT_NE(box, nullptr);
+        const auto* label = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+        ASSERT_NE(label, nullptr);
+        const QStringList lines = label->text().split(QLatin1Char('\n'));
+        ASSERT_GT(lines.size(), 3);
+        EXPECT_EQ(lines[0], QStringLiteral("Please check:"));
+        const QString indent = IndentOf(lines[1]);
+        EXPECT_FALSE(indent.isEmpty());
+        const QFontMetrics metrics(label->font());
+        for (const QString& line : lines) {
+            EXPECT_LE(metrics.horizontalAdvance(line), label->contentsRect().width())
+                << line.toStdString();
+        }
+        for (qsizetype i = 2; i < lines.size(); ++i) {
+            EXPECT_EQ(IndentOf(lines[i]), indent) << lines[i].toStdString();
+        }
+        box->button(QMessageBox::Ok)->click();
+    });
+    ui::ShowMessage(nullptr, "Please check:\n" + step, "Audio Test", ui::Buttons::Ok);
 }
 
 TEST_F(QtBoxes, EscapeOnAMessageBoxIsCancelOrNo) {

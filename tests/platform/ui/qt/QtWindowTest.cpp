@@ -1,14 +1,17 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QTest>
 #include <QTimer>
+#include <chrono>
 #include <vector>
 
 #include "platform/ui/DialogWindow.h"
 #include "platform/ui/qt/QtHost.h"
+#include "platform/ui/qt/QtWaitPump.h"
 #include "tests/platform/ui/qt/QtTestApplication.h"
 
 namespace ui = platform::ui;
@@ -71,6 +74,19 @@ void Send(QWidget* widget, QEvent::Type type, QPoint at) {
                       type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(widget, &event);
 }
+
+// Counts the paint events a widget receives.
+class PaintCounter final : public QObject {
+  public:
+    explicit PaintCounter(QWidget* widget) { widget->installEventFilter(this); }
+    int paints = 0;
+
+  protected:
+    bool eventFilter(QObject* /*watched*/, QEvent* event) override {
+        paints += event->type() == QEvent::Paint ? 1 : 0;
+        return false;
+    }
+};
 
 class QtWindow : public ::testing::Test {
   protected:
@@ -148,4 +164,29 @@ TEST_F(QtWindow, WindowMenuGetsAppendedItemsAndAltSpaceChoosesOne) {
     };
     window.DoModal();
     EXPECT_EQ(window.commands, std::vector<int>{kAboutCommand});
+}
+
+TEST_F(QtWindow, WaitingForAProgramRepaintsButDropsClicksKeysAndTheCloseBoxForGood) {
+    RecordingWindow window;
+    int paintsWhileWaiting = 0;
+    window.onInit = [&window, &paintsWhileWaiting] {
+        QtHost* host = window.qtHost();
+        PaintCounter counter(host);
+        QTimer::singleShot(10, [host] {
+            QTest::mouseClick(host, Qt::LeftButton, {}, QPoint(5, 5));
+            QTest::keyClick(host, Qt::Key_Escape);
+            QCloseEvent close;
+            QSpontaneKeyEvent::setSpontaneous(&close);
+            QApplication::instance()->notify(host, &close);
+            host->update();
+        });
+        platform::ui::qt::HandleEventsWithoutInput(std::chrono::milliseconds(100));
+        paintsWhileWaiting = counter.paints;
+        // The modal loop runs on for a while: input held back would arrive now.
+        QTimer::singleShot(50, [&window] { window.EndDialog(3); });
+    };
+    EXPECT_EQ(window.DoModal(), 3);
+    EXPECT_GT(paintsWhileWaiting, 0);
+    EXPECT_TRUE(window.events.empty());
+    EXPECT_TRUE(window.commands.empty());
 }

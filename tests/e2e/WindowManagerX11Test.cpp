@@ -1,0 +1,261 @@
+// The built launcher under a real window manager (openbox, with a 40-pixel band at the top kept
+// free as a panel would): the backdrop covers the whole screen, the frames offer no maximise and
+// a minimised window comes straight back, an empty caption stays empty, and while Velorin runs
+// the launcher screen repaints what a closed box uncovered.
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <QRect>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <thread>
+
+#include "platform/registry/fake/ScopedStore.h"
+#include "tests/e2e/Installation.h"
+#include "tests/e2e/VirtualDisplay.h"
+#include "tests/e2e/X11Screen.h"
+#include "tests/platform/registry/RegistryTestSupport.h"
+#include "tests/support/ChildProcess.h"
+
+namespace fs = std::filesystem;
+using platform::registry::test::ScopedEnv;
+using testing_support::ChildProcess;
+using testing_support::RunProgram;
+using velorin::test::Box;
+using velorin::test::ClickAt;
+using velorin::test::FindWindow;
+
+namespace {
+
+constexpr int kScreenWidth = 1024;
+constexpr int kScreenHeight = 768;
+constexpr auto kSettle = std::chrono::milliseconds(1000);
+constexpr auto kPollPeriod = std::chrono::milliseconds(200);
+constexpr auto kWait = std::chrono::seconds(60);
+
+struct ShownWindow {
+    std::string id;
+    std::string name;
+    Box box;
+};
+
+std::string Trimmed(std::string text) {
+    while (!text.empty() && (text.back() == '\n' || text.back() == ' ')) {
+        text.pop_back();
+    }
+    return text;
+}
+
+// The client area on the screen; xwininfo counts the window manager's frame right, where
+// xdotool's geometry is off by it.
+Box GeometryOf(const std::string& id) {
+    std::istringstream info(RunProgram({"xwininfo", "-id", id}).out);
+    Box box;
+    const std::pair<const char*, int*> fields[] = {{"Absolute upper-left X:", &box.x},
+                                                   {"Absolute upper-left Y:", &box.y},
+                                                   {"Width:", &box.width},
+                                                   {"Height:", &box.height}};
+    for (std::string line; std::getline(info, line);) {
+        for (const auto& [label, value] : fields) {
+            const std::size_t at = line.find(label);
+            if (at != std::string::npos) {
+                *value = std::atoi(line.c_str() + at + std::strlen(label));
+            }
+        }
+    }
+    return box;
+}
+
+// The launcher's visible windows, with their titles as the window manager reads them.
+std::vector<ShownWindow> LauncherWindows() {
+    std::istringstream ids(
+        RunProgram({"xdotool", "search", "--onlyvisible", "--classname", "^velorin-launcher$"})
+            .out);
+    std::vector<ShownWindow> windows;
+    for (std::string id; ids >> id;) {
+        windows.push_back(
+            {id, Trimmed(RunProgram({"xdotool", "getwindowname", id}).out), GeometryOf(id)});
+    }
+    return windows;
+}
+
+// Waits for a launcher window that matches.
+std::optional<ShownWindow> AwaitWindow(const std::function<bool(const ShownWindow&)>& matches) {
+    const auto deadline = std::chrono::steady_clock::now() + kWait;
+    while (std::chrono::steady_clock::now() < deadline) {
+        for (const ShownWindow& window : LauncherWindows()) {
+            if (matches(window)) {
+                return window;
+            }
+        }
+        std::this_thread::sleep_for(kPollPeriod);
+    }
+    return std::nullopt;
+}
+
+std::string Property(const std::string& id, const std::string& name) {
+    return RunProgram({"xprop", "-id", id, name}).out;
+}
+
+bool IsViewable(const std::string& id) {
+    return RunProgram({"xwininfo", "-id", id}).out.find("IsViewable") != std::string::npos;
+}
+
+// The window manager's own judgement, and the frame hints other window managers go by.
+void ExpectNoMinimiseOrMaximise(const std::string& id) {
+    EXPECT_EQ(Property(id, "_NET_WM_ALLOWED_ACTIONS").find("MAXIMIZE"), std::string::npos);
+    std::istringstream hints(Property(id, "_MOTIF_WM_HINTS"));
+    std::string skip;
+    unsigned long flags = 0, functions = 0, decorations = 0;
+    std::getline(hints, skip, '=');
+    hints >> std::hex >> flags >> skip >> functions >> skip >> decorations;
+    EXPECT_EQ(functions & 0x18UL, 0UL) << "minimise or maximise function";
+    EXPECT_EQ(decorations & 0x60UL, 0UL) << "minimise or maximise box";
+    RunProgram({"xdotool", "windowminimize", id});
+    std::this_thread::sleep_for(kSettle);
+    EXPECT_TRUE(IsViewable(id)) << "a minimised window stayed away";
+}
+
+QImage Picture(const char* name) {
+    return QImage(QString::fromStdString(std::string(VELORIN_SOURCE_DIR) + "/resources/images/" +
+                                         name))
+        .convertToFormat(QImage::Format_RGB32);
+}
+
+// Whether the screen shows that part of the picture, the picture's corner at the window's.
+bool ShowsPart(const QImage& screen, const Box& window, const QImage& picture, const QRect& part) {
+    for (int y = part.top(); y <= part.bottom(); ++y) {
+        for (int x = part.left(); x <= part.right(); ++x) {
+            if (screen.pixel(window.x + x, window.y + y) != picture.pixel(x, y)) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+class UnderAWindowManager : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_TRUE(display_.Ready()) << "Xvfb did not start";
+        std::ifstream in("/etc/xdg/openbox/rc.xml");
+        std::stringstream config;
+        config << in.rdbuf();
+        std::string text = config.str();
+        const std::size_t margins = text.find("<margins>");
+        ASSERT_NE(margins, std::string::npos) << "no openbox configuration";
+        text.replace(text.find("<top>0</top>", margins), 12, "<top>40</top>");
+        std::ofstream(folder_ / "rc.xml") << text;
+        // The test store hides the data folders from everything started here; openbox needs
+        // them back for its theme.
+        windowManager_ = std::make_unique<ChildProcess>(std::vector<std::string>{
+            "env", "XDG_DATA_DIRS=/usr/local/share:/usr/share", "openbox", "--sm-disable",
+            "--config-file", (folder_ / "rc.xml").string()});
+        const auto deadline = std::chrono::steady_clock::now() + kWait;
+        while (RunProgram({"xprop", "-root", "_NET_SUPPORTING_WM_CHECK"}).out.find("window id") ==
+               std::string::npos) {
+            ASSERT_LT(std::chrono::steady_clock::now(), deadline) << "openbox did not start";
+            std::this_thread::sleep_for(kPollPeriod);
+        }
+    }
+
+    // The launcher with the Velorin stand-in, a virtual disc and the loopback card; its screen.
+    std::optional<ShownWindow> StartLauncher() {
+        const fs::path install = velorin::test::StageLauncher(folder_);
+        fs::copy_file(fs::path(VELORIN_STANDIN_DIR) / "Velorin", install / "Velorin");
+        RunProgram({VELORIN_DISC_PATH, (folder_ / "disc").string(), "2"});
+        launcher_ = std::make_unique<ChildProcess>(
+            std::vector<std::string>{(install / "velorin-launcher").string()},
+            ChildProcess::Output::Shared);
+        return AwaitWindow([](const ShownWindow& w) { return w.name == "Velorin Launcher"; });
+    }
+
+    // The Velorin stand-in's window, moved to the corner clear of the launcher screen.
+    std::string AwaitStandIn() {
+        if (!FindWindow("^Velorin \\(stand-in\\)$")) {
+            return {};
+        }
+        const std::string id = Trimmed(
+            RunProgram({"xdotool", "search", "--onlyvisible", "--name", "^Velorin \\(stand-in\\)$"})
+                .out);
+        RunProgram({"xdotool", "windowmove", id, "0", "0"});
+        std::this_thread::sleep_for(kSettle);
+        return id;
+    }
+
+    QImage Screenshot() {
+        const fs::path shot = folder_ / "screen.png";
+        RunProgram({"import", "-window", "root", "PNG24:" + shot.string()});
+        if (const char* keep = std::getenv("VELORIN_KEEP_SCREENSHOT")) {
+            fs::copy_file(shot, keep, fs::copy_options::overwrite_existing);
+        }
+        return QImage(QString::fromStdString(shot.string()));
+    }
+
+    platform::registry::ScopedStore store_;
+    fs::path folder_ = store_.folder();
+    ScopedEnv cache_{"XDG_CACHE_HOME", store_.folder().c_str()};
+    ScopedEnv platform_{"QT_QPA_PLATFORM", "xcb"};
+    ScopedEnv audio_{"VELORIN_AUDIO", "loopback"};
+    ScopedEnv cd_{"VELORIN_CD", (store_.folder() + "/disc").c_str()};
+    ScopedEnv cpu_{"VELORIN_CPU_SSE", "0"};
+    velorin::test::VirtualDisplay display_{kScreenWidth, kScreenHeight};
+    std::unique_ptr<ChildProcess> windowManager_;
+    std::unique_ptr<ChildProcess> launcher_;
+};
+
+}  // namespace
+
+TEST_F(UnderAWindowManager, FramesBackdropAndCaptionsAsAskedAndTheScreenRepaintsWhileVelorinRuns) {
+    const auto screen = StartLauncher();
+    ASSERT_TRUE(screen) << "no launcher screen";
+    const auto backdrop = AwaitWindow([](const ShownWindow& w) { return w.box.width > 400; });
+    ASSERT_TRUE(backdrop) << "no backdrop";
+    EXPECT_EQ(backdrop->box.x, 0);
+    EXPECT_EQ(backdrop->box.y, 0) << "the backdrop leaves the panel's band free";
+    EXPECT_EQ(backdrop->box.width, kScreenWidth);
+    EXPECT_EQ(backdrop->box.height, kScreenHeight);
+    EXPECT_EQ(backdrop->name, "");
+    std::this_thread::sleep_for(kSettle);
+    ExpectNoMinimiseOrMaximise(screen->id);
+
+    ClickAt(screen->box, 330, 62);  // launch: the first run is announced in a box without caption
+    const auto box = AwaitWindow(
+        [&](const ShownWindow& w) { return w.id != screen->id && w.id != backdrop->id; });
+    ASSERT_TRUE(box) << "no first-run box";
+    EXPECT_EQ(box->name, "");
+    ExpectNoMinimiseOrMaximise(box->id);
+    velorin::test::ClickRightButton(box->box);
+
+    const std::string standIn = AwaitStandIn();
+    ASSERT_FALSE(standIn.empty()) << "Velorin did not start";
+    const QImage shown = Screenshot();
+    ASSERT_FALSE(shown.isNull());
+    EXPECT_TRUE(ShowsPart(shown, screen->box, Picture("bitmap-131.png"), {0, 0, 400, 210}))
+        << "the launcher screen was not repainted where the box was";
+    RunProgram({"xdotool", "windowactivate", "--sync", standIn, "key", "Escape"});
+}
+
+TEST_F(UnderAWindowManager, ClicksOnTheScreenWhileVelorinRunsAreDroppedForGood) {
+    platform::registry::test::Write(platform::registry::Root::LocalMachine,
+                                    "SOFTWARE\\Tessaly\\Velorin", "FPS",
+                                    platform::registry::ValueType::String, "30 fps");
+    const auto screen = StartLauncher();
+    ASSERT_TRUE(screen) << "no launcher screen";
+    std::this_thread::sleep_for(kSettle);
+    ClickAt(screen->box, 300, 100);  // Set-Up Options: the panel opens
+    ClickAt(screen->box, 90, 192);   // its Re-test button runs Velorin
+    const std::string standIn = AwaitStandIn();
+    ASSERT_FALSE(standIn.empty()) << "Velorin did not start";
+
+    ClickAt(screen->box, 300, 100);  // would close the panel, were it acted on
+    RunProgram({"xdotool", "windowactivate", "--sync", standIn, "key", "Escape"});
+    std::this_thread::sleep_for(kSettle);
+    const QImage shown = Screenshot();
+    ASSERT_FALSE(shown.isNull());
+    // The panel's headings, the same whether its Re-test button is lit or not.
+    EXPECT_TRUE(ShowsPart(shown, screen->box, Picture("bitmap-145.png"), {40, 100, 160, 25}))
+        << "the options panel is gone: a click made while Velorin ran was acted on";
+}
