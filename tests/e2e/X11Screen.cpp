@@ -31,21 +31,42 @@ Box GeometryOf(const std::string& id) {
     return box;
 }
 
+std::optional<std::string> FirstWindowId(const std::string& title) {
+    std::istringstream ids(RunProgram({"xdotool", "search", "--onlyvisible", "--name", title}).out);
+    if (std::string id; ids >> id) {
+        return id;
+    }
+    return std::nullopt;
+}
+
 }  // namespace
 
 std::optional<Box> FindWindow(const std::string& title, std::chrono::milliseconds timeout) {
     const auto deadline = std::chrono::steady_clock::now() + timeout;
     for (;;) {
-        std::istringstream ids(
-            RunProgram({"xdotool", "search", "--onlyvisible", "--name", title}).out);
-        if (std::string id; ids >> id) {
-            return GeometryOf(id);
+        if (const std::optional<std::string> id = FirstWindowId(title)) {
+            return GeometryOf(*id);
         }
         if (std::chrono::steady_clock::now() >= deadline) {
             return std::nullopt;
         }
         std::this_thread::sleep_for(kPollPeriod);
     }
+}
+
+std::string WindowClass(const std::string& title) {
+    const std::optional<std::string> id = FirstWindowId(title);
+    if (!id) {
+        return {};
+    }
+    // WM_CLASS(STRING) = "instance", "class"
+    const std::string line = RunProgram({"xprop", "-id", *id, "WM_CLASS"}).out;
+    const std::size_t end = line.rfind('"');
+    if (end == std::string::npos || end == 0) {
+        return {};
+    }
+    const std::size_t start = line.rfind('"', end - 1);
+    return start == std::string::npos ? std::string() : line.substr(start + 1, end - start - 1);
 }
 
 void ClickAt(int x, int y) {

@@ -18,6 +18,10 @@ constexpr auto kWindowWait = std::chrono::seconds(60);
 std::optional<Box> FindWindow(const std::string& title,
                               std::chrono::milliseconds timeout = kWindowWait);
 
+// The class part of the WM_CLASS of the first visible window whose title matches; empty when
+// there is none. Desktops match it against a desktop entry's StartupWMClass.
+std::string WindowClass(const std::string& title);
+
 // Clicks at a screen position and gives the program a moment to react.
 void ClickAt(int x, int y);
 // Clicks at a position inside a window.

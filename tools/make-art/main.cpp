@@ -1,5 +1,6 @@
 // make-art OUTPUT_ROOT: draws the launcher's pictures, cursor and icon and synthesises its three
-// sounds, writing them under OUTPUT_ROOT as the installation and the resources expect them.
+// sounds, writing them under OUTPUT_ROOT as the installation and the resources expect them; the
+// icon also at the sizes the desktop's icon theme looks for.
 #include "tools/make-art/IntroPictures.h"
 #include "tools/make-art/LauncherScreen.h"
 #include "tools/make-art/SmallPictures.h"
@@ -12,6 +13,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <string>
 
 namespace {
 
@@ -48,6 +50,21 @@ bool WritePictures(const fs::path& images) {
            Save(art::DrawIcon(16), images / "icon-128-16.png");
 }
 
+// The desktop menu picks the size nearest to what it shows, so every usual size is drawn rather
+// than scaled by the menu from one.
+bool WriteThemeIcons(const fs::path& theme) {
+    constexpr int kSizes[] = {16, 22, 24, 32, 48, 64, 128, 256};
+    for (const int size : kSizes) {
+        const std::string folder = std::to_string(size) + "x" + std::to_string(size);
+        std::error_code error;
+        fs::create_directories(theme / folder / "apps", error);
+        if (!Save(art::DrawIcon(size), theme / folder / "apps" / "velorin-launcher.png")) {
+            return false;
+        }
+    }
+    return true;
+}
+
 bool WriteSounds(const fs::path& sounds) {
     return art::WriteWave(sounds / "click.wav", art::SynthesiseClick(), art::kSampleRate) &&
            art::WriteWave(sounds / "snap.wav", art::SynthesiseSnap(), art::kSampleRate) &&
@@ -72,7 +89,8 @@ int main(int argc, char** argv) {
     std::error_code error;
     fs::create_directories(images, error);
     fs::create_directories(sounds, error);
-    if (!WritePictures(images) || !WriteSounds(sounds)) {
+    if (!WritePictures(images) || !WriteSounds(sounds) ||
+        !WriteThemeIcons(root / "desktop" / "icons" / "hicolor")) {
         return 1;
     }
     return 0;

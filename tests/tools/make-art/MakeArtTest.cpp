@@ -45,6 +45,10 @@ class MakeArtTest : public ::testing::Test {
     static QString SoundPath(const char* name) {
         return output_->filePath(QString("Sounds/Sys/S0/") + name);
     }
+    static QImage ThemeIcon(const QString& folder) {
+        return QImage(
+            output_->filePath("desktop/icons/hicolor/" + folder + "/apps/velorin-launcher.png"));
+    }
     static QString HotSpotPath() {
         return output_->filePath("resources/images/cursor-138.hotspot");
     }
@@ -63,6 +67,17 @@ TEST_F(MakeArtTest, PicturesHaveTheSizesTheWindowsDraw) {
     };
     for (const auto& [name, size] : sizes) {
         EXPECT_EQ(Picture(name).size(), size) << name.toStdString();
+    }
+}
+
+TEST_F(MakeArtTest, ThemeIconsAreIcon128AtTheSizesTheirFoldersName) {
+    for (const int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
+        const QString folder = QString("%1x%1").arg(size);
+        const QImage icon = ThemeIcon(folder);
+        EXPECT_EQ(icon.size(), QSize(size, size)) << folder.toStdString();
+        if (size == 16 || size == 32) {
+            EXPECT_EQ(icon, Picture(QString("icon-128-%1").arg(size))) << folder.toStdString();
+        }
     }
 }
 
