@@ -11,7 +11,7 @@ include(GNUInstallDirs)
 # rather than following the (multiarch) library folder.
 set(VELORIN_INSTALL_FOLDER "lib/velorin")
 set(VELORIN_DATA_FOLDER "${CMAKE_INSTALL_DATAROOTDIR}/velorin")
-set(VELORIN_DEMO_DISC "${VELORIN_DATA_FOLDER}/VirtualCD")
+set(VELORIN_DEMO_DISC "${VELORIN_DATA_FOLDER}/VirtualCD.cue")
 
 # The starter finds the launcher and the disc from its own folder, so the prefix can move.
 file(RELATIVE_PATH launcher_from_bin "/prefix/${CMAKE_INSTALL_BINDIR}"
@@ -48,9 +48,10 @@ install(CODE "set(VELORIN_INSTALL_FOLDER \"${VELORIN_INSTALL_FOLDER}\")
 install(SCRIPT ${PROJECT_SOURCE_DIR}/cmake/InstallMixingToolReg.cmake COMPONENT demo)
 
 set(demo_disc ${CMAKE_BINARY_DIR}/demo/VirtualCD)
-add_custom_command(OUTPUT ${demo_disc}/track01.wav
-    COMMAND velorin-disc ${demo_disc} 30 15
+add_custom_command(OUTPUT ${demo_disc}.cue ${demo_disc}.bin
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/demo
+    COMMAND velorin-disc ${demo_disc}.cue 30 15
     DEPENDS velorin-disc
-    COMMENT "Making the demonstration disc")
-add_custom_target(velorin_demo_disc ALL DEPENDS ${demo_disc}/track01.wav)
-install(DIRECTORY ${demo_disc} DESTINATION ${VELORIN_DATA_FOLDER} COMPONENT demo)
+    COMMENT "Making the demonstration CD image")
+add_custom_target(velorin_demo_disc ALL DEPENDS ${demo_disc}.cue ${demo_disc}.bin)
+install(FILES ${demo_disc}.cue ${demo_disc}.bin DESTINATION ${VELORIN_DATA_FOLDER} COMPONENT demo)

@@ -8,7 +8,7 @@ cd "$root"
 "$root/scripts/deps.sh"
 
 seconds=${1:-20}
-targets=(velorin_beat_fuzzer velorin_regfile_fuzzer)
+targets=(velorin_beat_fuzzer velorin_regfile_fuzzer velorin_cue_fuzzer)
 cmake --preset fuzz >/dev/null
 log="build/fuzz.log"
 if ! cmake --build --preset fuzz --target "${targets[@]}" -- -j2 >"$log" 2>&1; then
@@ -23,7 +23,7 @@ for target in "${targets[@]}"; do
     [[ -d $folder/corpus ]] && seeds=("$folder/corpus")
     echo "== $target, $seconds s"
     status=0
-    "$binary" -max_total_time="$seconds" -max_len=16384 -timeout=20 -rss_limit_mb=2048 \
+    LSAN_OPTIONS="suppressions=$root/.ci/lsan.supp" "$binary" -max_total_time="$seconds" -max_len=16384 -timeout=20 -rss_limit_mb=2048 \
         -print_final_stats=1 "$corpus" "${seeds[@]}" >"build/$target.log" 2>&1 || status=$?
     rm -rf "$corpus"
     grep -E '^stat::number_of_executed_units' "build/$target.log" || true

@@ -69,5 +69,6 @@ check_contents "$root/dist/velorin-launcher_${version}_${arch}.deb" \
 check_contents "$root/dist/velorin-demo_${version}_${arch}.deb" \
     usr/lib/velorin/Velorin usr/lib/velorin/exportToWeb usr/lib/velorin/TsAVIMaker \
     "usr/lib/velorin/Blendora/Blendora Studio VL" \
-    usr/share/velorin/registry.d/blendora-studio-vl.reg usr/share/velorin/VirtualCD/
+    usr/share/velorin/registry.d/blendora-studio-vl.reg usr/share/velorin/VirtualCD.cue \
+    usr/share/velorin/VirtualCD.bin
 echo "Install with: apt install ./dist/velorin-launcher_${version}_${arch}.deb ./dist/velorin-demo_${version}_${arch}.deb"

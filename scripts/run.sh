@@ -15,12 +15,17 @@ if [[ -z "${DISPLAY:-}" ]]; then
     echo "No display (DISPLAY is empty): run it on a virtual one with: xvfb-run -a -s '-screen 0 1024x768x24' ./scripts/run.sh"
     exit 0
 fi
-# Without a CD drive or a sound card the audio test runs on the staged virtual disc, heard through
-# the loopback sound card, so that it can pass here too.
+# Without a CD drive the audio test plays the staged demo image; without a sound card it runs on a
+# private sound server whose recording source hears its output (VELORIN_AUDIO=loopback instead
+# picks the in-process card).
 has_drive() { compgen -G "/dev/sr*" >/dev/null || [[ -e /dev/cdrom ]]; }
 has_sound_card() { compgen -G "/dev/snd/pcmC*c" >/dev/null && compgen -G "/dev/snd/pcmC*p" >/dev/null; }
-if ! has_drive || ! has_sound_card; then
-    export VELORIN_CD="${VELORIN_CD:-$root/stage/VirtualCD}" VELORIN_AUDIO="${VELORIN_AUDIO:-loopback}"
-    echo "No CD drive or no sound card here: the audio test plays the virtual disc $VELORIN_CD into the $VELORIN_AUDIO sound card."
+if ! has_drive; then
+    export VELORIN_CD="${VELORIN_CD:-$root/stage/VirtualCD.cue}"
+    echo "No CD drive here: the audio test plays the CD image $VELORIN_CD."
+fi
+if ! has_sound_card && [[ "${VELORIN_AUDIO:-sdl}" == sdl ]]; then
+    echo "No sound card here: the launcher runs on a private PulseAudio server that hears its own output."
+    exec "$root/scripts/sound-server.sh" "$root/stage/velorin-launcher"
 fi
 exec "$root/stage/velorin-launcher"

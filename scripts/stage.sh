@@ -22,8 +22,8 @@ if [[ -x "$standins/Velorin" ]]; then
     "$standins/blendora-setup" "$(cd "$dest/Blendora" && pwd)"
 fi
 
-# A small virtual audio CD of our own drum tracks, for machines without a drive (VELORIN_CD).
+# A CD image of our own drum tracks, for machines without a drive (VELORIN_CD).
 disc="$build/tools/velorin-disc/velorin-disc"
-if [[ -x "$disc" && ! -f "$dest/VirtualCD/track01.wav" ]]; then
-    "$disc" "$dest/VirtualCD" 30 15
+if [[ -x "$disc" && ! -f "$dest/VirtualCD.cue" ]]; then
+    "$disc" "$dest/VirtualCD.cue" 30 15
 fi

@@ -1,13 +1,16 @@
 // The capture thread's work for one half-second block at 44,100 Hz 16-bit mono: lock, feed the
 // estimator, sum the level, unlock. It has half a second before the card overwrites the block.
+// Measured on the loopback card and on the real stack.
 #include <benchmark/benchmark.h>
 
 #include <chrono>
 #include <cmath>
+#include <cstdlib>
 #include <numbers>
 #include <thread>
 
 #include "audiotest/CSoundCapture.h"
+#include "audiotest/CdAudio.h"
 #include "platform/dsound/LineInput.h"
 #include "platform/dsound/loopback/Loopback.h"
 
@@ -35,18 +38,15 @@ void CaptureOneBuffer(CSoundCapture& engine) {
     engine.StopBuffer();
 }
 
-void HandleOneBlock(benchmark::State& state) {
-    platform::dsound::ConnectLineInput(PulsingLine);
-    LoopbackOptions options;
-    options.speed = 20.0;
-    options.acceptedFormats = {{44100, 16}};
-    LoopbackAudioSystem card(options);
-    platform::dsound::SetAudioSystem(&card);
+// Sets the engine up on the chosen card, fills its buffer once and handles one block per
+// iteration: the CPU time per iteration is the engine's own work.
+void MeasureBlocks(benchmark::State& state) {
     CSoundCapture engine;
     g_currentCapture = &engine;
     g_captureReadOffset = 0;
-    if (engine.InitCapture() != kCaptureOk) {
-        state.SkipWithError("no capture");
+    if (engine.InitCapture() != kCaptureOk || engine.device->format.samplesPerSec != 44100 ||
+        engine.device->format.bitsPerSample != 16) {
+        state.SkipWithError("no 44.1 kHz 16-bit capture");
         return;
     }
     engine.estimator->SetInputFormat(44100, 2, 44100.0f, 1.0e9f);
@@ -58,8 +58,30 @@ void HandleOneBlock(benchmark::State& state) {
         index ^= 1;
     }
     benchmark::DoNotOptimize(engine.blockLevel);
+}
+
+void HandleOneBlock(benchmark::State& state) {
+    platform::dsound::ConnectLineInput(PulsingLine);
+    LoopbackOptions options;
+    options.speed = 20.0;
+    options.acceptedFormats = {{44100, 16}};
+    LoopbackAudioSystem card(options);
+    platform::dsound::SetAudioSystem(&card);
+    MeasureBlocks(state);
     platform::dsound::SetAudioSystem(nullptr);
 }
 BENCHMARK(HandleOneBlock)->Unit(benchmark::kMicrosecond);
+
+// The same on the real stack: SDL's recording device fills the buffer from a sound server's
+// monitor while the CD image VELORIN_CD plays (run it under scripts/sound-server.sh).
+void HandleOneBlockOnRealStack(benchmark::State& state) {
+    if (std::getenv("PULSE_SERVER") == nullptr || PlayCdTrack(0) != kCaptureOk) {
+        state.SkipWithError("needs a sound server (scripts/sound-server.sh) and VELORIN_CD");
+        return;
+    }
+    MeasureBlocks(state);
+    StopCd();
+}
+BENCHMARK(HandleOneBlockOnRealStack)->Unit(benchmark::kMicrosecond);
 
 }  // namespace

@@ -63,6 +63,10 @@ std::unique_ptr<Capture> CreateCapture() {
     return ChosenSystem().CreateCapture();
 }
 
+std::unique_ptr<OutputStream> OpenOutputStream() {
+    return ChosenSystem().OpenOutputStream();
+}
+
 void SetAudioSystem(AudioSystem* system) {
     std::lock_guard guard(g_choiceLock);
     g_override = system;

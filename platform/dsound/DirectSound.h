@@ -5,7 +5,7 @@
 // offsets, and is read in place between Lock and Unlock.
 //
 // The backend is chosen by VELORIN_AUDIO: "sdl" (the default) for the real devices, "loopback"
-// for the virtual sound card that hears the virtual disc (see LoopbackOptions).
+// for the virtual sound card whose recording input hears what it plays (see LoopbackOptions).
 #include <cstdint>
 #include <memory>
 #include <span>
@@ -85,16 +85,36 @@ class Playback {
     virtual ~Playback() = default;
 };
 
+// A stream of CD audio (44,100 Hz, 16-bit, stereo, left sample first) to the default playback
+// device: how a disc's audio, read digitally, reaches the speakers. Write and Drain are for one
+// feeding thread; Cut may come from any other thread.
+class OutputStream {
+  public:
+    virtual ~OutputStream() = default;
+    // Queues interleaved samples, waiting while a short lead is already queued. False once the
+    // stream is cut or the device is lost.
+    virtual bool Write(std::span<const std::int16_t> samples) = 0;
+    // Waits until everything written has been played, or the stream is cut.
+    virtual void Drain() = 0;
+    // Silences the stream at once and makes every Write and Drain, current or later, return.
+    virtual void Cut() = 0;
+};
+
+constexpr int kCdSampleRate = 44100;
+constexpr int kCdChannels = 2;
+
 class AudioSystem {
   public:
     virtual ~AudioSystem() = default;
     virtual std::unique_ptr<Playback> CreatePlayback() = 0;
     virtual std::unique_ptr<Capture> CreateCapture() = 0;
+    virtual std::unique_ptr<OutputStream> OpenOutputStream() = 0;
 };
 
 // The default playback and capture devices of the chosen backend; null when unavailable.
 std::unique_ptr<Playback> CreatePlayback();
 std::unique_ptr<Capture> CreateCapture();
+std::unique_ptr<OutputStream> OpenOutputStream();
 
 // Replaces the backend for later creations (tests; the caller keeps ownership); null goes back to
 // the one VELORIN_AUDIO chooses.

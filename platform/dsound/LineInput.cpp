@@ -13,6 +13,10 @@ void ConnectLineInput(LineInputSource source) {
     g_source.store(source);
 }
 
+void DisconnectLineInput(LineInputSource source) {
+    g_source.compare_exchange_strong(source, nullptr);
+}
+
 void ReadLineInput(std::span<float> mono, int sampleRate) {
     const LineInputSource source = g_source.load();
     if (source == nullptr) {

@@ -1,6 +1,6 @@
 #pragma once
-// The sound card's line input, wired to what the CD drive plays: the virtual loopback capture
-// reads it, the virtual disc connects itself to it.
+// The virtual sound card's line input: what its capture hears. The loopback's playback stream
+// connects itself to it; tests connect signals of their own.
 #include <span>
 
 namespace platform::dsound {
@@ -9,6 +9,8 @@ namespace platform::dsound {
 using LineInputSource = void (*)(std::span<float> mono, int sampleRate);
 
 void ConnectLineInput(LineInputSource source);
+// Disconnects source if it is the one connected.
+void DisconnectLineInput(LineInputSource source);
 // Silence when nothing is connected.
 void ReadLineInput(std::span<float> mono, int sampleRate);
 

@@ -1,12 +1,10 @@
 #include "platform/mci/Mci.h"
 
 #include <cstdlib>
-#include <filesystem>
 #include <mutex>
 
 #include "platform/dsound/DirectSound.h"
 #include "platform/mci/linux/CdioDrive.h"
-#include "platform/mci/virtual/VirtualDisc.h"
 
 namespace platform::mci {
 
@@ -44,10 +42,6 @@ std::unique_ptr<CdDevice> OpenCdAudio() {
             return g_cdOpener();
         }
         location = CdLocation();
-    }
-    std::error_code error;
-    if (!location.empty() && std::filesystem::is_directory(location, error)) {
-        return virtualdisc::OpenVirtualDisc(location);
     }
     return linux_backend::OpenCdioDrive(location);
 }

@@ -80,7 +80,7 @@ class AudioTest : public ::testing::Test {
         platform::mci::SetCdLocation(std::nullopt);
     }
 
-    void UseDisc(const TempDisc& disc) { platform::mci::SetCdLocation(disc.folder().string()); }
+    void UseDisc(const TempDisc& disc) { platform::mci::SetCdLocation(disc.image().string()); }
 
     bool Run(platform::ui::Window* backdrop, platform::ui::Window* launcher) {
         engine_ = std::make_unique<CSoundCapture>();
@@ -95,7 +95,7 @@ class AudioTest : public ::testing::Test {
     std::unique_ptr<CSoundCapture> engine_;
 };
 
-TEST_F(AudioTest, PassesOnAVirtualDiscOfMusicHeardThroughTheLoopback) {
+TEST_F(AudioTest, PassesOnADiscImageOfMusicHeardThroughTheLoopback) {
     TempDisc disc({3.0, 2.0});
     UseDisc(disc);
     rig::SoundCard card;
@@ -189,12 +189,17 @@ std::unique_ptr<rig::SoundCard> NoNotify(const TempDisc&) {
     card->faults.noNotify = true;
     return card;
 }
-std::unique_ptr<rig::SoundCard> NoDrive(const TempDisc& disc) {
-    platform::mci::SetCdLocation((disc.folder() / "no drive here").string());
+// A disc of data alone is no audio CD: the drive refuses its track count.
+std::unique_ptr<rig::SoundCard> DataOnlyDisc(const TempDisc& disc) {
+    std::ofstream(disc.image()) << "FILE \"disc.bin\" BINARY\n"
+                                   "  TRACK 01 MODE1/2352\n    INDEX 01 00:00:00\n";
     return std::make_unique<rig::SoundCard>();
 }
+// Track 1 turned into a data track: the disc still has audio, but track 1 does not play.
 std::unique_ptr<rig::SoundCard> UnplayableTrack(const TempDisc& disc) {
-    std::ofstream(disc.folder() / "track01.wav") << "not a wave file";
+    std::ofstream(disc.image()) << "FILE \"disc.bin\" BINARY\n"
+                                   "  TRACK 01 MODE1/2352\n    INDEX 01 00:00:00\n"
+                                   "  TRACK 02 AUDIO\n    INDEX 01 00:01:00\n";
     return std::make_unique<rig::SoundCard>();
 }
 std::unique_ptr<rig::SoundCard> Muted(const TempDisc&) {
@@ -204,7 +209,7 @@ std::unique_ptr<rig::SoundCard> Muted(const TempDisc&) {
 INSTANTIATE_TEST_SUITE_P(
     Codes, EveryCode,
     ::testing::Values(CodeCase{6, 147, true, NoPlayback}, CodeCase{1, 149, true, HalfDuplex},
-                      CodeCase{2, 150, false, NoNotify}, CodeCase{3, 151, true, NoDrive},
+                      CodeCase{2, 150, false, NoNotify}, CodeCase{3, 151, true, DataOnlyDisc},
                       CodeCase{4, 152, true, UnplayableTrack}, CodeCase{5, 153, true, Muted}),
     [](const auto& info) { return "Code" + std::to_string(info.param.code); });
 

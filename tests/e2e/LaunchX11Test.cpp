@@ -63,7 +63,7 @@ TEST(LaunchOnX11, HandOffsToTheStandInsAndANothingExportedRunEndsTheLauncher) {
                                     "SOFTWARE\\Tessaly\\Velorin", "FPS",
                                     platform::registry::ValueType::String, "30 fps");
     const fs::path install = Stage(folder);
-    RunProgram({VELORIN_DISC_PATH, (folder / "disc").string(), "2"});
+    RunProgram({VELORIN_DISC_PATH, (folder / "disc.cue").string(), "2"});
     const std::string dance = (folder / "Salsa.dnc").string();
     const std::string mix = (folder / "my mix.mix").string();
     std::ofstream(folder / "script.txt")
@@ -74,7 +74,7 @@ TEST(LaunchOnX11, HandOffsToTheStandInsAndANothingExportedRunEndsTheLauncher) {
     ASSERT_TRUE(display.Ready()) << "Xvfb did not start";
     ScopedEnv platform("QT_QPA_PLATFORM", "xcb");
     ScopedEnv audio("VELORIN_AUDIO", "loopback");
-    ScopedEnv cd("VELORIN_CD", (folder / "disc").c_str());
+    ScopedEnv cd("VELORIN_CD", (folder / "disc.cue").c_str());
     ScopedEnv cpu("VELORIN_CPU_SSE", "0");
     ScopedEnv log("VELORIN_STANDIN_LOG", (folder / "starts.log").c_str());
     ScopedEnv script("VELORIN_STANDIN_SCRIPT", (folder / "script.txt").c_str());

@@ -161,11 +161,11 @@ class UnderAWindowManager : public ::testing::Test {
         }
     }
 
-    // The launcher with the Velorin stand-in, a virtual disc and the loopback card; its screen.
+    // The launcher with the Velorin stand-in, a CD image and the loopback card; its screen.
     std::optional<ShownWindow> StartLauncher() {
         const fs::path install = velorin::test::StageLauncher(folder_);
         fs::copy_file(fs::path(VELORIN_STANDIN_DIR) / "Velorin", install / "Velorin");
-        RunProgram({VELORIN_DISC_PATH, (folder_ / "disc").string(), "2"});
+        RunProgram({VELORIN_DISC_PATH, (folder_ / "disc.cue").string(), "2"});
         launcher_ = std::make_unique<ChildProcess>(
             std::vector<std::string>{(install / "velorin-launcher").string()},
             ChildProcess::Output::Shared);
@@ -199,7 +199,7 @@ class UnderAWindowManager : public ::testing::Test {
     ScopedEnv cache_{"XDG_CACHE_HOME", store_.folder().c_str()};
     ScopedEnv platform_{"QT_QPA_PLATFORM", "xcb"};
     ScopedEnv audio_{"VELORIN_AUDIO", "loopback"};
-    ScopedEnv cd_{"VELORIN_CD", (store_.folder() + "/disc").c_str()};
+    ScopedEnv cd_{"VELORIN_CD", (store_.folder() + "/disc.cue").c_str()};
     ScopedEnv cpu_{"VELORIN_CPU_SSE", "0"};
     velorin::test::VirtualDisplay display_{kScreenWidth, kScreenHeight};
     std::unique_ptr<ChildProcess> windowManager_;

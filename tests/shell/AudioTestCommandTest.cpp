@@ -41,7 +41,7 @@ class AudioTestCommand : public velorin::test::LauncherFixture {
     void SetUp() override {
         ASSERT_TRUE(backdrop_.Create());
         g_pBackdrop = &backdrop_;
-        platform::mci::SetCdLocation(disc_.folder().string());
+        platform::mci::SetCdLocation(disc_.image().string());
         Open();
     }
     void TearDown() override {
@@ -62,7 +62,7 @@ class AudioTestCommand : public velorin::test::LauncherFixture {
 
 const std::string kPlay = std::string("play", 5);
 
-TEST_F(AudioTestCommand, PassesOnTheVirtualDiscStoresOneAndBringsTheVerbBack) {
+TEST_F(AudioTestCommand, PassesOnADiscImageStoresOneAndBringsTheVerbBack) {
     rig::SoundCard card;
     watching_.Answer({ui::Answer::Ok});
     ClickAudioTest();

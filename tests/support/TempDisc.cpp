@@ -1,11 +1,13 @@
 #include "tests/support/TempDisc.h"
 
 #include <unistd.h>
-#include <atomic>
-#include <string>
 
-#include "platform/mci/virtual/TrackFiles.h"
-#include "tools/velorin-disc/RhythmTrack.h"
+#include <atomic>
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "tools/velorin-disc/CueImage.h"
 
 namespace testing_support {
 
@@ -13,14 +15,18 @@ namespace {
 std::atomic<int> g_discs{0};
 }  // namespace
 
-TempDisc::TempDisc(std::initializer_list<double> trackSeconds, float loudness) {
+TempDisc::TempDisc(std::initializer_list<DiscTrack> tracks, float loudness) {
     folder_ = std::filesystem::temp_directory_path() /
               ("velorin-disc-" + std::to_string(getpid()) + "-" + std::to_string(++g_discs));
     std::filesystem::create_directories(folder_);
-    int track = 0;
-    for (double seconds : trackSeconds) {
-        disc::WriteRhythmTrack(platform::mci::virtualdisc::TrackPath(folder_, ++track),
-                               disc::RhythmTrack{seconds, 120.0, loudness});
+    std::vector<disc::ImageTrack> imageTracks;
+    for (const DiscTrack& track : tracks) {
+        imageTracks.push_back({std::llround(track.seconds * disc::kSectorsPerSecond), track.data,
+                               disc::RhythmTrack{120.0, loudness}});
+    }
+    std::string error;
+    if (!imageTracks.empty()) {
+        disc::WriteCueImage(image(), imageTracks, error);
     }
 }
 

@@ -1,10 +1,8 @@
 #include "tools/velorin-disc/RhythmTrack.h"
 
-#include <sndfile.h>
-
+#include <algorithm>
 #include <cmath>
 #include <numbers>
-#include <vector>
 
 namespace disc {
 
@@ -30,23 +28,16 @@ float DrumSample(double time, const RhythmTrack& track) {
 
 }  // namespace
 
-bool WriteRhythmTrack(const std::filesystem::path& file, const RhythmTrack& track) {
-    SF_INFO info{};
-    info.samplerate = kSampleRate;
-    info.channels = 1;
-    info.format = SF_FORMAT_WAV | SF_FORMAT_PCM_16;
-    SNDFILE* sound = sf_open(file.c_str(), SFM_WRITE, &info);
-    if (sound == nullptr) {
-        return false;
+void RenderRhythm(const RhythmTrack& track, std::int64_t firstFrame,
+                  std::span<std::int16_t> samples) {
+    for (std::size_t index = 0; index + 1 < samples.size(); index += 2) {
+        const auto frame = firstFrame + static_cast<std::int64_t>(index / 2);
+        const float value = DrumSample(static_cast<double>(frame) / kSampleRate, track);
+        const auto sample =
+            static_cast<std::int16_t>(std::lround(std::clamp(value, -1.0f, 1.0f) * 32767.0f));
+        samples[index] = sample;
+        samples[index + 1] = sample;
     }
-    const auto frames = static_cast<sf_count_t>(track.seconds * kSampleRate);
-    std::vector<float> samples(static_cast<std::size_t>(frames));
-    for (sf_count_t frame = 0; frame < frames; ++frame) {
-        samples[static_cast<std::size_t>(frame)] =
-            DrumSample(static_cast<double>(frame) / kSampleRate, track);
-    }
-    const bool written = sf_writef_float(sound, samples.data(), frames) == frames;
-    return sf_close(sound) == 0 && written;
 }
 
 }  // namespace disc

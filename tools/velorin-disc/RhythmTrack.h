@@ -1,17 +1,19 @@
 #pragma once
-// Audio-CD tracks of our own for a virtual disc: a steady drum pattern, so that the audio test has
-// something loud to hear and the beat estimator a tempo to find.
-#include <filesystem>
+// Audio-CD tracks of our own: a steady drum pattern, so that the audio test has something loud to
+// hear and the beat estimator a tempo to find.
+#include <cstdint>
+#include <span>
 
 namespace disc {
 
 struct RhythmTrack {
-    double seconds = 20.0;
     double beatsPerMinute = 120.0;
     float loudness = 0.5f;  // peak of a beat, full scale 1
 };
 
-// Writes a mono 16-bit 44,100 Hz WAVE file; false when it cannot be written.
-bool WriteRhythmTrack(const std::filesystem::path& file, const RhythmTrack& track);
+// Fills samples (interleaved stereo at 44,100 Hz, both channels alike) with the pattern from
+// firstFrame on.
+void RenderRhythm(const RhythmTrack& track, std::int64_t firstFrame,
+                  std::span<std::int16_t> samples);
 
 }  // namespace disc

@@ -1,35 +1,99 @@
-// velorin-disc FOLDER [SECONDS ...]: makes FOLDER a virtual audio CD (set VELORIN_CD to it), one
-// drum track per length given (default: one track of 30 seconds).
+// velorin-disc IMAGE.cue [SECONDS ...]: writes a CD image of our own drum tracks (IMAGE.cue and
+// IMAGE.bin), for VELORIN_CD on a machine without a drive or a disc.
+#include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
 #include <vector>
 
-#include "platform/mci/virtual/TrackFiles.h"
-#include "tools/velorin-disc/RhythmTrack.h"
+#include "tools/common/StandardOutput.h"
+#include "tools/velorin-disc/CueImage.h"
+
+namespace {
+
+constexpr double kDefaultSeconds = 30.0;
+constexpr double kMaxSeconds = 80.0 * 60.0;
+
+constexpr const char* kUsage =
+    "usage: velorin-disc IMAGE.cue [SECONDS ...]\n"
+    "Writes a CD image of drum tracks: the CUE sheet IMAGE.cue and its data IMAGE.bin beside it,\n"
+    "one audio track per length in seconds (default: one track of 30 seconds). Each length is a\n"
+    "number above 0, and the tracks last 80 minutes in all at most. An earlier image of the same\n"
+    "name is replaced only once the new one is complete.\n";
+
+int Usage(const std::string& problem) {
+    std::fprintf(stderr, "velorin-disc: %s\n%s", problem.c_str(), kUsage);
+    return 2;
+}
+
+std::optional<double> Seconds(const std::string& text) {
+    char* end = nullptr;
+    const double value = std::strtod(text.c_str(), &end);
+    if (text.empty() || *end != '\0' || !std::isfinite(value) || value <= 0.0) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+// One drum track per length, each a whole number of sectors and at least one.
+std::optional<std::vector<disc::ImageTrack>> Tracks(const std::vector<std::string>& lengths,
+                                                    std::string& problem) {
+    std::vector<disc::ImageTrack> tracks;
+    double total = 0.0;
+    for (const std::string& length : lengths) {
+        const std::optional<double> seconds = Seconds(length);
+        if (!seconds.has_value()) {
+            problem = "not a length in seconds above 0: '" + length + "'";
+            return std::nullopt;
+        }
+        total += *seconds;
+        const auto sectors =
+            std::max<std::int64_t>(1, std::llround(*seconds * disc::kSectorsPerSecond));
+        tracks.push_back({sectors, false, {}});
+    }
+    if (total > kMaxSeconds) {
+        problem = "the tracks last longer than 80 minutes in all";
+        return std::nullopt;
+    }
+    return tracks;
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
-    if (argc < 2) {
-        std::fprintf(stderr, "usage: velorin-disc FOLDER [SECONDS ...]\n");
-        return 2;
-    }
-    const std::filesystem::path folder = argv[1];
-    std::vector<double> lengths;
-    for (int index = 2; index < argc; ++index) {
-        lengths.push_back(std::strtod(argv[index], nullptr));
-    }
-    if (lengths.empty()) {
-        lengths.push_back(30.0);
-    }
-    std::error_code error;
-    std::filesystem::create_directories(folder, error);
-    for (std::size_t track = 0; track < lengths.size(); ++track) {
-        const auto file =
-            platform::mci::virtualdisc::TrackPath(folder, static_cast<int>(track) + 1);
-        if (!disc::WriteRhythmTrack(file, disc::RhythmTrack{lengths[track]})) {
-            std::fprintf(stderr, "velorin-disc: cannot write %s\n", file.c_str());
-            return 1;
+    tools::ReportFileSizeLimit();
+    const std::vector<std::string> arguments(argv + 1, argv + argc);
+    for (const std::string& argument : arguments) {
+        if (argument == "--help") {
+            std::fputs(kUsage, stdout);
+            return tools::StandardOutputWritten("velorin-disc") ? 0 : 1;
         }
+    }
+    if (arguments.empty()) {
+        return Usage("no image named");
+    }
+    const std::filesystem::path cue = arguments[0];
+    if (cue.extension() != ".cue" || cue.stem().empty()) {
+        return Usage("the image's name must end in .cue: '" + arguments[0] + "'");
+    }
+    if (cue.filename().string().find('"') != std::string::npos) {
+        return Usage("the image's name cannot hold a double quote");
+    }
+    std::vector<std::string> lengths(arguments.begin() + 1, arguments.end());
+    if (lengths.empty()) {
+        lengths.push_back(std::to_string(kDefaultSeconds));
+    }
+    std::string problem;
+    const auto tracks = Tracks(lengths, problem);
+    if (!tracks.has_value()) {
+        return Usage(problem);
+    }
+    if (!disc::WriteCueImage(cue, *tracks, problem)) {
+        std::fprintf(stderr, "velorin-disc: %s\n", problem.c_str());
+        return 1;
     }
     return 0;
 }

@@ -82,6 +82,10 @@ std::unique_ptr<Capture> FaultyAudioSystem::CreateCapture() {
     return std::make_unique<FaultyCapture>(std::move(capture), *this);
 }
 
+std::unique_ptr<OutputStream> FaultyAudioSystem::OpenOutputStream() {
+    return inner_.OpenOutputStream();
+}
+
 std::vector<WaveFormat> FaultyAudioSystem::formatsTried() const {
     std::lock_guard guard(formatsLock_);
     return formatsTried_;

@@ -25,6 +25,7 @@ class FaultyAudioSystem : public AudioSystem {
 
     std::unique_ptr<Playback> CreatePlayback() override;
     std::unique_ptr<Capture> CreateCapture() override;
+    std::unique_ptr<OutputStream> OpenOutputStream() override;
 
     int playbacksCreated() const { return playbacksCreated_.load(); }
     int capturesCreated() const { return capturesCreated_.load(); }

@@ -3,41 +3,12 @@
 #include <SDL2/SDL.h>
 
 #include "platform/dsound/CaptureRing.h"
+#include "platform/dsound/linux/SdlDevice.h"
+#include "platform/dsound/linux/SdlOutputStream.h"
 
 namespace platform::dsound::linux_backend {
 
 namespace {
-
-constexpr Uint16 kDeviceSamples = 1024;  // frames per callback
-
-// Keeps SDL's audio subsystem initialised while alive (SDL counts the initialisations).
-class AudioSubsystem {
-  public:
-    AudioSubsystem() : ready_(SDL_InitSubSystem(SDL_INIT_AUDIO) == 0) {}
-    ~AudioSubsystem() {
-        if (ready_) {
-            SDL_QuitSubSystem(SDL_INIT_AUDIO);
-        }
-    }
-    AudioSubsystem(const AudioSubsystem&) = delete;
-    AudioSubsystem& operator=(const AudioSubsystem&) = delete;
-    bool ready() const { return ready_; }
-
-  private:
-    bool ready_;
-};
-
-class DeviceCloser {
-  public:
-    explicit DeviceCloser(SDL_AudioDeviceID device) : device_(device) {}
-    ~DeviceCloser() { SDL_CloseAudioDevice(device_); }
-    DeviceCloser(const DeviceCloser&) = delete;
-    DeviceCloser& operator=(const DeviceCloser&) = delete;
-    SDL_AudioDeviceID id() const { return device_; }
-
-  private:
-    SDL_AudioDeviceID device_;
-};
 
 class SdlPlayback : public Playback {
   public:
@@ -132,6 +103,10 @@ std::unique_ptr<Playback> SdlAudioSystem::CreatePlayback() {
         return nullptr;
     }
     return std::make_unique<SdlPlayback>(std::move(subsystem), device);
+}
+
+std::unique_ptr<OutputStream> SdlAudioSystem::OpenOutputStream() {
+    return OpenSdlOutputStream();
 }
 
 std::unique_ptr<Capture> SdlAudioSystem::CreateCapture() {

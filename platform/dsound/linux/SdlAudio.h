@@ -1,5 +1,6 @@
 #pragma once
-// The real sound card through SDL2: its default playback device and its default recording device.
+// The real sound card through SDL2: its default playback device and its default recording device
+// (on a desktop, the sound server's default sink and source).
 // SDL converts from the device's own format, so every mono format is accepted.
 #include "platform/dsound/DirectSound.h"
 
@@ -9,6 +10,7 @@ class SdlAudioSystem : public AudioSystem {
   public:
     std::unique_ptr<Playback> CreatePlayback() override;
     std::unique_ptr<Capture> CreateCapture() override;
+    std::unique_ptr<OutputStream> OpenOutputStream() override;
 };
 
 }  // namespace platform::dsound::linux_backend

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "platform/dsound/loopback/LoopbackCapture.h"
+#include "platform/dsound/loopback/LoopbackStream.h"
 
 namespace platform::dsound::loopback {
 
@@ -94,6 +95,10 @@ std::unique_ptr<Playback> LoopbackAudioSystem::CreatePlayback() {
 
 std::unique_ptr<Capture> LoopbackAudioSystem::CreateCapture() {
     return std::make_unique<LoopbackCapture>(options_, openPlaybacks_);
+}
+
+std::unique_ptr<OutputStream> LoopbackAudioSystem::OpenOutputStream() {
+    return OpenLoopbackStream();
 }
 
 }  // namespace platform::dsound::loopback

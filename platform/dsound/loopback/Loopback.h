@@ -1,7 +1,7 @@
 #pragma once
-// The virtual sound card: its capture device hears the line input, where the virtual disc plays,
-// as the cable from a CD drive to a sound card once carried it. It can run faster than real time,
-// and never loses audio: when the reader falls a whole buffer behind, the device waits for it.
+// The virtual sound card: its capture device hears the line input, where its own playback stream
+// plays (or a test's signal). It can run faster than real time, and never loses audio: when the
+// reader falls a whole buffer behind, the device waits for it.
 #include <atomic>
 #include <cstdint>
 #include <memory>
@@ -34,6 +34,7 @@ class LoopbackAudioSystem : public AudioSystem {
     explicit LoopbackAudioSystem(LoopbackOptions options);
     std::unique_ptr<Playback> CreatePlayback() override;
     std::unique_ptr<Capture> CreateCapture() override;
+    std::unique_ptr<OutputStream> OpenOutputStream() override;
 
   private:
     LoopbackOptions options_;

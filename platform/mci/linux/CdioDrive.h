@@ -1,5 +1,5 @@
 #pragma once
-// A real CD drive through libcdio: the drive at devicePath, or the default drive when it is empty.
+// The CD audio device on libcdio: a drive or a CD image, its table of contents, and digital play.
 #include <memory>
 #include <string>
 
@@ -7,6 +7,7 @@
 
 namespace platform::mci::linux_backend {
 
-std::unique_ptr<CdDevice> OpenCdioDrive(const std::string& devicePath);
+// location as for OpenCdioDisc; null when nothing there can be opened.
+std::unique_ptr<CdDevice> OpenCdioDrive(const std::string& location);
 
 }  // namespace platform::mci::linux_backend
