@@ -16,10 +16,11 @@ using namespace std::chrono_literals;
 // An engine on a card that takes only the given format, set up and made current.
 class CaptureEngine : public ::testing::Test {
   protected:
-    void SetUpCard(AcceptedFormat format) {
+    void SetUpCard(AcceptedFormat format, double speed = rig::kSpeed) {
         engine_.reset();
         card_.reset();
         auto options = rig::FastCard();
+        options.speed = speed;
         options.acceptedFormats = {format};
         card_ = std::make_unique<rig::SoundCard>(options);
         engine_ = std::make_unique<CSoundCapture>();
@@ -41,6 +42,10 @@ class CaptureEngine : public ::testing::Test {
     }
 
     // Handles the next notifications on the test's own thread; returns the read offsets after each.
+    // Blocks handled here come 100 ms apart: a busy machine must not let the card overtake the
+    // test's thread, which would see both halves notified at once.
+    static constexpr double kHandSpeed = 5.0;
+
     std::vector<std::uint32_t> HandleBlocksHere(int blocks) {
         engine_->durationSeconds = 100.0f;
         engine_->StartBuffer();
@@ -48,7 +53,7 @@ class CaptureEngine : public ::testing::Test {
         platform::thread::Event* events[] = {engine_->notifyEvents[0].get(),
                                              engine_->notifyEvents[1].get()};
         for (int block = 0; block < blocks; ++block) {
-            const int index = platform::thread::WaitForAny(events, 10000ms);
+            const int index = platform::thread::WaitForAny(events, 60000ms);
             EXPECT_GE(index, 0);
             engine_->OnCaptureNotify(index);
             offsets.push_back(g_captureReadOffset);
@@ -64,7 +69,7 @@ class CaptureEngine : public ::testing::Test {
 };
 
 TEST_F(CaptureEngine, OddHalfBuffersOf8BitSamplesAlternateInSize) {
-    SetUpCard({11025, 8});
+    SetUpCard({11025, 8}, kHandSpeed);
     EXPECT_EQ(engine_->device->positions[0].offset, 5511u);
     EXPECT_EQ(engine_->device->positions[1].offset, 11024u);
     rig::ConnectTestLine(rig::Line::Loud);
@@ -73,7 +78,7 @@ TEST_F(CaptureEngine, OddHalfBuffersOf8BitSamplesAlternateInSize) {
 }
 
 TEST_F(CaptureEngine, OddHalfBuffersOf16BitSamplesSplitOnAWholeSample) {
-    SetUpCard({11025, 16});
+    SetUpCard({11025, 16}, kHandSpeed);
     rig::ConnectTestLine(rig::Line::Loud);
     EXPECT_EQ(HandleBlocksHere(2), (std::vector<std::uint32_t>{11024, 0}));
     EXPECT_FALSE(engine_->device->noAudioDetected);
