@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Builds and runs every test: scripts/test.sh [PRESET ...] (default: the normal build).
-# Presets: default, asan (address + undefined behaviour), tsan, release.
+# Presets: default, asan (address + undefined behaviour), tsan, release, windows (mingw-w64, Wine).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"

@@ -1,7 +1,8 @@
 #include "platform/debug/DebugOutput.h"
 
-#include <cstdio>
 #include <mutex>
+
+#include "platform/debug/DebugSink.h"
 
 namespace platform::debug {
 
@@ -16,7 +17,7 @@ void OutputDebugText(std::string_view text) {
         g_capture->text_.append(text);
         return;
     }
-    std::fwrite(text.data(), 1, text.size(), stderr);
+    WriteToDebugger(text);
 }
 
 CapturedDebugOutput::CapturedDebugOutput() {

@@ -63,17 +63,6 @@ std::shared_ptr<Store> StoreOf(const Key& key) {
 
 }  // namespace
 
-Key::Key(std::shared_ptr<Store> store, std::int64_t id, Access access)
-    : store_(std::move(store)), id_(id), access_(access) {}
-
-Status Key::Close() {
-    if (!store_) {
-        return Status::StoreUnavailable;
-    }
-    store_.reset();
-    return Status::Ok;
-}
-
 Status OpenKey(Root root, std::string_view path, Access access, Key& out) {
     return Reach(CurrentStore(), RootId(root), path, &Store::Find, access, out);
 }

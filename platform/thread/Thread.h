@@ -4,6 +4,7 @@
 // with a plain function, and sleeping. Waits and sleeps run on a clock that tests may speed up.
 #include <chrono>
 #include <cstddef>
+#include <memory>
 #include <span>
 
 namespace platform::thread {
@@ -12,16 +13,17 @@ namespace platform::thread {
 // that nobody has consumed yet do not add up.
 class Event {
   public:
-    Event() = default;
+    Event();
     Event(const Event&) = delete;
     Event& operator=(const Event&) = delete;
-    ~Event() = default;
+    ~Event();
 
     void Set();
 
   private:
     friend int WaitForAny(std::span<Event* const> events, std::chrono::milliseconds timeout);
-    bool signalled_ = false;  // guarded by the process-wide event lock
+    struct State;  // the backend's own: a flag under a lock, or an event object of the system
+    std::unique_ptr<State> state_;
 };
 
 // What WaitForAny returns when no event was signalled within the time-out.

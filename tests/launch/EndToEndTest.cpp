@@ -5,9 +5,10 @@
 #include <fstream>
 #include <sstream>
 
-#include "platform/process/linux/PosixProcessRunner.h"
+#include "platform/process/CommandLine.h"
 #include "settings/Settings.h"
 #include "tests/launch/FlowFixture.h"
+#include "tests/launch/SystemServices.h"
 #include "tests/platform/registry/RegistryTestSupport.h"
 
 namespace launch_test {
@@ -18,20 +19,34 @@ namespace ui = platform::ui;
 using platform::registry::test::ScopedEnv;
 using Strings = std::vector<std::string>;
 
+// The built stand-in program's file name: name and the platform's program suffix.
+fs::path BuiltProgram(const std::string& name) {
+    return fs::path(VELORIN_STANDIN_DIR) / (name + VELORIN_PROGRAM_SUFFIX);
+}
+
+// A name as the start log writes it: backslashes doubled (Windows paths have them).
+std::string Logged(const fs::path& name) {
+    std::string logged;
+    for (char c : name.string()) {
+        logged += c == '\\' ? std::string("\\\\") : std::string(1, c);
+    }
+    return logged;
+}
+
 // An installation folder with the stand-ins, the launcher's current folder while a test runs.
 class EndToEnd : public FlowTest {
   protected:
     EndToEnd()
         : install_(fs::path(store_.folder()) / "install"),
-          runner_(install_.string()),
+          runner_(MakeSystemRunner(install_.string())),
           standinFlows_(
-              screen_, {runner_, internet_, {kMaker, kPublisher}, browser_, processor_, devices_}) {
-    }
+              screen_,
+              {*runner_, internet_, {kMaker, kPublisher}, browser_, processor_, devices_}) {}
 
     void SetUp() override {
         fs::create_directories(install_);
         for (const char* program : {"Velorin", "exportToWeb", "TsAVIMaker"}) {
-            fs::copy_file(fs::path(VELORIN_STANDIN_DIR) / program, install_ / program);
+            fs::copy_file(BuiltProgram(program), install_ / BuiltProgram(program).filename());
         }
         InstallBlendora(install_ / "Blendora");
         previous_ = fs::current_path();
@@ -41,15 +56,22 @@ class EndToEnd : public FlowTest {
 
     void InstallBlendora(const fs::path& folder) {
         fs::create_directories(folder);
-        fs::copy_file(fs::path(VELORIN_STANDIN_DIR) / "Blendora" / "Blendora Studio VL",
-                      folder / "Blendora Studio VL", fs::copy_options::overwrite_existing);
-        const std::string setup = std::string(VELORIN_STANDIN_DIR) + "/blendora-setup";
+        const fs::path mixingTool = BuiltProgram("Blendora/Blendora Studio VL");
+        fs::copy_file(mixingTool, folder / mixingTool.filename(),
+                      fs::copy_options::overwrite_existing);
         const std::string arguments[] = {folder.string()};
-        ASSERT_EQ(runner_.RunProgramAndWait(setup, arguments, {}),
-                  platform::process::RunResult::Finished);
+        ASSERT_EQ(
+            runner_->RunProgramAndWait(BuiltProgram("blendora-setup").string(), arguments, {}),
+            platform::process::RunResult::Finished);
     }
 
     void Script(const std::string& lines) { std::ofstream(ScriptPath()) << lines; }
+    // No program the test's hostile values name was ever started: none left its witness file.
+    void ExpectNoWitness() const {
+        for (const auto& entry : fs::recursive_directory_iterator(install_)) {
+            EXPECT_NE(entry.path().filename().string().rfind("pwned", 0), 0u) << entry.path();
+        }
+    }
     std::string ScriptPath() const { return store_.folder() + "/script.txt"; }
     std::string LogPath() const { return store_.folder() + "/starts.log"; }
     // The start log's lines, each read back as its tab-separated fields.
@@ -75,7 +97,7 @@ class EndToEnd : public FlowTest {
     }
 
     fs::path install_;
-    platform::process::PosixProcessRunner runner_;
+    std::unique_ptr<platform::process::ProcessRunner> runner_;
     LaunchFlows standinFlows_;
     ScopedEnv noDisplay_{"DISPLAY", nullptr};
     ScopedEnv noWayland_{"WAYLAND_DISPLAY", nullptr};
@@ -88,7 +110,7 @@ TEST_F(EndToEnd, FirstRunThenChangedOptionsThenReTest) {
     Script("");
     standinFlows_.LaunchVelorin();
     EXPECT_EQ(StartedPrograms(), (Strings{"Velorin", "Velorin"}));
-    EXPECT_EQ(Starts()[0], (Strings{"Velorin", install_.string()}));
+    EXPECT_EQ(Starts()[0], (Strings{"Velorin", Logged(install_)}));
     EXPECT_FALSE(IsSpeedTestPending());
     EXPECT_EQ(boxes_.shown().size(), 2u);
     EXPECT_EQ(screen_.endedWith, 0);
@@ -122,19 +144,17 @@ TEST_F(EndToEnd, EachHandOffAndTheReturnToVelorinThroughTheMixingTool) {
     standinFlows_.LaunchVelorin();
     auto starts = Starts();
     ASSERT_EQ(starts.size(), 7u);
-    EXPECT_EQ(starts[1], (Strings{"exportToWeb", install_.string(), dance}));
-    EXPECT_EQ(starts[3], (Strings{"TsAVIMaker", install_.string(), dance}));
-    EXPECT_EQ(starts[5], (Strings{"Blendora Studio VL", (install_ / "Blendora").string(),
-                                  "/mixes/a mix.mix"}));
+    EXPECT_EQ(starts[1], (Strings{"exportToWeb", Logged(install_), Logged(dance)}));
+    EXPECT_EQ(starts[3], (Strings{"TsAVIMaker", Logged(install_), Logged(dance)}));
+    EXPECT_EQ(starts[5],
+              (Strings{"Blendora Studio VL", Logged(install_ / "Blendora"), "/mixes/a mix.mix"}));
     EXPECT_EQ(starts[6][0], "Velorin");
     EXPECT_EQ(screen_.endedWith, 0);
 }
 
-// Whatever a stored name or folder holds, it starts no other program and arrives whole, up to the
-// longest the store holds (255 characters): an export name is the exporter's one argument, and
-// the mixing tool's folder is one path, never cut at a blank (a program planted at a shorter
-// prefix) nor read as a command line of its own.
-TEST_F(EndToEnd, StoredValuesStartNoOtherProgramAndArriveWhole) {
+// Whatever a stored name holds, it starts no other program and arrives whole as the exporter's one
+// argument.
+TEST_F(EndToEnd, StoredNamesStartNoOtherProgramAndArriveWhole) {
     const Strings names = {"/tmp/x; touch pwned1", "/tmp/$(touch pwned2)", "/tmp/`touch pwned3`",
                            "/tmp/it's \"quoted\"", "/tmp/two  blanks\\",   "/tmp/new\nline"};
     Script("");
@@ -147,9 +167,15 @@ TEST_F(EndToEnd, StoredValuesStartNoOtherProgramAndArriveWhole) {
                             "/tmp/it's \"quoted\"", "/tmp/two  blanks\\\\", "/tmp/new\\nline"};
     std::vector<Strings> expected;
     for (const std::string& name : logged) {
-        expected.push_back({"exportToWeb", install_.string(), name});
+        expected.push_back({"exportToWeb", Logged(install_), name});
     }
+    EXPECT_EQ(Starts(), expected);
+    ExpectNoWitness();
+}
 
+// The mixing tool's folder is one path up to the longest the store holds (255 characters), never
+// cut at a blank (a program planted at a shorter prefix) nor read as a command line of its own.
+TEST_F(EndToEnd, TheMixingToolFolderIsOnePathAndTheMixOneArgument) {
     const fs::path planted = install_ / "My";
     std::ofstream(planted) << "#!/bin/sh\ntouch '" << (install_ / "pwned4").string() << "'\n";
     ::chmod(planted.c_str(), 0755);
@@ -157,6 +183,8 @@ TEST_F(EndToEnd, StoredValuesStartNoOtherProgramAndArriveWhole) {
     longest /= std::string(200 - longest.string().size(), 'f');
     longest /= std::string(255 - longest.string().size() - 1, 'g');
     const std::string mix = "/mixes/a mix" + std::string(255 - 12, 'm');
+    Script("");
+    std::vector<Strings> expected;
     for (const std::string& folder :
          {(install_ / "My Tools" / "Blendora").string(),
           std::string(R"("/bin/sh" -c "touch pwned5" x)"), longest.string()}) {
@@ -164,13 +192,11 @@ TEST_F(EndToEnd, StoredValuesStartNoOtherProgramAndArriveWhole) {
         StoreMixingToolFolder(folder);
         StoreText("VelorinExportedMix", mix);
         standinFlows_.RunMixingTool();
-        expected.push_back({"Blendora Studio VL", (install_ / folder).string(), mix});
+        expected.push_back({"Blendora Studio VL", Logged(install_ / folder), mix});
     }
     EXPECT_EQ(Starts(), expected);
-    EXPECT_EQ(boxes_.shown().size(), names.size()) << "only the exporter's questions";
-    for (const auto& entry : fs::recursive_directory_iterator(install_)) {
-        EXPECT_NE(entry.path().filename().string().rfind("pwned", 0), 0u) << entry.path();
-    }
+    EXPECT_TRUE(boxes_.shown().empty());
+    ExpectNoWitness();
 }
 
 }  // namespace

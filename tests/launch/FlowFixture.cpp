@@ -1,5 +1,6 @@
 #include "tests/launch/FlowFixture.h"
 
+#include "platform/process/CommandLine.h"
 #include "settings/Settings.h"
 #include "tests/platform/registry/RegistryTestSupport.h"
 
@@ -81,10 +82,14 @@ void FlowTest::InstallVelorin(std::function<void()> during) {
     });
 }
 
+std::string FlowTest::MixingToolProgram(const std::string& folder) {
+    return platform::process::ProgramFileName(folder + "\\Blendora Studio VL.exe");
+}
+
 std::string FlowTest::InstallMixingTool(std::function<void()> during) {
     std::string folder = store_.folder() + "/Blendora";
     StoreMixingToolFolder(folder);
-    processes_.Install(folder + "/Blendora Studio VL", [this, during](const auto&) {
+    processes_.Install(MixingToolProgram(folder), [this, during](const auto&) {
         log_.push_back("Blendora");
         if (during) {
             during();

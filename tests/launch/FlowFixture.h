@@ -106,6 +106,9 @@ class FlowTest : public ::testing::Test {
     // Velorin does what the test says, then analyses the computer when due (storing "FPS").
     void InstallVelorin(std::function<void()> during = {});
     // The mixing tool, installed in its own folder (recorded in the store).
+    // The mixing tool's program in folder, named as the recording runner reads the flow's
+    // Windows-style path, whatever separators folder has.
+    static std::string MixingToolProgram(const std::string& folder);
     std::string InstallMixingTool(std::function<void()> during = {});
     // Records the mixing tool's folder as its installation does; it need not be absolute.
     static void StoreMixingToolFolder(std::string_view folder);

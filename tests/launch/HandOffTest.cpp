@@ -140,7 +140,7 @@ TEST_F(HandOffTest, TheMixingRoomReturnsToVelorinOnlyAfterAWaveExport) {
 
 TEST_F(HandOffTest, AMixingToolThatCannotStartIsReportedAndTheFlowGoesOn) {
     std::string folder = InstallMixingTool();
-    processes_.InstallBroken(folder + "/Blendora Studio VL");
+    processes_.InstallBroken(MixingToolProgram(folder));
     screen_.returnToVelorin = true;
     flows_.RunMixingTool();
     EXPECT_EQ(Messages(), (Strings{"Cannot find Blendora|Cound not locate the Blendora "

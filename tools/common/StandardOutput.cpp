@@ -1,6 +1,5 @@
 #include "tools/common/StandardOutput.h"
 
-#include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <iostream>
@@ -17,10 +16,6 @@ bool StandardOutputWritten(const char* program) {
                      error != 0 ? std::strerror(error) : "write error");
     }
     return written;
-}
-
-void ReportFileSizeLimit() {
-    std::signal(SIGXFSZ, SIG_IGN);
 }
 
 }  // namespace tools

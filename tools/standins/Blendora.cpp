@@ -1,6 +1,6 @@
 // Stand-in for the mixing tool "Blendora Studio VL": opens the mix it is given and may export a
 // WAVE file, which sends the user back to Velorin.
-#include <QDir>
+#include <filesystem>
 
 #include "tools/standins/ActionWindow.h"
 #include "tools/standins/Standin.h"
@@ -12,7 +12,7 @@ int main(int argc, char** argv) {
         action = standin::ChooseAction(
             argc, argv, "Blendora Studio VL (stand-in)",
             {{"Export a WAVE file", "export-wav", ""}, {"Close", "nothing", "-"}},
-            QDir::tempPath().toStdString() + "/velorin-mixes/take.wav");
+            (std::filesystem::temp_directory_path() / "velorin-mixes" / "take.wav").string());
     }
     return action && !standin::Perform(*action) ? 1 : 0;
 }

@@ -60,6 +60,7 @@ std::optional<Action> TakeScriptLine(std::string_view scriptName) {
         kept += line + "\n";
     }
     if (taken) {
+        in.close();  // Windows replaces no file that is open
         Rewrite(path, kept);
     }
     return taken;

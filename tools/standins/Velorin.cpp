@@ -1,6 +1,6 @@
 // Stand-in for Velorin: analyses the computer when asked to, then exports what its script or a
 // person chooses, and exits.
-#include <QDir>
+#include <filesystem>
 
 #include "tools/standins/ActionWindow.h"
 #include "tools/standins/Standin.h"
@@ -17,7 +17,7 @@ int main(int argc, char** argv) {
              {"Export a mix for the mixing room", "export-mix", ""},
              {"Let the analysis choose model resolution High", "model-resolution", "2"},
              {"Exit without exporting", "nothing", "-"}},
-            QDir::tempPath().toStdString() + "/velorin-dances/Salsa.dnc");
+            (std::filesystem::temp_directory_path() / "velorin-dances" / "Salsa.dnc").string());
     }
     return action && !standin::Perform(*action) ? 1 : 0;
 }

@@ -1,10 +1,9 @@
 #include "tests/platform/registry/RegistryTestSupport.h"
 
-#include <sys/stat.h>
-
 #include <algorithm>
 #include <array>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 
@@ -72,10 +71,12 @@ std::string WriterData(long long index, std::size_t size) {
 std::vector<long long> FileStates(const std::string& storePath) {
     std::vector<long long> states;
     for (const std::string& path : {storePath, storePath + "-wal"}) {
-        struct stat info {};
-        if (::stat(path.c_str(), &info) == 0) {
-            states.push_back(info.st_size);
-            states.push_back(info.st_mtim.tv_sec * 1'000'000'000LL + info.st_mtim.tv_nsec);
+        std::error_code error;
+        const auto size = std::filesystem::file_size(path, error);
+        const auto modified = std::filesystem::last_write_time(path, error);
+        if (!error) {
+            states.push_back(static_cast<long long>(size));
+            states.push_back(modified.time_since_epoch().count());
         }
     }
     return states;
@@ -121,19 +122,11 @@ ScopedEnv::ScopedEnv(const char* name, const char* value) : name_(name) {
     if (const char* current = std::getenv(name)) {
         previous_ = current;
     }
-    if (value) {
-        ::setenv(name, value, 1);
-    } else {
-        ::unsetenv(name);
-    }
+    SetVariable(name, value);
 }
 
 ScopedEnv::~ScopedEnv() {
-    if (previous_) {
-        ::setenv(name_.c_str(), previous_->c_str(), 1);
-    } else {
-        ::unsetenv(name_.c_str());
-    }
+    SetVariable(name_.c_str(), previous_ ? previous_->c_str() : nullptr);
 }
 
 }  // namespace platform::registry::test

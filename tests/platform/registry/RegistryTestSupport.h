@@ -36,6 +36,9 @@ void WriteFile(const std::string& path, std::string_view contents);
 std::string Utf16(std::string_view text);
 std::string ReadFile(const std::string& path);
 
+// Sets (or, given null, removes) an environment variable of the process and the programs it starts.
+void SetVariable(const char* name, const char* value);
+
 // Sets (or, given null, removes) an environment variable for the life of the object.
 class ScopedEnv {
   public:

@@ -1,0 +1,47 @@
+# Which backend folder of a platform layer is built: platform/<layer>/linux/ or
+# platform/<layer>/win32/. On Windows a folder with a win32/CMakeLists.txt is built from that file
+# instead of its own (it names the shared sources with ../); on Linux nothing changes.
+if(WIN32)
+    set(VELORIN_PLATFORM win32)
+else()
+    set(VELORIN_PLATFORM linux)
+endif()
+
+# velorin_add_platform_subfolders([LINUX_ONLY folder ...]): like velorin_add_subfolders, with each
+# folder's win32/ build on Windows, and the LINUX_ONLY folders left out there.
+function(velorin_add_platform_subfolders)
+    cmake_parse_arguments(ARG "" "" "LINUX_ONLY" ${ARGN})
+    file(GLOB entries LIST_DIRECTORIES true RELATIVE ${CMAKE_CURRENT_SOURCE_DIR} ${CMAKE_CURRENT_SOURCE_DIR}/*)
+    foreach(entry ${entries})
+        set(folder ${CMAKE_CURRENT_SOURCE_DIR}/${entry})
+        if(WIN32 AND entry IN_LIST ARG_LINUX_ONLY)
+            continue()
+        elseif(WIN32 AND EXISTS ${folder}/win32/CMakeLists.txt)
+            add_subdirectory(${entry}/win32 ${entry})
+        elseif(EXISTS ${folder}/CMakeLists.txt)
+            add_subdirectory(${entry})
+        endif()
+    endforeach()
+endfunction()
+
+if(NOT WIN32)
+    return()
+endif()
+
+# GoogleTest for the target, built from Debian's source package: nothing is downloaded.
+set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+# Its CMake files name the targets GTest::gtest, GTest::gmock, ... as the installed package does.
+add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL SYSTEM)
+
+# Every test runs in the build folder's own Wine prefix, made by the first run and quiet.
+set(VELORIN_WINE_PREFIX ${CMAKE_BINARY_DIR}/wine)
+set(VELORIN_WINE_ENVIRONMENT WINEPREFIX=${VELORIN_WINE_PREFIX} WINEDEBUG=-all)
+add_test(NAME wine_prefix_start
+    COMMAND ${CMAKE_CURRENT_LIST_DIR}/wine-prefix.sh ${VELORIN_WINE_PREFIX} start
+            ${CMAKE_CROSSCOMPILING_EMULATOR})
+add_test(NAME wine_prefix_stop
+    COMMAND ${CMAKE_CURRENT_LIST_DIR}/wine-prefix.sh ${VELORIN_WINE_PREFIX} stop)
+set_tests_properties(wine_prefix_start PROPERTIES FIXTURES_SETUP wine TIMEOUT 600
+    ENVIRONMENT "${VELORIN_WINE_ENVIRONMENT}")
+set_tests_properties(wine_prefix_stop PROPERTIES FIXTURES_CLEANUP wine
+    ENVIRONMENT "${VELORIN_WINE_ENVIRONMENT}")

@@ -1,0 +1,22 @@
+#!/bin/sh
+# The Wine prefix the Windows tests run in: wine-prefix.sh PREFIX start WINE64 | PREFIX stop.
+# "start" makes it once per build folder (the first start
+# writes its registry and system folders; Mono and Gecko are left out, no test needs them) and keeps
+# its server running for the whole test run; "stop" ends that server.
+set -eu
+prefix=$1
+case $2 in
+start)
+    if [ ! -f "$prefix/system.reg" ]; then
+        WINEDLLOVERRIDES="mscoree,mshtml=" wineboot --init
+        wineserver --wait
+    fi
+    # The server and the services the first program starts are detached from ctest's output,
+    # which would otherwise wait for them to close it.
+    wineserver --persistent </dev/null >/dev/null 2>&1 &
+    "$3" cmd /c exit </dev/null >/dev/null 2>&1
+    ;;
+stop)
+    wineserver --kill
+    ;;
+esac

@@ -1,0 +1,23 @@
+#include "platform/sound/win32/WinmmSound.h"
+
+#include <windows.h>
+// After windows.h, which it needs.
+#include <mmsystem.h>
+
+namespace platform::sound {
+
+bool WinmmSound::Play(const std::string& fileName, SoundFlags flags) {
+    DWORD mode = SND_FILENAME | SND_SYNC;
+    if (HasFlag(flags, SoundFlags::Loop)) {
+        mode = SND_FILENAME | SND_ASYNC | SND_LOOP;
+    } else if (HasFlag(flags, SoundFlags::Async)) {
+        mode = SND_FILENAME | SND_ASYNC;
+    }
+    return ::PlaySoundA(fileName.c_str(), nullptr, mode) != FALSE;
+}
+
+void WinmmSound::Stop() {
+    ::PlaySoundA(nullptr, nullptr, 0);
+}
+
+}  // namespace platform::sound

@@ -1,0 +1,20 @@
+#include "tests/launch/SystemServices.h"
+
+#include "platform/inet/win32/WinInetInternet.h"
+#include "platform/process/win32/CreateProcessRunner.h"
+
+namespace launch_test {
+
+// Windows looks in the starting program's own folder first, which holds no stand-in, and then in
+// the current folder: the installation folder while a test runs.
+std::unique_ptr<platform::process::ProcessRunner> MakeSystemRunner(const std::string&) {
+    return std::make_unique<platform::process::CreateProcessRunner>();
+}
+
+std::unique_ptr<platform::inet::Internet> MakeSystemInternet() {
+    return std::make_unique<platform::inet::WinInetInternet>();
+}
+
+const std::string_view kSystemInternetMethod = "GET";
+
+}  // namespace launch_test

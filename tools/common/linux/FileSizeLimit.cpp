@@ -1,0 +1,11 @@
+#include <csignal>
+
+#include "tools/common/StandardOutput.h"
+
+namespace tools {
+
+void ReportFileSizeLimit() {
+    std::signal(SIGXFSZ, SIG_IGN);
+}
+
+}  // namespace tools
