@@ -1,6 +1,4 @@
 // The flows with the real process layer and the stand-in programs, over a temporary store.
-#include <sys/stat.h>
-
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -178,7 +176,7 @@ TEST_F(EndToEnd, StoredNamesStartNoOtherProgramAndArriveWhole) {
 TEST_F(EndToEnd, TheMixingToolFolderIsOnePathAndTheMixOneArgument) {
     const fs::path planted = install_ / "My";
     std::ofstream(planted) << "#!/bin/sh\ntouch '" << (install_ / "pwned4").string() << "'\n";
-    ::chmod(planted.c_str(), 0755);
+    fs::permissions(planted, fs::perms::owner_exec, fs::perm_options::add);
     fs::path longest = install_;
     longest /= std::string(200 - longest.string().size(), 'f');
     longest /= std::string(255 - longest.string().size() - 1, 'g');
