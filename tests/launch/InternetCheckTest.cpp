@@ -18,24 +18,22 @@ class LocalSocket {
   public:
     LocalSocket() : handle_(sockets::Listen(port_)) {}
     ~LocalSocket() {
-        if (handle_ != sockets::kNone) {
-            sockets::Close(handle_);
+        if (const sockets::Handle handle = handle_.load(); handle != sockets::kNone) {
+            sockets::Close(handle);
         }
     }
     LocalSocket(const LocalSocket&) = delete;
     LocalSocket& operator=(const LocalSocket&) = delete;
 
-    sockets::Handle handle() const { return handle_; }
+    sockets::Handle handle() const { return handle_.load(); }
     std::string Address() const { return "http://127.0.0.1:" + std::to_string(port_); }
     // Closes the socket now, ending a wait for a connection.
-    void CloseNow() {
-        sockets::CloseListener(handle_);
-        handle_ = sockets::kNone;
-    }
+    void CloseNow() { sockets::CloseListener(handle_.exchange(sockets::kNone)); }
 
   private:
     int port_ = 0;
-    sockets::Handle handle_;
+    // The serving thread reads it while the test's thread closes it.
+    std::atomic<sockets::Handle> handle_;
 };
 
 // Answers every request with an empty page and keeps the requests it saw.
