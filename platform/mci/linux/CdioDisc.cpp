@@ -3,7 +3,6 @@
 #include <cdio/logging.h>
 
 #include <filesystem>
-#include <mutex>
 
 #include "platform/debug/DebugOutput.h"
 #include "platform/mci/linux/ParanoiaSectors.h"
@@ -17,19 +16,6 @@ void LogToDebugOutput(cdio_log_level_t level, const char* message) {
     if (level >= CDIO_LOG_ERROR) {
         debug::OutputDebugText(std::string("libcdio: ") + message + "\n");
     }
-}
-
-// libcdio shares state between its handles (drivers, image parsers): a play's thread closing its
-// image while the next image was opened crashed inside libcdio under the fuzzer, so opening and
-// closing take turns.
-std::mutex& OpenCloseLock() {
-    static std::mutex lock;
-    return lock;
-}
-
-CdIo_t* Open(const char* location, driver_id_t driver) {
-    std::lock_guard turn(OpenCloseLock());
-    return cdio_open(location, driver);
 }
 
 bool IsImageDriver(driver_id_t driver) {
@@ -51,23 +37,18 @@ class ImageSectors : public AudioSectorReader {
 
 }  // namespace
 
-void CdioCloser::operator()(CdIo_t* disc) const {
-    std::lock_guard turn(OpenCloseLock());
-    cdio_destroy(disc);
-}
-
 CdioHandle OpenCdioDisc(const std::string& location) {
     static const bool logged = (cdio_log_set_handler(LogToDebugOutput), true);
     (void)logged;
     if (location.empty()) {
-        return CdioHandle(Open(nullptr, DRIVER_DEVICE));
+        return CdioHandle(cdio_open(nullptr, DRIVER_DEVICE));
     }
     // A folder is neither a drive nor an image, though some of libcdio's drivers would open it.
     std::error_code error;
     if (std::filesystem::is_directory(location, error)) {
         return nullptr;
     }
-    return CdioHandle(Open(location.c_str(), DRIVER_UNKNOWN));
+    return CdioHandle(cdio_open(location.c_str(), DRIVER_UNKNOWN));
 }
 
 std::unique_ptr<AudioSectorReader> OpenSectorReader(CdioHandle disc) {

@@ -10,7 +10,7 @@
 namespace platform::mci::linux_backend {
 
 struct CdioCloser {
-    void operator()(CdIo_t* disc) const;
+    void operator()(CdIo_t* disc) const { cdio_destroy(disc); }
 };
 using CdioHandle = std::unique_ptr<CdIo_t, CdioCloser>;
 
