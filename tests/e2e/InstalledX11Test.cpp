@@ -95,6 +95,20 @@ class Installed : public ::testing::Test {
 
     void SetUp() override { ASSERT_TRUE(installed_) << "cmake --install failed"; }
 
+    // The launcher as the desktop entry starts it: from the installed bin folder.
+    static std::vector<std::string> InstalledLauncher() {
+        return {(prefix_ / "bin/velorin-launcher").string()};
+    }
+
+    // The launcher screen once shown and settled enough to take clicks.
+    static std::optional<Box> SettledScreen() {
+        std::optional<Box> screen = FindWindow("^Velorin Launcher$");
+        if (screen) {
+            std::this_thread::sleep_for(kSettle);
+        }
+        return screen;
+    }
+
     static inline fs::path folder_;
     static inline fs::path prefix_;
     static inline bool installed_ = false;
@@ -123,7 +137,7 @@ TEST_F(Installed, WithoutADisplayItSaysSoAndEndsWithStatusOne) {
     ScopedEnv display("DISPLAY", nullptr);
     ScopedEnv wayland("WAYLAND_DISPLAY", nullptr);
     ScopedEnv platform("QT_QPA_PLATFORM", nullptr);
-    const auto run = RunProgram({(prefix_ / "bin/velorin-launcher").string()});
+    const auto run = RunProgram(InstalledLauncher());
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.err, "velorin-launcher: no display (DISPLAY is empty)\n");
 }
@@ -141,12 +155,10 @@ TEST_F(Installed, StartedFromBinItOpensTheMixingToolAFreshStoreKnowsAndChangesNo
     ScopedEnv audio("VELORIN_AUDIO", "loopback");
     const Snapshot before = TakeSnapshot(prefix_);
 
-    ChildProcess launcher({(prefix_ / "bin/velorin-launcher").string()},
-                          ChildProcess::Output::Shared);
+    ChildProcess launcher(InstalledLauncher(), ChildProcess::Output::Shared);
     ASSERT_TRUE(launcher.started());
-    const std::optional<Box> screen = FindWindow("^Velorin Launcher$");
+    const std::optional<Box> screen = SettledScreen();
     ASSERT_TRUE(screen) << "no launcher screen";
-    std::this_thread::sleep_for(kSettle);
     EXPECT_EQ(velorin::test::WindowClass("^Velorin Launcher$"),
               DesktopEntryValue(prefix_ / kDesktopEntry, "StartupWMClass"));
     ClickAt(*screen, 330, 185);  // Mixing Room
@@ -172,12 +184,10 @@ TEST_F(Installed, WithoutACdDriveTheAudioTestPassesOnTheDemonstrationDisc) {
     ScopedEnv audio("VELORIN_AUDIO", nullptr);
     ScopedEnv speed("VELORIN_LOOPBACK_SPEED", "4");
 
-    ChildProcess launcher({(prefix_ / "bin/velorin-launcher").string()},
-                          ChildProcess::Output::Shared);
+    ChildProcess launcher(InstalledLauncher(), ChildProcess::Output::Shared);
     ASSERT_TRUE(launcher.started());
-    const std::optional<Box> screen = FindWindow("^Velorin Launcher$");
+    const std::optional<Box> screen = SettledScreen();
     ASSERT_TRUE(screen) << "no launcher screen";
-    std::this_thread::sleep_for(kSettle);
     ClickAt(*screen, 300, 140);  // Audio Test
     const std::optional<Box> prompt = FindWindow("^Audio Test$");
     ASSERT_TRUE(prompt) << "no prompt";
