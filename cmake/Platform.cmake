@@ -28,6 +28,9 @@ if(NOT WIN32)
     return()
 endif()
 
+# Resource scripts (resources/Velorin.rc) are compiled by the toolchain's windres.
+enable_language(RC)
+
 # GoogleTest for the target, built from Debian's source package: nothing is downloaded.
 set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
 # Its CMake files name the targets GTest::gtest, GTest::gmock, ... as the installed package does.

@@ -71,8 +71,9 @@ DialogLayout ConnectLayout() {
               7, 7, 169, 27}}};
 }
 
-// One entry per dialog template, in id order.
-const std::vector<DialogLayout>& Layouts() {
+}  // namespace
+
+const std::vector<DialogLayout>& DialogLayouts() {
     static const std::vector<DialogLayout> layouts = {
         {100,
          "About Launcher",
@@ -94,11 +95,9 @@ const std::vector<DialogLayout>& Layouts() {
     return layouts;
 }
 
-}  // namespace
-
 const DialogLayout& LoadDialogLayout(int id) {
     static const DialogLayout none;
-    const auto& layouts = Layouts();
+    const auto& layouts = DialogLayouts();
     auto found = std::find_if(layouts.begin(), layouts.end(),
                               [id](const DialogLayout& layout) { return layout.resourceId == id; });
     return found != layouts.end() ? *found : none;

@@ -7,13 +7,8 @@ namespace resources {
 
 namespace {
 
-struct Entry {
-    int id;
-    std::string_view text;
-};
-
 // Sorted by id. Texts are kept exactly as shipped, spelling included.
-constexpr Entry kStrings[] = {
+constexpr ResourceString kStrings[] = {
     {101, "&About Launcher..."},
     {137,
      "You are about to test your audio configuration.\n\nAs part of the compatibility test, an "
@@ -73,9 +68,14 @@ constexpr Entry kStrings[] = {
 }  // namespace
 
 std::string_view LoadResourceString(int id) {
-    auto found = std::lower_bound(std::begin(kStrings), std::end(kStrings), id,
-                                  [](const Entry& entry, int wanted) { return entry.id < wanted; });
+    auto found =
+        std::lower_bound(std::begin(kStrings), std::end(kStrings), id,
+                         [](const ResourceString& entry, int wanted) { return entry.id < wanted; });
     return found != std::end(kStrings) && found->id == id ? found->text : std::string_view{};
+}
+
+std::span<const ResourceString> ResourceStrings() {
+    return kStrings;
 }
 
 }  // namespace resources

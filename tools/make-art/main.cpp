@@ -1,12 +1,15 @@
 // make-art OUTPUT_ROOT: draws the launcher's pictures, cursor and icon and synthesises its three
-// sounds, writing them under OUTPUT_ROOT as the installation and the resources expect them; the
-// icon also at the sizes the desktop's icon theme looks for.
+// sounds, writing them under OUTPUT_ROOT as the installation and the resources expect them (as
+// PNG for the Linux build, as BMP, .ico and .cur with the resource script for the Windows build);
+// the icon also at the sizes the desktop's icon theme looks for.
 #include "tools/make-art/IntroPictures.h"
 #include "tools/make-art/LauncherScreen.h"
+#include "tools/make-art/ResourceScript.h"
 #include "tools/make-art/SmallPictures.h"
 #include "tools/make-art/Sounds.h"
 #include "tools/make-art/Synthesis.h"
 #include "tools/make-art/Wave.h"
+#include "tools/make-art/WindowsImages.h"
 
 #include <QGuiApplication>
 #include <QImage>
@@ -19,12 +22,15 @@ namespace {
 
 namespace fs = std::filesystem;
 
-bool Save(const QImage& image, const fs::path& path) {
-    const bool saved = image.save(QString::fromStdString(path.string()), "PNG");
-    if (!saved) {
+bool Report(bool written, const fs::path& path) {
+    if (!written) {
         std::fprintf(stderr, "make-art: cannot write %s\n", path.c_str());
     }
-    return saved;
+    return written;
+}
+
+bool Save(const QImage& image, const fs::path& path) {
+    return Report(image.save(QString::fromStdString(path.string()), "PNG"), path);
 }
 
 bool SaveHotSpot(const art::Cursor& cursor, const fs::path& path) {
@@ -34,20 +40,43 @@ bool SaveHotSpot(const art::Cursor& cursor, const fs::path& path) {
     return static_cast<bool>(out);
 }
 
-bool WritePictures(const fs::path& images) {
+// A bitmap resource: the PNG the Linux build reads and the BMP the Windows build compiles in.
+bool SaveBitmap(const QImage& image, const fs::path& images, int id) {
+    const fs::path bmp = images.parent_path() / art::BitmapFile(id);
+    return Save(image, images / ("bitmap-" + std::to_string(id) + ".png")) &&
+           Report(art::WriteBmp(image, bmp), bmp);
+}
+
+bool WriteBitmaps(const fs::path& images) {
+    return SaveBitmap(art::DrawLauncherScreen(art::PanelState::Hidden), images, 131) &&
+           SaveBitmap(art::DrawLauncherScreen(art::PanelState::Shown), images, 145) &&
+           SaveBitmap(art::DrawLauncherScreen(art::PanelState::RetestLit), images, 149) &&
+           SaveBitmap(art::DrawMark(art::MarkState::Unselected), images, 133) &&
+           SaveBitmap(art::DrawMark(art::MarkState::Selected), images, 134) &&
+           SaveBitmap(art::DrawSplash(), images, 146) &&
+           SaveBitmap(art::DrawCreditsBackground(), images, 148) &&
+           SaveBitmap(art::DrawLogo(), images, 161);
+}
+
+bool WriteCursorAndIcon(const fs::path& images) {
     const art::Cursor cursor = art::DrawHandCursor();
-    return Save(art::DrawLauncherScreen(art::PanelState::Hidden), images / "bitmap-131.png") &&
-           Save(art::DrawLauncherScreen(art::PanelState::Shown), images / "bitmap-145.png") &&
-           Save(art::DrawLauncherScreen(art::PanelState::RetestLit), images / "bitmap-149.png") &&
-           Save(art::DrawMark(art::MarkState::Unselected), images / "bitmap-133.png") &&
-           Save(art::DrawMark(art::MarkState::Selected), images / "bitmap-134.png") &&
-           Save(art::DrawSplash(), images / "bitmap-146.png") &&
-           Save(art::DrawCreditsBackground(), images / "bitmap-148.png") &&
-           Save(art::DrawLogo(), images / "bitmap-161.png") &&
-           Save(cursor.image, images / "cursor-138.png") &&
+    const QImage icon32 = art::DrawIcon(32);
+    const QImage icon16 = art::DrawIcon(16);
+    const fs::path resources = images.parent_path();
+    return Save(cursor.image, images / "cursor-138.png") &&
            SaveHotSpot(cursor, images / "cursor-138.hotspot") &&
-           Save(art::DrawIcon(32), images / "icon-128-32.png") &&
-           Save(art::DrawIcon(16), images / "icon-128-16.png");
+           Report(art::WriteCursor(cursor.image, cursor.hotSpot, resources / art::CursorFile()),
+                  resources / art::CursorFile()) &&
+           Save(icon32, images / "icon-128-32.png") && Save(icon16, images / "icon-128-16.png") &&
+           Report(art::WriteIcon({icon32, icon16}, resources / art::IconFile()),
+                  resources / art::IconFile());
+}
+
+bool WriteResourceScript(const fs::path& path) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out << art::ResourceScript();
+    out.close();
+    return Report(static_cast<bool>(out), path);
 }
 
 // The desktop menu picks the size nearest to what it shows, so every usual size is drawn rather
@@ -89,7 +118,8 @@ int main(int argc, char** argv) {
     std::error_code error;
     fs::create_directories(images, error);
     fs::create_directories(sounds, error);
-    if (!WritePictures(images) || !WriteSounds(sounds) ||
+    if (!WriteBitmaps(images) || !WriteCursorAndIcon(images) ||
+        !WriteResourceScript(root / "resources" / "Velorin.rc") || !WriteSounds(sounds) ||
         !WriteThemeIcons(root / "desktop" / "icons" / "hicolor")) {
         return 1;
     }

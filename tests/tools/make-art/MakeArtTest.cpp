@@ -4,6 +4,7 @@
 
 #include <QFile>
 #include <QImage>
+#include <QImageReader>
 #include <QTemporaryDir>
 #include <cstdlib>
 #include <map>
@@ -48,6 +49,9 @@ class MakeArtTest : public ::testing::Test {
     static QImage ThemeIcon(const QString& folder) {
         return QImage(
             output_->filePath("desktop/icons/hicolor/" + folder + "/apps/velorin-launcher.png"));
+    }
+    static QString ResourcePath(const QString& name) {
+        return output_->filePath("resources/images/" + name);
     }
     static QString HotSpotPath() {
         return output_->filePath("resources/images/cursor-138.hotspot");
@@ -166,6 +170,49 @@ TEST_F(MakeArtTest, CursorHotSpotIsOnTheHand) {
     ASSERT_TRUE(cursor.rect().contains(hotSpot));
     EXPECT_GT(qAlpha(cursor.pixel(hotSpot)), 128);
     EXPECT_LT(hotSpot.y(), 4) << "the fingertip points up";
+}
+
+// A little-endian field of a binary file's header.
+int HeaderField(const QByteArray& bytes, int offset, int size) {
+    int value = 0;
+    for (int i = size - 1; i >= 0; --i) {
+        value = value * 256 + static_cast<unsigned char>(bytes[offset + i]);
+    }
+    return value;
+}
+
+QByteArray FileBytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+TEST_F(MakeArtTest, WindowsResourceFilesHoldTheSamePictures) {
+    for (const char* id : {"131", "133", "134", "145", "146", "148", "149", "161"}) {
+        const QString name = QString("bitmap-") + id;
+        const QByteArray bmp = FileBytes(ResourcePath(name + ".bmp"));
+        ASSERT_GT(bmp.size(), 54) << id;
+        EXPECT_EQ(HeaderField(bmp, 28, 2), 24) << id << ": 24 bits per pixel";
+        EXPECT_EQ(QImage::fromData(bmp, "BMP").convertToFormat(QImage::Format_RGB32),
+                  Picture(name).convertToFormat(QImage::Format_RGB32))
+            << id;
+    }
+    QImageReader icon(ResourcePath("icon-128.ico"));
+    ASSERT_EQ(icon.imageCount(), 2);
+    for (const int size : {32, 16}) {
+        const QImage image = icon.read();
+        EXPECT_EQ(image.convertToFormat(QImage::Format_ARGB32),
+                  Picture(QString("icon-128-%1").arg(size)).convertToFormat(QImage::Format_ARGB32))
+            << size;
+        icon.jumpToNextImage();
+    }
+    QFile hotSpot(HotSpotPath());
+    ASSERT_TRUE(hotSpot.open(QIODevice::ReadOnly));
+    const QList<QByteArray> fields = hotSpot.readLine().trimmed().split(' ');
+    const QByteArray cursor = FileBytes(ResourcePath("cursor-138.cur"));
+    ASSERT_GT(cursor.size(), 22);
+    EXPECT_EQ(HeaderField(cursor, 2, 2), 2) << "a cursor file";
+    EXPECT_EQ(HeaderField(cursor, 10, 2), fields[0].toInt());
+    EXPECT_EQ(HeaderField(cursor, 12, 2), fields[1].toInt());
 }
 
 struct WaveDeleter {
