@@ -41,10 +41,19 @@ set(VELORIN_WINE_PREFIX ${CMAKE_BINARY_DIR}/wine)
 set(VELORIN_WINE_ENVIRONMENT WINEPREFIX=${VELORIN_WINE_PREFIX} WINEDEBUG=-all)
 add_test(NAME wine_prefix_start
     COMMAND ${CMAKE_CURRENT_LIST_DIR}/wine-prefix.sh ${VELORIN_WINE_PREFIX} start
-            ${CMAKE_CROSSCOMPILING_EMULATOR})
+            ${VELORIN_WINE64})
 add_test(NAME wine_prefix_stop
     COMMAND ${CMAKE_CURRENT_LIST_DIR}/wine-prefix.sh ${VELORIN_WINE_PREFIX} stop)
 set_tests_properties(wine_prefix_start PROPERTIES FIXTURES_SETUP wine TIMEOUT 600
     ENVIRONMENT "${VELORIN_WINE_ENVIRONMENT}")
 set_tests_properties(wine_prefix_stop PROPERTIES FIXTURES_CLEANUP wine
     ENVIRONMENT "${VELORIN_WINE_ENVIRONMENT}")
+
+# velorin_wine_display(TARGET ...): the test programs run on the X display of the prefix's
+# fixture, for tests whose windows must really appear.
+function(velorin_wine_display)
+    foreach(target ${ARGN})
+        set_target_properties(${target} PROPERTIES CROSSCOMPILING_EMULATOR
+            "${PROJECT_SOURCE_DIR}/cmake/wine-display.sh;${VELORIN_WINE_PREFIX}-x11;${VELORIN_WINE64}")
+    endforeach()
+endfunction()
