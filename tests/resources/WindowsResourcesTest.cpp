@@ -1,0 +1,148 @@
+// The program's Windows resources hold what the shared tables and make-art's pictures hold: the
+// string table, the dialog templates (texts, places in dialog units, the default button), the
+// bitmaps, the icon, the cursor with its hot spot, and the version.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <map>
+#include <string>
+
+#include "platform/ui/win32/Win32Owner.h"
+#include "resources/DialogLayouts.h"
+#include "resources/Strings.h"
+
+namespace {
+
+namespace ui = platform::ui;
+using platform::ui::win32::WideFromUtf8;
+
+const HINSTANCE kProgram = ::GetModuleHandleW(nullptr);
+
+std::wstring TextOf(HWND window) {
+    std::wstring text(static_cast<std::size_t>(::GetWindowTextLengthW(window)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(
+        ::GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
+INT_PTR CALLBACK QuietDialog(HWND, UINT message, WPARAM, LPARAM) {
+    return message == WM_INITDIALOG ? TRUE : FALSE;
+}
+
+// A control's place in the dialog's client area, in pixels.
+RECT ClientRectOf(HWND dialog, HWND control) {
+    RECT rect{};
+    ::GetWindowRect(control, &rect);
+    ::MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}
+
+// Where the dialog manager puts a control: its corner and its size each converted from dialog
+// units on their own.
+RECT PlaceOf(HWND dialog, const ui::DialogControl& control) {
+    RECT units{control.x, control.y, control.width, control.height};
+    ::MapDialogRect(dialog, &units);
+    return {units.left, units.top, units.left + units.right, units.top + units.bottom};
+}
+
+bool SameRect(const RECT& a, const RECT& b) {
+    return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
+}
+
+TEST(WindowsResourcesTest, StringTableHoldsEveryTextOfTheSharedTable) {
+    for (const resources::ResourceString& entry : resources::ResourceStrings()) {
+        const wchar_t* text = nullptr;
+        const int length = ::LoadStringW(kProgram, static_cast<UINT>(entry.id),
+                                         reinterpret_cast<LPWSTR>(&text), 0);
+        ASSERT_GT(length, 0) << entry.id;
+        EXPECT_EQ(std::wstring(text, static_cast<std::size_t>(length)), WideFromUtf8(entry.text))
+            << entry.id;
+    }
+}
+
+TEST(WindowsResourcesTest, DialogTemplatesHoldTheSharedLayouts) {
+    for (const ui::DialogLayout& layout : resources::DialogLayouts()) {
+        const HWND dialog = ::CreateDialogParamW(kProgram, MAKEINTRESOURCEW(layout.resourceId),
+                                                 nullptr, QuietDialog, 0);
+        ASSERT_NE(dialog, nullptr) << layout.resourceId;
+        EXPECT_EQ(TextOf(dialog), WideFromUtf8(layout.caption));
+        RECT size{0, 0, layout.width, layout.height};
+        ::MapDialogRect(dialog, &size);
+        RECT client{};
+        ::GetClientRect(dialog, &client);
+        EXPECT_TRUE(SameRect(client, size)) << layout.resourceId;
+        HWND child = ::GetWindow(dialog, GW_CHILD);
+        for (const ui::DialogControl& control : layout.controls) {
+            ASSERT_NE(child, nullptr) << layout.resourceId << ": fewer controls than the layout";
+            const auto style = static_cast<DWORD>(::GetWindowLongW(child, GWL_STYLE));
+            if (control.kind != ui::ControlKind::ApplicationIcon) {
+                EXPECT_EQ(TextOf(child), WideFromUtf8(control.text)) << layout.resourceId;
+                EXPECT_TRUE(SameRect(ClientRectOf(dialog, child), PlaceOf(dialog, control)))
+                    << control.text;
+            }
+            EXPECT_EQ((style & BS_TYPEMASK) == BS_DEFPUSHBUTTON,
+                      control.kind == ui::ControlKind::DefaultButton)
+                << control.text;
+            child = ::GetWindow(child, GW_HWNDNEXT);
+        }
+        EXPECT_EQ(child, nullptr) << layout.resourceId << ": more controls than the layout";
+        ::DestroyWindow(dialog);
+    }
+}
+
+SIZE BitmapSize(HANDLE bitmap) {
+    BITMAP info{};
+    ::GetObjectW(bitmap, sizeof info, &info);
+    return {info.bmWidth, info.bmHeight};
+}
+
+TEST(WindowsResourcesTest, PicturesIconCursorAndVersionAreThere) {
+    const std::map<int, SIZE> bitmaps{{131, {400, 250}}, {133, {10, 10}},   {134, {10, 10}},
+                                      {145, {400, 250}}, {146, {400, 250}}, {148, {640, 480}},
+                                      {149, {400, 250}}, {161, {68, 55}}};
+    for (const auto& [id, size] : bitmaps) {
+        const HANDLE bitmap = ::LoadImageW(kProgram, MAKEINTRESOURCEW(id), IMAGE_BITMAP, 0, 0, 0);
+        ASSERT_NE(bitmap, nullptr) << id;
+        EXPECT_EQ(BitmapSize(bitmap).cx, size.cx) << id;
+        EXPECT_EQ(BitmapSize(bitmap).cy, size.cy) << id;
+        ::DeleteObject(bitmap);
+    }
+    for (const int side : {16, 32}) {
+        const auto icon = static_cast<HICON>(
+            ::LoadImageW(kProgram, MAKEINTRESOURCEW(128), IMAGE_ICON, side, side, 0));
+        ASSERT_NE(icon, nullptr) << side;
+        ICONINFO info{};
+        ASSERT_TRUE(::GetIconInfo(icon, &info));
+        EXPECT_EQ(BitmapSize(info.hbmColor).cx, side);
+        ::DeleteObject(info.hbmColor);
+        ::DeleteObject(info.hbmMask);
+        ::DestroyIcon(icon);
+    }
+    const HCURSOR cursor = ::LoadCursorW(kProgram, MAKEINTRESOURCEW(138));
+    ASSERT_NE(cursor, nullptr);
+    ICONINFO info{};
+    ASSERT_TRUE(::GetIconInfo(cursor, &info));
+    std::ifstream hotSpot(VELORIN_SOURCE_DIR "/resources/images/cursor-138.hotspot");
+    DWORD x = 0, y = 0;
+    ASSERT_TRUE(hotSpot >> x >> y);
+    EXPECT_EQ(info.xHotspot, x);
+    EXPECT_EQ(info.yHotspot, y);
+    ::DeleteObject(info.hbmColor);
+    ::DeleteObject(info.hbmMask);
+
+    wchar_t program[MAX_PATH];
+    ::GetModuleFileNameW(nullptr, program, MAX_PATH);
+    std::string version(::GetFileVersionInfoSizeW(program, nullptr), '\0');
+    ASSERT_FALSE(version.empty());
+    ASSERT_TRUE(
+        ::GetFileVersionInfoW(program, 0, static_cast<DWORD>(version.size()), version.data()));
+    wchar_t* fileVersion = nullptr;
+    UINT length = 0;
+    ASSERT_TRUE(::VerQueryValueW(version.data(), L"\\StringFileInfo\\040904B0\\FileVersion",
+                                 reinterpret_cast<void**>(&fileVersion), &length));
+    EXPECT_EQ(std::wstring(fileVersion), L"1.0");
+}
+
+}  // namespace
