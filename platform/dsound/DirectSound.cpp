@@ -4,7 +4,7 @@
 #include <mutex>
 #include <string_view>
 
-#include "platform/dsound/linux/SdlAudio.h"
+#include "platform/dsound/RealAudio.h"
 #include "platform/dsound/loopback/Loopback.h"
 
 namespace platform::dsound {
@@ -18,10 +18,7 @@ struct Backend {
 
 // The first entry is the default, also for a name nobody knows.
 const Backend kBackends[] = {
-    {"sdl",
-     []() -> std::unique_ptr<AudioSystem> {
-         return std::make_unique<linux_backend::SdlAudioSystem>();
-     }},
+    {kRealAudioName, CreateRealAudioSystem},
     {"loopback",
      []() -> std::unique_ptr<AudioSystem> {
          return std::make_unique<loopback::LoopbackAudioSystem>(

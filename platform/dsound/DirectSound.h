@@ -4,8 +4,9 @@
 // whose circular buffer fills with mono PCM, signals events as the capture position passes chosen
 // offsets, and is read in place between Lock and Unlock.
 //
-// The backend is chosen by VELORIN_AUDIO: "sdl" (the default) for the real devices, "loopback"
-// for the virtual sound card whose recording input hears what it plays (see LoopbackOptions).
+// The backend is chosen by VELORIN_AUDIO: the real devices by default ("sdl" on Linux, "dsound"
+// on Windows), "loopback" for the virtual sound card whose recording input hears what it plays
+// (see LoopbackOptions).
 #include <cstdint>
 #include <memory>
 #include <span>

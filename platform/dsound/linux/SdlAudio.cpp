@@ -3,6 +3,7 @@
 #include <SDL2/SDL.h>
 
 #include "platform/dsound/CaptureRing.h"
+#include "platform/dsound/RealAudio.h"
 #include "platform/dsound/linux/SdlDevice.h"
 #include "platform/dsound/linux/SdlOutputStream.h"
 
@@ -118,3 +119,13 @@ std::unique_ptr<Capture> SdlAudioSystem::CreateCapture() {
 }
 
 }  // namespace platform::dsound::linux_backend
+
+namespace platform::dsound {
+
+const std::string_view kRealAudioName = "sdl";
+
+std::unique_ptr<AudioSystem> CreateRealAudioSystem() {
+    return std::make_unique<linux_backend::SdlAudioSystem>();
+}
+
+}  // namespace platform::dsound
