@@ -52,6 +52,12 @@ AudioSystem& ChosenSystem() {
 
 }  // namespace
 
+bool IsPcmBuffer(const CaptureBufferDesc& desc) {
+    const WaveFormat* format = desc.format;
+    return format != nullptr && format->formatTag == kFormatPcm && desc.bufferBytes > 0 &&
+           (format->bitsPerSample == 8 || format->bitsPerSample == 16);
+}
+
 std::unique_ptr<Playback> CreatePlayback() {
     return ChosenSystem().CreatePlayback();
 }

@@ -33,6 +33,9 @@ struct CaptureBufferDesc {
     const WaveFormat* format = nullptr;
 };
 
+// True for a buffer of 8-bit or 16-bit linear PCM, the only kind any backend captures.
+bool IsPcmBuffer(const CaptureBufferDesc& desc);
+
 // The notification offset that is signalled when the buffer stops.
 constexpr std::uint32_t kOffsetStop = 0xFFFFFFFF;
 

@@ -64,8 +64,7 @@ class SdlCapture : public Capture {
 
     std::unique_ptr<CaptureBuffer> CreateCaptureBuffer(const CaptureBufferDesc& desc) override {
         const WaveFormat* format = desc.format;
-        if (format == nullptr || format->formatTag != kFormatPcm || desc.bufferBytes == 0 ||
-            (format->bitsPerSample != 8 && format->bitsPerSample != 16)) {
+        if (!IsPcmBuffer(desc)) {
             return nullptr;
         }
         auto ring = std::make_shared<CaptureRing>(desc.bufferBytes);

@@ -110,8 +110,7 @@ class DsCapture : public Capture {
 
     std::unique_ptr<CaptureBuffer> CreateCaptureBuffer(const CaptureBufferDesc& desc) override {
         const WaveFormat* format = desc.format;
-        if (format == nullptr || format->formatTag != kFormatPcm || desc.bufferBytes == 0 ||
-            (format->bitsPerSample != 8 && format->bitsPerSample != 16)) {
+        if (!IsPcmBuffer(desc)) {
             return nullptr;
         }
         WAVEFORMATEX wave = ToWaveFormatEx(*format);
