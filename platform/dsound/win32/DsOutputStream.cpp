@@ -53,7 +53,7 @@ class DsOutputStream : public OutputStream {
             }
             bytes = bytes.subspan(piece);
         }
-        return true;
+        return !cut_;
     }
 
     void Drain() override {
