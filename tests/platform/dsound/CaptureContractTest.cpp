@@ -43,7 +43,8 @@ class CaptureContract : public ::testing::TestWithParam<ContractBackend> {
     }
     void TearDown() override { ConnectLineInput(nullptr); }
 
-    int Wait(std::chrono::milliseconds timeout = 5000ms) {
+    // Generous: a sound server on a busy machine may take seconds to deliver its first block.
+    int Wait(std::chrono::milliseconds timeout = 15000ms) {
         thread::Event* events[] = {&events_[0], &events_[1], &events_[2]};
         return thread::WaitForAny(events, timeout);
     }

@@ -69,10 +69,11 @@ class ServerAudio : public ::testing::Test {
     // The last byte of each quarter.
     static std::uint32_t Offset(std::uint32_t quarter) { return (quarter + 1) * kQuarterBytes - 1; }
 
-    // The next quarter signalled, or -1 after a time-out.
+    // The next quarter signalled, or -1 after a time-out (generous: a server on a busy machine may
+    // take seconds to deliver its first block).
     int NextQuarter() {
         thread::Event* events[] = {&events_[0], &events_[1], &events_[2], &events_[3]};
-        return thread::WaitForAny(events, 5000ms);
+        return thread::WaitForAny(events, 15000ms);
     }
 
     // Forgets the quarters signalled while the test was not waiting, and skips the next count.
