@@ -1,5 +1,6 @@
 #include "platform/mci/linux/CueSheetCheck.h"
 
+#include <algorithm>
 #include <charconv>
 #include <fstream>
 #include <optional>
