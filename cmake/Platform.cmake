@@ -45,3 +45,12 @@ set_tests_properties(wine_prefix_start PROPERTIES FIXTURES_SETUP wine TIMEOUT 60
     ENVIRONMENT "${VELORIN_WINE_ENVIRONMENT}")
 set_tests_properties(wine_prefix_stop PROPERTIES FIXTURES_CLEANUP wine
     ENVIRONMENT "${VELORIN_WINE_ENVIRONMENT}")
+
+# Wine puts windows on an X server: the tests that make windows (label "gui") run on an Xvfb of
+# the run's own, started once and stopped by its process id.
+set(VELORIN_X_DISPLAY ${CMAKE_CURRENT_LIST_DIR}/x-display.sh)
+set(VELORIN_X_FOLDER ${CMAKE_BINARY_DIR}/xdisplay)
+add_test(NAME x_display_start COMMAND ${VELORIN_X_DISPLAY} ${VELORIN_X_FOLDER} start)
+add_test(NAME x_display_stop COMMAND ${VELORIN_X_DISPLAY} ${VELORIN_X_FOLDER} stop)
+set_tests_properties(x_display_start PROPERTIES FIXTURES_SETUP x_display TIMEOUT 60)
+set_tests_properties(x_display_stop PROPERTIES FIXTURES_CLEANUP x_display)
