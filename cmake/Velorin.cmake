@@ -26,8 +26,7 @@ function(velorin_program name)
 endfunction()
 
 # velorin_test(NAME SOURCES ... [DEPS ...] [LABELS ...] [ENV ...])
-# LABELS: "gui" needs Qt's offscreen platform (on Windows: runs on the run's own Xvfb), "e2e" runs
-# built programs, "x11" needs Xvfb.
+# LABELS: "gui" needs Qt's offscreen platform, "e2e" runs built programs, "x11" needs Xvfb.
 function(velorin_test name)
     cmake_parse_arguments(ARG "" "" "SOURCES;DEPS;LABELS;ENV" ${ARGN})
     add_executable(${name} ${ARG_SOURCES})
@@ -42,15 +41,10 @@ function(velorin_test name)
     endif()
     if(CMAKE_CROSSCOMPILING)
         # Under Wine each start of a program costs a good half second, so a test program is one
-        # test there; ctest runs it through the emulator.
-        if("gui" IN_LIST ARG_LABELS)
-            add_test(NAME ${name} COMMAND ${VELORIN_X_DISPLAY} ${VELORIN_X_FOLDER} run
-                     ${CMAKE_CROSSCOMPILING_EMULATOR} $<TARGET_FILE:${name}>)
-            set_tests_properties(${name} PROPERTIES ${properties} FIXTURES_REQUIRED "wine;x_display")
-        else()
-            add_test(NAME ${name} COMMAND ${name})
-            set_tests_properties(${name} PROPERTIES ${properties} FIXTURES_REQUIRED wine)
-        endif()
+        # test; it runs through the emulator on the run's own X display (cmake/Platform.cmake).
+        add_test(NAME ${name} COMMAND ${VELORIN_X_DISPLAY} ${VELORIN_X_FOLDER} run
+                 ${CMAKE_CROSSCOMPILING_EMULATOR} $<TARGET_FILE:${name}>)
+        set_tests_properties(${name} PROPERTIES ${properties} FIXTURES_REQUIRED "wine;x_display")
         set_property(TEST ${name} APPEND PROPERTY ENVIRONMENT ${VELORIN_WINE_ENVIRONMENT})
     else()
         gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST PROPERTIES ${properties})
