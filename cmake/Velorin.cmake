@@ -25,10 +25,12 @@ function(velorin_program name)
     target_link_libraries(${name} PRIVATE ${ARG_DEPS} velorin_warnings)
 endfunction()
 
-# velorin_test(NAME SOURCES ... [DEPS ...] [LABELS ...] [ENV ...])
+# velorin_test(NAME SOURCES ... [DEPS ...] [LABELS ...] [ENV ...] [LAUNCHER command ...])
 # LABELS: "gui" needs Qt's offscreen platform, "e2e" runs built programs, "x11" needs Xvfb.
+# LAUNCHER (Windows): a command that runs the emulator and the test program as its arguments, for
+# a service the whole program needs (a sound server).
 function(velorin_test name)
-    cmake_parse_arguments(ARG "" "" "SOURCES;DEPS;LABELS;ENV" ${ARGN})
+    cmake_parse_arguments(ARG "" "" "SOURCES;DEPS;LABELS;ENV;LAUNCHER" ${ARGN})
     add_executable(${name} ${ARG_SOURCES})
     target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR})
     target_link_libraries(${name} PRIVATE ${ARG_DEPS} GTest::gmock GTest::gtest_main velorin_warnings)
@@ -41,9 +43,11 @@ function(velorin_test name)
     endif()
     if(CMAKE_CROSSCOMPILING)
         # Under Wine each start of a program costs a good half second, so a test program is one
-        # test; it runs through the emulator on the run's own X display (cmake/Platform.cmake).
-        add_test(NAME ${name} COMMAND ${VELORIN_X_DISPLAY} ${VELORIN_X_FOLDER} run
-                 ${CMAKE_CROSSCOMPILING_EMULATOR} $<TARGET_FILE:${name}>)
+        # test there; ctest runs it through the emulator (after the launcher, if any) on the run's
+        # own X display (cmake/Platform.cmake).
+        add_test(NAME ${name}
+            COMMAND ${VELORIN_X_DISPLAY} ${VELORIN_X_FOLDER} run ${ARG_LAUNCHER}
+                    ${CMAKE_CROSSCOMPILING_EMULATOR} $<TARGET_FILE:${name}>)
         set_tests_properties(${name} PROPERTIES ${properties} FIXTURES_REQUIRED "wine;x_display")
         set_property(TEST ${name} APPEND PROPERTY ENVIRONMENT ${VELORIN_WINE_ENVIRONMENT})
     else()
