@@ -121,3 +121,19 @@ TEST(Win32Window, ResourcesMissingFromTheProgramGiveAnEmptyPicture) {
     EXPECT_GT(ui::GetSystemMetric(ui::Metric::ScreenWidth), 0);
     EXPECT_EQ(ui::GetSystemMetric(ui::Metric::IconWidth), 32);
 }
+
+TEST(Win32Window, TheWaitCursorShowsOverEveryWindowUntilItIsSetBack) {
+    StyledWindow window({"Waiting", ui::FrameKind::Caption});
+    ASSERT_TRUE(window.Create());
+    const auto askForCursor = [&window] {
+        ::SendMessageW(window.hwnd(), WM_SETCURSOR, reinterpret_cast<WPARAM>(window.hwnd()),
+                       MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+    };
+    EXPECT_EQ(ui::SetCursorShape(ui::CursorShape::Wait), std::nullopt);
+    askForCursor();
+    EXPECT_EQ(::GetCursor(), ::LoadCursorA(nullptr, IDC_WAIT));
+    EXPECT_EQ(ui::SetCursorShape(ui::CursorShape::Arrow), ui::CursorShape::Wait);
+    askForCursor();
+    EXPECT_EQ(::GetCursor(), ::LoadCursorA(nullptr, IDC_ARROW));
+    window.DestroyWindow();
+}
