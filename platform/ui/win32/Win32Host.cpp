@@ -76,6 +76,14 @@ class OtherWindowsDisabled {
     std::vector<HWND> disabled_;
 };
 
+// A fixed-size window that cannot be minimised offers only Move and Close in its window menu,
+// as a dialog frame does; the rest would only show disabled.
+void KeepFixedFrameItems(HMENU menu) {
+    for (UINT command : {SC_RESTORE, SC_SIZE, SC_MINIMIZE, SC_MAXIMIZE}) {
+        ::DeleteMenu(menu, command, MF_BYCOMMAND);
+    }
+}
+
 }  // namespace
 
 Win32Host::Win32Host(DialogWindow& window, const WindowStyle& style, bool /*modal*/,
@@ -88,6 +96,9 @@ Win32Host::Win32Host(DialogWindow& window, const WindowStyle& style, bool /*moda
     ::CreateWindowExW(ExtendedStyleFor(style), system.ClassName(), Widen(style.caption).c_str(),
                       StyleFor(style), 0, 0, 0, 0, owner, nullptr, ::GetModuleHandleW(nullptr),
                       this);
+    if (hwnd_ != nullptr && style.windowMenu) {
+        KeepFixedFrameItems(::GetSystemMenu(hwnd_, FALSE));
+    }
 }
 
 Win32Host::~Win32Host() {

@@ -75,6 +75,9 @@ TEST(Win32Window, WindowMenuGetsAppendedItemsAndTheirCommandsReachTheWindow) {
     window.AppendWindowMenuSeparator();
     window.AppendWindowMenuItem(kAboutCommand, "&About Launcher...");
     HMENU menu = ::GetSystemMenu(window.hwnd(), FALSE);
+    EXPECT_EQ(::GetMenuState(menu, SC_MINIMIZE, MF_BYCOMMAND), static_cast<UINT>(-1))
+        << "a fixed frame offers no minimising";
+    EXPECT_EQ(::GetMenuState(menu, SC_CLOSE, MF_BYCOMMAND) & MF_GRAYED, 0U);
     const int count = ::GetMenuItemCount(menu);
     ASSERT_GE(count, 2);
     EXPECT_EQ(::GetMenuItemID(menu, count - 1), static_cast<UINT>(kAboutCommand));
