@@ -9,6 +9,30 @@ namespace {
 constexpr wchar_t kClassName[] = L"VelorinWindow";
 constexpr int kIconSize = 32;
 
+// What the user does: keys, mouse in the client area and on the frame (the close box included).
+bool IsUserInput(const MSG& message) {
+    const UINT id = message.message;
+    return (id >= WM_KEYFIRST && id <= WM_KEYLAST) || (id >= WM_MOUSEFIRST && id <= WM_MOUSELAST) ||
+           (id >= WM_NCMOUSEMOVE && id <= WM_NCXBUTTONDBLCLK);
+}
+
+// Dispatches what is queued but the user's input; false once a quit request came, which is
+// put back for the program's own loop.
+bool DispatchQueuedWithoutInput() {
+    MSG message{};
+    while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        if (message.message == WM_QUIT) {
+            ::PostQuitMessage(static_cast<int>(message.wParam));
+            return false;
+        }
+        if (!IsUserInput(message)) {
+            ::TranslateMessage(&message);
+            ::DispatchMessageW(&message);
+        }
+    }
+    return true;
+}
+
 }  // namespace
 
 Win32Picture::Win32Picture(HBITMAP bitmap) : bitmap_(bitmap) {
@@ -62,6 +86,19 @@ Picture Win32WindowSystem::LoadPicture(int id) {
         return {};
     }
     return Picture(std::make_shared<Win32Picture>(bitmap));
+}
+
+void Win32WindowSystem::HandleEventsWithoutInput(std::chrono::milliseconds most) {
+    using Clock = std::chrono::steady_clock;
+    const Clock::time_point until = Clock::now() + most;
+    while (DispatchQueuedWithoutInput()) {
+        const auto left =
+            std::chrono::duration_cast<std::chrono::milliseconds>(until - Clock::now()).count();
+        if (left <= 0) {
+            return;
+        }
+        ::MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(left), QS_ALLINPUT);
+    }
 }
 
 int Win32WindowSystem::GetMetric(Metric metric) const {

@@ -32,6 +32,7 @@ class Win32WindowSystem final : public WindowSystem {
                                            bool modal) override;
     Picture LoadPicture(int id) override;
     int GetMetric(Metric metric) const override;
+    void HandleEventsWithoutInput(std::chrono::milliseconds most) override;
 
     // A cursor resource that is missing shows the system's pointing hand in its place.
     HCURSOR ResolveCursor(const Cursor& cursor) const;

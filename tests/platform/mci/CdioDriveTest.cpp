@@ -1,12 +1,14 @@
 // The CD audio device on CD images through libcdio: the table of contents as the CUE sheet says,
 // audio and data tracks told apart, digital play heard through the loopback card, and images that
-// are cut short.
+// are cut short or whose sheet libcdio would misread.
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
 #include <regex>
 #include <sstream>
+#include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/dsound/DirectSound.h"
@@ -165,6 +167,41 @@ TEST_F(CdioDrive, ABinCutShortPlaysWhatIsThereAndEndsWithoutAFault) {
     EXPECT_GT(HeardEnergy(0.4), 10.0);
     HeardEnergy(0.2);
     EXPECT_EQ(HeardEnergy(0.5), 0.0) << "the read error ends the play";
+}
+
+// libcdio's CUE reader writes outside its track table for such sheets; the heap it corrupts
+// crashed later, when a handle was closed. They are refused before libcdio reads them, whether
+// named by the sheet or by its BIN, and a sheet numbered in sequence still opens.
+TEST_F(CdioDrive, SheetsWhoseTracksAreNotNumberedOneTwoThreeOpenNoDrive) {
+    TempDisc disc({0.5});
+    const auto write = [&](const std::string& sheet) {
+        std::ofstream(disc.image(), std::ios::trunc) << sheet;
+    };
+    std::string hundredTwenty;
+    for (int track = 0; track < 120; ++track) {
+        hundredTwenty += "TRACK 01 AUDIO\n  INDEX 01 00:00:00\n";
+    }
+    const std::vector<std::pair<std::string, std::string>> sheets = {
+        {"more than 99 tracks", hundredTwenty},
+        {"first track above the count", "TRACK 07 AUDIO\nINDEX 01 00:00:00\nTRACK 07 AUDIO\n"},
+        {"a track skipped", "TRACK 01 AUDIO\nINDEX 01 00:00:00\nTRACK 03 AUDIO\n"},
+        {"no track at all", "REM nothing but a remark\n"},
+        {"a track number that is no number", "TRACK 1x AUDIO\nINDEX 01 00:00:00\n"},
+    };
+    std::filesystem::path bin = disc.image();
+    bin.replace_extension(".bin");
+    for (const auto& [what, sheet] : sheets) {
+        write(sheet);
+        for (const auto& location : {disc.image(), bin}) {
+            SetCdLocation(location.string());
+            EXPECT_EQ(OpenCdAudio(), nullptr) << what << ", opened as " << location;
+        }
+    }
+    write("TRACK 01 AUDIO\nINDEX 01 00:00:00\nTRACK 2 AUDIO\nINDEX 01 00:00:30\n");
+    SetCdLocation(bin.string());
+    auto drive = OpenCdAudio();
+    ASSERT_NE(drive, nullptr);
+    EXPECT_EQ(drive->NumberOfTracks(), 2);
 }
 
 }  // namespace

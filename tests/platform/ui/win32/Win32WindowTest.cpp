@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <chrono>
 #include <string>
 #include <vector>
 
@@ -138,5 +139,27 @@ TEST(Win32Window, TheWaitCursorShowsOverEveryWindowUntilItIsSetBack) {
     EXPECT_EQ(ui::SetCursorShape(ui::CursorShape::Arrow), ui::CursorShape::Wait);
     askForCursor();
     EXPECT_EQ(::GetCursor(), ::LoadCursorA(nullptr, IDC_ARROW));
+    window.DestroyWindow();
+}
+
+TEST(Win32Window, WaitingRepaintsButDropsClicksKeysAndTheCloseBoxForGood) {
+    struct Counting : StyledWindow {
+        Counting() : StyledWindow({"Waiting", ui::FrameKind::Caption, true}) {}
+        void OnLButtonDown(int /*x*/, int /*y*/) override { ++inputs; }
+        void OnCancel() override { ++inputs; }
+        int inputs = 0;
+    } window;
+    ASSERT_TRUE(window.Create());
+    window.SetWindowPos(0, 0, 120, 90);
+    ASSERT_TRUE(Driver().WaitUntilShown(window));
+    ::PostMessageW(window.hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+    ::PostMessageW(window.hwnd(), WM_KEYDOWN, VK_ESCAPE, 0);
+    ::PostMessageW(window.hwnd(), WM_NCLBUTTONDOWN, HTCLOSE, 0);
+    ::InvalidateRect(window.hwnd(), nullptr, FALSE);
+    ui::CurrentWindowSystem()->HandleEventsWithoutInput(std::chrono::milliseconds(50));
+    EXPECT_EQ(::GetUpdateRect(window.hwnd(), nullptr, FALSE), FALSE) << "repainted meanwhile";
+    Driver().WaitUntilShown(window);
+    EXPECT_EQ(window.inputs, 0);
+    EXPECT_TRUE(window.commands.empty());
     window.DestroyWindow();
 }
