@@ -36,24 +36,26 @@ set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
 # Its CMake files name the targets GTest::gtest, GTest::gmock, ... as the installed package does.
 add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL SYSTEM)
 
+# Wine puts windows on an X server, and the first program of a prefix's server picks the display
+# for all: the prefix's start and every test run on an Xvfb of the run's own, started once and
+# stopped by its process id.
+set(VELORIN_X_DISPLAY ${CMAKE_CURRENT_LIST_DIR}/x-display.sh)
+set(VELORIN_X_FOLDER ${CMAKE_BINARY_DIR}/xdisplay)
+add_test(NAME x_display_start COMMAND ${VELORIN_X_DISPLAY} ${VELORIN_X_FOLDER} start)
+add_test(NAME x_display_stop COMMAND ${VELORIN_X_DISPLAY} ${VELORIN_X_FOLDER} stop)
+set_tests_properties(x_display_start PROPERTIES FIXTURES_SETUP x_display TIMEOUT 60)
+set_tests_properties(x_display_stop PROPERTIES FIXTURES_CLEANUP x_display)
+
 # Every test runs in the build folder's own Wine prefix, made by the first run and quiet.
 set(VELORIN_WINE_PREFIX ${CMAKE_BINARY_DIR}/wine)
 set(VELORIN_WINE_ENVIRONMENT WINEPREFIX=${VELORIN_WINE_PREFIX} WINEDEBUG=-all)
 add_test(NAME wine_prefix_start
-    COMMAND ${CMAKE_CURRENT_LIST_DIR}/wine-prefix.sh ${VELORIN_WINE_PREFIX} start
-            ${VELORIN_WINE64})
+    COMMAND ${VELORIN_X_DISPLAY} ${VELORIN_X_FOLDER} run
+            ${CMAKE_CURRENT_LIST_DIR}/wine-prefix.sh ${VELORIN_WINE_PREFIX} start
+            ${CMAKE_CROSSCOMPILING_EMULATOR})
 add_test(NAME wine_prefix_stop
     COMMAND ${CMAKE_CURRENT_LIST_DIR}/wine-prefix.sh ${VELORIN_WINE_PREFIX} stop)
-set_tests_properties(wine_prefix_start PROPERTIES FIXTURES_SETUP wine TIMEOUT 600
-    ENVIRONMENT "${VELORIN_WINE_ENVIRONMENT}")
+set_tests_properties(wine_prefix_start PROPERTIES FIXTURES_SETUP wine FIXTURES_REQUIRED x_display
+    TIMEOUT 600 ENVIRONMENT "${VELORIN_WINE_ENVIRONMENT}")
 set_tests_properties(wine_prefix_stop PROPERTIES FIXTURES_CLEANUP wine
     ENVIRONMENT "${VELORIN_WINE_ENVIRONMENT}")
-
-# velorin_wine_display(TARGET ...): the test programs run on the X display of the prefix's
-# fixture, for tests whose windows must really appear.
-function(velorin_wine_display)
-    foreach(target ${ARGN})
-        set_target_properties(${target} PROPERTIES CROSSCOMPILING_EMULATOR
-            "${PROJECT_SOURCE_DIR}/cmake/wine-display.sh;${VELORIN_WINE_PREFIX}-x11;${VELORIN_WINE64}")
-    endforeach()
-endfunction()

@@ -43,14 +43,12 @@ function(velorin_test name)
     endif()
     if(CMAKE_CROSSCOMPILING)
         # Under Wine each start of a program costs a good half second, so a test program is one
-        # test there; ctest runs it through the emulator.
-        if(ARG_LAUNCHER)
-            add_test(NAME ${name}
-                COMMAND ${ARG_LAUNCHER} ${CMAKE_CROSSCOMPILING_EMULATOR} $<TARGET_FILE:${name}>)
-        else()
-            add_test(NAME ${name} COMMAND ${name})
-        endif()
-        set_tests_properties(${name} PROPERTIES ${properties} FIXTURES_REQUIRED wine)
+        # test there; ctest runs it through the emulator (after the launcher, if any) on the run's
+        # own X display (cmake/Platform.cmake).
+        add_test(NAME ${name}
+            COMMAND ${VELORIN_X_DISPLAY} ${VELORIN_X_FOLDER} run ${ARG_LAUNCHER}
+                    ${CMAKE_CROSSCOMPILING_EMULATOR} $<TARGET_FILE:${name}>)
+        set_tests_properties(${name} PROPERTIES ${properties} FIXTURES_REQUIRED "wine;x_display")
         set_property(TEST ${name} APPEND PROPERTY ENVIRONMENT ${VELORIN_WINE_ENVIRONMENT})
     else()
         gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST PROPERTIES ${properties})

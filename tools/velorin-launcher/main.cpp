@@ -3,7 +3,7 @@
 #include <QApplication>
 #include <QDir>
 
-#include "launch/system/SystemLaunchServices.h"
+#include "launch/system/linux/SystemLaunchServices.h"
 #include "platform/sound/linux/SystemSound.h"
 #include "platform/termination/linux/SignalWatch.h"
 #include "platform/ui/MessageBox.h"

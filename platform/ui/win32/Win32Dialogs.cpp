@@ -60,7 +60,7 @@ int Win32Dialogs::Run(Window* owner, const DialogLayout& layout, const DialogOpt
     DialogRun run{layout, options};
     const INT_PTR result = ::DialogBoxParamW(
         ::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(layout.resourceId),
-        OwnerWindow(lookup_, owner), LayoutDialogProc, reinterpret_cast<LPARAM>(&run));
+        ResolveOwner(lookup_, owner), LayoutDialogProc, reinterpret_cast<LPARAM>(&run));
     // A template the program lacks is a dialog the user never saw: as if closed.
     return result == -1 || result == 0 ? kIdCancel : static_cast<int>(result);
 }

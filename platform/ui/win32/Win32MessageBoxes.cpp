@@ -55,7 +55,7 @@ Answer FromResult(int result, Buttons buttons) {
 }  // namespace
 
 Answer Win32MessageBoxes::Show(Window* owner, const MessageRequest& request) {
-    const HWND ownerWindow = OwnerWindow(lookup_, owner);
+    const HWND ownerWindow = ResolveOwner(lookup_, owner);
     const UINT modality = ownerWindow != nullptr ? MB_APPLMODAL : MB_TASKMODAL;
     const int result = ::MessageBoxW(
         ownerWindow, WideFromUtf8(request.text).c_str(), WideFromUtf8(request.caption).c_str(),

@@ -2,7 +2,7 @@
 
 namespace platform::ui::win32 {
 
-HWND OwnerWindow(OwnerLookup lookup, Window* owner) {
+HWND ResolveOwner(OwnerLookup lookup, Window* owner) {
     if (owner == nullptr) {
         return nullptr;
     }

@@ -15,7 +15,7 @@ using OwnerLookup = HWND (*)(Window* owner);
 
 // The owner's real window. Without a lookup, an owned box belongs to the thread's active window,
 // which is the window the user is working in when a flow shows a box.
-HWND OwnerWindow(OwnerLookup lookup, Window* owner);
+HWND ResolveOwner(OwnerLookup lookup, Window* owner);
 
 // The UTF-8 texts of the layer as the UTF-16 the system's windows take.
 std::wstring WideFromUtf8(std::string_view text);

@@ -3,17 +3,11 @@
 // with posix_spawn, the Internet check on libcurl, xdg-open, CPUID, and the CD and sound-card
 // opens of the media layer.
 #include "launch/LaunchServices.h"
+#include "launch/system/MciDeviceProbe.h"
 #include "platform/cpu/linux/CpuidProcessor.h"
 #include "platform/inet/linux/CurlInternet.h"
 #include "platform/process/linux/PosixProcessRunner.h"
 #include "platform/shell/linux/XdgOpenBrowser.h"
-
-// Opens the devices through the media layer, which VELORIN_CD and VELORIN_AUDIO configure.
-class MciDeviceProbe : public DeviceProbe {
-  public:
-    bool OpenCdAudio() override;
-    bool OpenWaveAudio() override;
-};
 
 class SystemLaunchServices {
   public:

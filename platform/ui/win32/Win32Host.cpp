@@ -1,0 +1,312 @@
+#include "platform/ui/win32/Win32Host.h"
+
+#include <vector>
+
+#include "platform/ui/win32/Win32Canvas.h"
+#include "platform/ui/win32/Win32WindowSystem.h"
+
+namespace platform::ui::win32 {
+
+namespace {
+
+DWORD StyleFor(const WindowStyle& style) {
+    DWORD flags = WS_POPUP | WS_CLIPCHILDREN;
+    switch (style.frame) {
+        case FrameKind::None:
+            break;
+        case FrameKind::Thin:
+            flags |= WS_BORDER;
+            break;
+        case FrameKind::Caption:
+            // A fixed frame with a close box and nothing else: no sizing border, no minimise or
+            // maximise box.
+            flags |= WS_CAPTION | WS_SYSMENU;
+            break;
+    }
+    if (style.windowMenu) {
+        flags |= WS_SYSMENU;
+    }
+    return flags;
+}
+
+DWORD ExtendedStyleFor(const WindowStyle& style) {
+    DWORD flags = 0;
+    if (style.topmost) {
+        flags |= WS_EX_TOPMOST;
+    }
+    if (style.taskbarButton) {
+        flags |= WS_EX_APPWINDOW;
+    }
+    return flags;
+}
+
+RECT ToRECT(const Rect& rect) {
+    return {rect.left, rect.top, rect.right, rect.bottom};
+}
+
+Rect FromRECT(const RECT& rect) {
+    return {rect.left, rect.top, rect.right, rect.bottom};
+}
+
+// Disables the thread's other enabled windows for as long as it lives, then enables them again.
+class OtherWindowsDisabled {
+  public:
+    explicit OtherWindowsDisabled(HWND modal) : modal_(modal) {
+        ::EnumThreadWindows(::GetCurrentThreadId(), Disable, reinterpret_cast<LPARAM>(this));
+    }
+    ~OtherWindowsDisabled() {
+        for (HWND window : disabled_) {
+            ::EnableWindow(window, TRUE);
+        }
+    }
+    OtherWindowsDisabled(const OtherWindowsDisabled&) = delete;
+    OtherWindowsDisabled& operator=(const OtherWindowsDisabled&) = delete;
+
+  private:
+    static BOOL CALLBACK Disable(HWND window, LPARAM self) {
+        auto* disabling = reinterpret_cast<OtherWindowsDisabled*>(self);
+        if (window != disabling->modal_ && ::IsWindowEnabled(window)) {
+            ::EnableWindow(window, FALSE);
+            disabling->disabled_.push_back(window);
+        }
+        return TRUE;
+    }
+
+    HWND modal_;
+    std::vector<HWND> disabled_;
+};
+
+// A fixed-size window that cannot be minimised offers only Move and Close in its window menu,
+// as a dialog frame does; the rest would only show disabled.
+void KeepFixedFrameItems(HMENU menu) {
+    for (UINT command : {SC_RESTORE, SC_SIZE, SC_MINIMIZE, SC_MAXIMIZE}) {
+        ::DeleteMenu(menu, command, MF_BYCOMMAND);
+    }
+}
+
+}  // namespace
+
+Win32Host::Win32Host(DialogWindow& window, const WindowStyle& style, bool /*modal*/,
+                     Win32WindowSystem& system)
+    : window_(window),
+      system_(system),
+      windowMenu_(style.windowMenu),
+      painted_(::CreateRectRgn(0, 0, 0, 0)) {
+    HWND owner = style.taskbarButton ? nullptr : system.HiddenOwner();
+    ::CreateWindowExW(ExtendedStyleFor(style), system.ClassName(), Widen(style.caption).c_str(),
+                      StyleFor(style), 0, 0, 0, 0, owner, nullptr, ::GetModuleHandleW(nullptr),
+                      this);
+    if (hwnd_ != nullptr && style.windowMenu) {
+        KeepFixedFrameItems(::GetSystemMenu(hwnd_, FALSE));
+    }
+}
+
+Win32Host::~Win32Host() {
+    EndModal();
+    if (hwnd_ != nullptr) {
+        // No handler runs for a window on its way out: the DialogWindow may be half gone.
+        ::SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
+        ::DestroyWindow(hwnd_);
+    }
+}
+
+void Win32Host::RunModal() {
+    if (!::IsWindowVisible(hwnd_)) {
+        ::ShowWindow(hwnd_, SW_SHOW);
+    }
+    ::SetForegroundWindow(hwnd_);
+    ::SetFocus(hwnd_);
+    if (endRequested_) {
+        return;
+    }
+    OtherWindowsDisabled others(hwnd_);
+    inModalLoop_ = true;
+    MSG message{};
+    while (!endRequested_) {
+        const BOOL got = ::GetMessageW(&message, nullptr, 0, 0);
+        if (got <= 0) {
+            // A quit request belongs to the outermost loop: pass it on.
+            if (got == 0) {
+                ::PostQuitMessage(static_cast<int>(message.wParam));
+            }
+            break;
+        }
+        ::TranslateMessage(&message);
+        ::DispatchMessageW(&message);
+    }
+    inModalLoop_ = false;
+}
+
+void Win32Host::EndModal() {
+    endRequested_ = true;
+    if (inModalLoop_) {
+        // Wakes the loop, which looks at the request after each message.
+        ::PostMessageW(hwnd_, WM_NULL, 0, 0);
+    }
+}
+
+void Win32Host::Show(ShowCommand command) {
+    switch (command) {
+        case ShowCommand::Hide:
+            ::ShowWindow(hwnd_, SW_HIDE);
+            return;
+        case ShowCommand::Show:
+            ::ShowWindow(hwnd_, SW_SHOW);
+            return;
+        case ShowCommand::ShowMaximized:
+            // A maximised window without a caption is meant to cover the whole screen, task bar
+            // included, not only the work area a maximised window gets.
+            ::ShowWindow(hwnd_, SW_SHOWMAXIMIZED);
+            ::SetWindowPos(hwnd_, nullptr, 0, 0, ::GetSystemMetrics(SM_CXSCREEN),
+                           ::GetSystemMetrics(SM_CYSCREEN), SWP_NOZORDER);
+            return;
+    }
+}
+
+bool Win32Host::IsVisible() const {
+    return ::IsWindowVisible(hwnd_) != FALSE;
+}
+
+bool Win32Host::IsMinimized() const {
+    return ::IsIconic(hwnd_) != FALSE;
+}
+
+void Win32Host::Place(int x, int y, int width, int height) {
+    const bool topmost = (::GetWindowLongW(hwnd_, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
+    ::SetWindowPos(hwnd_, topmost ? HWND_TOPMOST : HWND_TOP, x, y, width, height, SWP_SHOWWINDOW);
+}
+
+Rect Win32Host::ClientRect() const {
+    RECT client{};
+    ::GetClientRect(hwnd_, &client);
+    return FromRECT(client);
+}
+
+void Win32Host::Redraw(const Rect* rect) {
+    if (!IsVisible()) {
+        return;
+    }
+    RECT client{};
+    ::GetClientRect(hwnd_, &client);
+    RECT area = client;
+    if (rect != nullptr) {
+        const RECT wanted = ToRECT(*rect);
+        if (::IntersectRect(&area, &wanted, &client) == FALSE) {
+            return;
+        }
+    }
+    const GdiObject region(::CreateRectRgnIndirect(&area));
+    PaintIntoSurface(static_cast<HRGN>(region.get()));
+    CopyToScreen(area);
+    ::ValidateRect(hwnd_, &area);
+}
+
+Rect Win32Host::Scroll(const Rect& area, int dx, int dy) {
+    Win32Surface& surface = EnsureSurface();
+    const RECT wanted = ToRECT(area);
+    const RECT bounds = surface.Bounds();
+    RECT scrolled{};
+    if (::IntersectRect(&scrolled, &wanted, &bounds) == FALSE) {
+        return {};
+    }
+    RECT uncovered{};
+    ::ScrollDC(surface.dc(), dx, dy, &scrolled, &scrolled, nullptr, &uncovered);
+    if (IsVisible()) {
+        CopyToScreen(scrolled);
+    }
+    return FromRECT(uncovered);
+}
+
+Rect Win32Host::MeasureText(const FontSpec& font, std::string_view text, const Rect& rect) {
+    const MemoryDc dc(::CreateCompatibleDC(nullptr));
+    const GdiObject made(MakeFont(font));
+    const Selection selected(dc.get(), made.get());
+    return MeasureLines(dc.get(), text, rect);
+}
+
+bool Win32Host::StartTimer(int id, int periodMs) {
+    const auto event = static_cast<UINT_PTR>(id);
+    ::KillTimer(hwnd_, event);
+    return ::SetTimer(hwnd_, event, static_cast<UINT>(periodMs), nullptr) != 0;
+}
+
+bool Win32Host::StopTimer(int id) {
+    return ::KillTimer(hwnd_, static_cast<UINT_PTR>(id)) != FALSE;
+}
+
+void Win32Host::SetCursor(const Cursor& cursor) {
+    ::SetCursor(system_.ResolveCursor(system_.WaitOverride() ? WaitCursor() : cursor));
+}
+
+void Win32Host::SetIcon(int iconId) {
+    constexpr int kBig = 32;
+    constexpr int kSmall = 16;
+    ::SendMessageW(hwnd_, WM_SETICON, ICON_BIG,
+                   reinterpret_cast<LPARAM>(system_.LoadIcon(iconId, kBig)));
+    ::SendMessageW(hwnd_, WM_SETICON, ICON_SMALL,
+                   reinterpret_cast<LPARAM>(system_.LoadIcon(iconId, kSmall)));
+}
+
+void Win32Host::AppendWindowMenuItem(int command, const std::string& text) {
+    HMENU menu = ::GetSystemMenu(hwnd_, FALSE);
+    if (text.empty()) {
+        ::AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+        return;
+    }
+    ::AppendMenuW(menu, MF_STRING, static_cast<UINT_PTR>(command), Widen(text).c_str());
+}
+
+Color Win32Host::PixelAt(int x, int y) const {
+    if (surface_ == nullptr) {
+        return kBlack;
+    }
+    const COLORREF pixel = ::GetPixel(surface_->dc(), x, y);
+    if (pixel == CLR_INVALID) {
+        return kBlack;
+    }
+    return {GetRValue(pixel), GetGValue(pixel), GetBValue(pixel)};
+}
+
+Win32Surface& Win32Host::EnsureSurface() {
+    RECT client{};
+    ::GetClientRect(hwnd_, &client);
+    if (surface_ == nullptr || surface_->Width() != client.right ||
+        surface_->Height() != client.bottom) {
+        surface_ = std::make_unique<Win32Surface>(client.right, client.bottom);
+        ForgetPainted();
+    }
+    return *surface_;
+}
+
+void Win32Host::PaintIntoSurface(HRGN region) {
+    Win32Surface& surface = EnsureSurface();
+    RECT box{};
+    ::GetRgnBox(region, &box);
+    ::SelectClipRgn(surface.dc(), region);
+    {
+        Win32Canvas canvas(surface.dc(), FromRECT(box), system_);
+        window_.OnPaint(canvas);
+    }
+    ::SelectClipRgn(surface.dc(), nullptr);
+    ::CombineRgn(static_cast<HRGN>(painted_.get()), static_cast<HRGN>(painted_.get()), region,
+                 RGN_OR);
+}
+
+void Win32Host::CopyToScreen(const RECT& area) {
+    HDC screen = ::GetDC(hwnd_);
+    ::BitBlt(screen, area.left, area.top, area.right - area.left, area.bottom - area.top,
+             surface_->dc(), area.left, area.top, SRCCOPY);
+    ::ReleaseDC(hwnd_, screen);
+}
+
+void Win32Host::ForgetPainted() {
+    ::SetRectRgn(static_cast<HRGN>(painted_.get()), 0, 0, 0, 0);
+}
+
+HWND OwnerWindow(Window* owner) {
+    auto* window = dynamic_cast<DialogWindow*>(owner);
+    auto* host = window != nullptr ? dynamic_cast<Win32Host*>(window->host()) : nullptr;
+    return host != nullptr ? host->hwnd() : nullptr;
+}
+
+}  // namespace platform::ui::win32

@@ -1,0 +1,169 @@
+// How a host turns the system's messages into its window's handlers.
+#include "platform/ui/win32/Win32Host.h"
+#include "platform/ui/win32/Win32WindowSystem.h"
+
+namespace platform::ui::win32 {
+
+namespace {
+
+// Window-menu commands of a window have ids below the system's own.
+constexpr WPARAM kFirstSystemCommand = 0xF000;
+constexpr WPARAM kSystemCommandMask = 0xFFF0;
+
+// Mouse positions are two signed 16-bit halves: a point left of or above the window is negative.
+int XOf(LPARAM lParam) {
+    return static_cast<short>(LOWORD(lParam));
+}
+int YOf(LPARAM lParam) {
+    return static_cast<short>(HIWORD(lParam));
+}
+
+}  // namespace
+
+LRESULT CALLBACK Win32Host::WindowProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        auto* host =
+            static_cast<Win32Host*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+        if (host != nullptr) {
+            host->hwnd_ = hwnd;
+            ::SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(host));
+        }
+    }
+    auto* host = reinterpret_cast<Win32Host*>(::GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    if (host == nullptr) {
+        return ::DefWindowProcW(hwnd, message, wParam, lParam);
+    }
+    return host->Handle(message, wParam, lParam);
+}
+
+LRESULT Win32Host::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (HandleInput(message, wParam, lParam)) {
+        return 0;
+    }
+    switch (message) {
+        case WM_PAINT:
+            OnPaintMessage();
+            return 0;
+        case WM_ERASEBKGND:
+            // Every paint covers its whole area from the surface.
+            return 1;
+        case WM_SIZE:
+            ForgetPainted();
+            break;
+        case WM_SHOWWINDOW:
+            // A window that comes back is painted afresh from its state, as when uncovered.
+            if (wParam != FALSE) {
+                ForgetPainted();
+            }
+            break;
+        case WM_TIMER:
+            window_.OnTimer(static_cast<int>(wParam));
+            return 0;
+        case WM_SETCURSOR:
+            if (HandleSetCursor(lParam)) {
+                return TRUE;
+            }
+            break;
+        case WM_SYSCOMMAND:
+            return HandleSysCommand(wParam, lParam);
+        case WM_CONTEXTMENU:
+            ShowWindowMenu(lParam);
+            return 0;
+        case WM_CLOSE:
+            // Whoever asks a window to close asks what the window menu's Close asks.
+            window_.OnSysCommand(kCommandClose);
+            return 0;
+        default:
+            break;
+    }
+    return ::DefWindowProcW(hwnd_, message, wParam, lParam);
+}
+
+bool Win32Host::HandleInput(UINT message, WPARAM wParam, LPARAM lParam) {
+    const int x = XOf(lParam);
+    const int y = YOf(lParam);
+    switch (message) {
+        case WM_MOUSEMOVE:
+            window_.OnMouseMove(x, y);
+            return true;
+        case WM_LBUTTONDOWN:
+            window_.OnLButtonDown(x, y);
+            return true;
+        case WM_LBUTTONDBLCLK:
+            window_.OnLButtonDblClk(x, y);
+            return true;
+        case WM_KEYDOWN:
+            if (wParam == VK_RETURN) {
+                window_.OnOK();
+                return true;
+            }
+            if (wParam == VK_ESCAPE) {
+                window_.OnCancel();
+                return true;
+            }
+            return false;
+        default:
+            return false;
+    }
+}
+
+LRESULT Win32Host::HandleSysCommand(WPARAM wParam, LPARAM lParam) {
+    if ((wParam & kSystemCommandMask) == SC_CLOSE) {
+        window_.OnSysCommand(kCommandClose);
+        return 0;
+    }
+    if (wParam < kFirstSystemCommand) {
+        window_.OnSysCommand(static_cast<int>(wParam));
+        return 0;
+    }
+    return ::DefWindowProcW(hwnd_, WM_SYSCOMMAND, wParam, lParam);
+}
+
+bool Win32Host::HandleSetCursor(LPARAM lParam) {
+    if (LOWORD(lParam) != HTCLIENT) {
+        return false;
+    }
+    if (system_.WaitOverride()) {
+        ::SetCursor(system_.ResolveCursor(WaitCursor()));
+    } else if (!window_.OnSetCursor()) {
+        ::SetCursor(system_.ResolveCursor(ArrowCursor()));
+    }
+    return true;
+}
+
+void Win32Host::ShowWindowMenu(LPARAM lParam) {
+    if (!windowMenu_) {
+        return;
+    }
+    POINT at{XOf(lParam), YOf(lParam)};
+    if (lParam == -1) {
+        // From the keyboard: at the window's top-left corner.
+        at = {0, 0};
+        ::ClientToScreen(hwnd_, &at);
+    }
+    const BOOL command =
+        ::TrackPopupMenu(::GetSystemMenu(hwnd_, FALSE), TPM_RETURNCMD | TPM_RIGHTBUTTON, at.x, at.y,
+                         0, hwnd_, nullptr);
+    if (command != 0) {
+        ::SendMessageW(hwnd_, WM_SYSCOMMAND, static_cast<WPARAM>(command), 0);
+    }
+}
+
+void Win32Host::OnPaintMessage() {
+    const GdiObject update(::CreateRectRgn(0, 0, 0, 0));
+    ::GetUpdateRgn(hwnd_, static_cast<HRGN>(update.get()), FALSE);
+    PAINTSTRUCT paint{};
+    HDC screen = ::BeginPaint(hwnd_, &paint);
+    Win32Surface& surface = EnsureSurface();
+    const GdiObject missing(::CreateRectRgn(0, 0, 0, 0));
+    if (::CombineRgn(static_cast<HRGN>(missing.get()), static_cast<HRGN>(update.get()),
+                     static_cast<HRGN>(painted_.get()), RGN_DIFF) != NULLREGION) {
+        PaintIntoSurface(static_cast<HRGN>(missing.get()));
+    }
+    const RECT& area = paint.rcPaint;
+    ::BitBlt(screen, area.left, area.top, area.right - area.left, area.bottom - area.top,
+             surface.dc(), area.left, area.top, SRCCOPY);
+    ::EndPaint(hwnd_, &paint);
+}
+
+}  // namespace platform::ui::win32

@@ -1,0 +1,65 @@
+// The behaviour suite's driver on the Qt backend: events sent to the host widget, pixels read
+// from what the widget shows.
+#include <QApplication>
+#include <QMouseEvent>
+#include <QTest>
+#include <QTimer>
+
+#include "platform/ui/qt/QtHost.h"
+#include "tests/platform/ui/WindowDriver.h"
+
+namespace ui = platform::ui;
+
+namespace velorin::test {
+
+namespace {
+
+QWidget* HostOf(ui::DialogWindow& window) {
+    return static_cast<platform::ui::qt::QtHost*>(window.host());
+}
+
+void Send(ui::DialogWindow& window, QEvent::Type type, int x, int y) {
+    QWidget* widget = HostOf(window);
+    const QPoint at(x, y);
+    QMouseEvent event(type, at, widget->mapToGlobal(at), Qt::LeftButton,
+                      type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(widget, &event);
+}
+
+class QtWindowDriver final : public WindowDriver {
+  public:
+    void Soon(std::function<void()> action) override { QTimer::singleShot(0, action); }
+    void MouseMove(ui::DialogWindow& window, int x, int y) override {
+        Send(window, QEvent::MouseMove, x, y);
+    }
+    void LeftButtonDown(ui::DialogWindow& window, int x, int y) override {
+        Send(window, QEvent::MouseButtonPress, x, y);
+    }
+    void LeftDoubleClick(ui::DialogWindow& window, int x, int y) override {
+        Send(window, QEvent::MouseButtonDblClick, x, y);
+    }
+    void PressKey(ui::DialogWindow& window, Key key) override {
+        QTest::keyClick(HostOf(window), key == Key::Enter ? Qt::Key_Return : Qt::Key_Escape);
+    }
+    void ClickCloseBox(ui::DialogWindow& window) override { HostOf(window)->close(); }
+    bool ShowsArrowCursor(ui::DialogWindow& window) override {
+        return HostOf(window)->cursor().shape() == Qt::ArrowCursor;
+    }
+    bool WaitUntilShown(ui::DialogWindow& window) override {
+        return QTest::qWaitForWindowExposed(HostOf(window));
+    }
+    ui::Color PixelAt(ui::DialogWindow& window, int x, int y) override {
+        const QColor pixel = HostOf(window)->grab().toImage().pixelColor(x, y);
+        return {static_cast<std::uint8_t>(pixel.red()), static_cast<std::uint8_t>(pixel.green()),
+                static_cast<std::uint8_t>(pixel.blue())};
+    }
+};
+
+}  // namespace
+
+WindowDriver& Driver() {
+    static QtWindowDriver driver;
+    return driver;
+}
+
+}  // namespace velorin::test

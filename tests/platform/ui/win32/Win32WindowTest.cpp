@@ -1,0 +1,165 @@
+// What the Windows backend's windows look like to the system: frames, the window menu, the
+// screen a maximised window covers, and the windows a modal loop keeps from input.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <chrono>
+#include <string>
+#include <vector>
+
+#include "platform/ui/DialogWindow.h"
+#include "platform/ui/win32/Win32Host.h"
+#include "tests/platform/ui/WindowDriver.h"
+
+namespace ui = platform::ui;
+using velorin::test::Driver;
+
+namespace {
+
+constexpr int kAboutCommand = 16;
+
+class StyledWindow : public ui::DialogWindow {
+  public:
+    explicit StyledWindow(ui::WindowStyle style) : DialogWindow(std::move(style)) {}
+    void OnSysCommand(int command) override {
+        commands.push_back(command);
+        DialogWindow::OnSysCommand(command);
+    }
+    HWND hwnd() const { return static_cast<ui::win32::Win32Host*>(host())->hwnd(); }
+    LONG Style() const { return ::GetWindowLongW(hwnd(), GWL_STYLE); }
+    LONG ExtendedStyle() const { return ::GetWindowLongW(hwnd(), GWL_EXSTYLE); }
+
+    std::vector<int> commands;
+};
+
+std::wstring MenuText(HMENU menu, int position) {
+    wchar_t text[64] = {};
+    ::GetMenuStringW(menu, static_cast<UINT>(position), text, 64, MF_BYPOSITION);
+    return text;
+}
+
+}  // namespace
+
+TEST(Win32Window, CaptionWindowsHaveAFixedFrameWithOnlyACloseBoxAndTheirOuterSizeIsPlaced) {
+    StyledWindow window({"Velorin Launcher", ui::FrameKind::Caption, true, true});
+    ASSERT_TRUE(window.Create());
+    const LONG style = window.Style();
+    EXPECT_EQ(style & (WS_CAPTION | WS_SYSMENU), WS_CAPTION | WS_SYSMENU);
+    EXPECT_EQ(style & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME), 0);
+    EXPECT_NE(window.ExtendedStyle() & WS_EX_APPWINDOW, 0) << "a task-bar button";
+    EXPECT_EQ(::GetWindow(window.hwnd(), GW_OWNER), nullptr);
+    wchar_t title[32] = {};
+    ::GetWindowTextW(window.hwnd(), title, 32);
+    EXPECT_EQ(std::wstring(title), L"Velorin Launcher");
+
+    const int frameWidth = ui::GetSystemMetric(ui::Metric::FixedFrameWidth);
+    const int frameHeight = ui::GetSystemMetric(ui::Metric::FixedFrameHeight);
+    const int caption = ui::GetSystemMetric(ui::Metric::CaptionHeight);
+    window.SetWindowPos(30, 40, 400 + 2 * frameWidth, 250 + caption + 2 * frameHeight);
+    EXPECT_EQ(window.GetClientRect(), (ui::Rect{0, 0, 400, 250}));
+    EXPECT_TRUE(window.IsVisible());
+    window.DestroyWindow();
+}
+
+TEST(Win32Window, PopupsAreTopMostWhenAskedAndHaveNoTaskBarButtonOfTheirOwn) {
+    StyledWindow popup({"", ui::FrameKind::Thin, false, false, true});
+    ASSERT_TRUE(popup.Create());
+    EXPECT_EQ(popup.Style() & (WS_CAPTION | WS_SYSMENU), WS_BORDER);
+    EXPECT_NE(popup.ExtendedStyle() & WS_EX_TOPMOST, 0);
+    EXPECT_NE(::GetWindow(popup.hwnd(), GW_OWNER), nullptr) << "owned: no task-bar button";
+    popup.DestroyWindow();
+}
+
+TEST(Win32Window, WindowMenuGetsAppendedItemsAndTheirCommandsReachTheWindow) {
+    StyledWindow window({"Menu", ui::FrameKind::Caption, true});
+    ASSERT_TRUE(window.Create());
+    window.AppendWindowMenuSeparator();
+    window.AppendWindowMenuItem(kAboutCommand, "&About Launcher...");
+    HMENU menu = ::GetSystemMenu(window.hwnd(), FALSE);
+    EXPECT_EQ(::GetMenuState(menu, SC_MINIMIZE, MF_BYCOMMAND), static_cast<UINT>(-1))
+        << "a fixed frame offers no minimising";
+    EXPECT_EQ(::GetMenuState(menu, SC_CLOSE, MF_BYCOMMAND) & MF_GRAYED, 0U);
+    const int count = ::GetMenuItemCount(menu);
+    ASSERT_GE(count, 2);
+    EXPECT_EQ(::GetMenuItemID(menu, count - 1), static_cast<UINT>(kAboutCommand));
+    EXPECT_EQ(MenuText(menu, count - 1), L"&About Launcher...");
+    EXPECT_EQ(::GetMenuState(menu, static_cast<UINT>(count - 2), MF_BYPOSITION) & MF_SEPARATOR,
+              static_cast<UINT>(MF_SEPARATOR));
+    ::SendMessageW(window.hwnd(), WM_SYSCOMMAND, kAboutCommand, 0);
+    ::SendMessageW(window.hwnd(), WM_CLOSE, 0, 0);
+    EXPECT_EQ(window.commands, (std::vector<int>{kAboutCommand, ui::kCommandClose}));
+    window.DestroyWindow();
+}
+
+TEST(Win32Window, MaximisedBackdropCoversTheWholeScreen) {
+    StyledWindow backdrop({"", ui::FrameKind::Thin});
+    ASSERT_TRUE(backdrop.Create());
+    backdrop.ShowWindow(ui::ShowCommand::ShowMaximized);
+    RECT outer{};
+    ::GetWindowRect(backdrop.hwnd(), &outer);
+    EXPECT_EQ(outer.left, 0);
+    EXPECT_EQ(outer.top, 0);
+    EXPECT_EQ(outer.right, ui::GetSystemMetric(ui::Metric::ScreenWidth));
+    EXPECT_EQ(outer.bottom, ui::GetSystemMetric(ui::Metric::ScreenHeight));
+    backdrop.DestroyWindow();
+}
+
+TEST(Win32Window, AModalLoopKeepsInputFromTheOtherWindowsUntilItEnds) {
+    StyledWindow behind({"Behind", ui::FrameKind::Caption});
+    ASSERT_TRUE(behind.Create());
+    behind.SetWindowPos(0, 0, 100, 100);
+    StyledWindow modal({"Modal", ui::FrameKind::Caption});
+    bool behindEnabled = true;
+    Driver().Soon([&] {
+        behindEnabled = ::IsWindowEnabled(behind.hwnd()) != FALSE;
+        modal.EndDialog(5);
+    });
+    EXPECT_EQ(modal.DoModal(), 5);
+    EXPECT_FALSE(behindEnabled);
+    EXPECT_NE(::IsWindowEnabled(behind.hwnd()), FALSE);
+    behind.DestroyWindow();
+}
+
+TEST(Win32Window, ResourcesMissingFromTheProgramGiveAnEmptyPicture) {
+    EXPECT_FALSE(ui::LoadPicture(131).IsLoaded());
+    EXPECT_GT(ui::GetSystemMetric(ui::Metric::ScreenWidth), 0);
+    EXPECT_EQ(ui::GetSystemMetric(ui::Metric::IconWidth), 32);
+}
+
+TEST(Win32Window, TheWaitCursorShowsOverEveryWindowUntilItIsSetBack) {
+    StyledWindow window({"Waiting", ui::FrameKind::Caption});
+    ASSERT_TRUE(window.Create());
+    const auto askForCursor = [&window] {
+        ::SendMessageW(window.hwnd(), WM_SETCURSOR, reinterpret_cast<WPARAM>(window.hwnd()),
+                       MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+    };
+    EXPECT_EQ(ui::SetCursorShape(ui::CursorShape::Wait), std::nullopt);
+    askForCursor();
+    EXPECT_EQ(::GetCursor(), ::LoadCursorA(nullptr, IDC_WAIT));
+    EXPECT_EQ(ui::SetCursorShape(ui::CursorShape::Arrow), ui::CursorShape::Wait);
+    askForCursor();
+    EXPECT_EQ(::GetCursor(), ::LoadCursorA(nullptr, IDC_ARROW));
+    window.DestroyWindow();
+}
+
+TEST(Win32Window, WaitingRepaintsButDropsClicksKeysAndTheCloseBoxForGood) {
+    struct Counting : StyledWindow {
+        Counting() : StyledWindow({"Waiting", ui::FrameKind::Caption, true}) {}
+        void OnLButtonDown(int /*x*/, int /*y*/) override { ++inputs; }
+        void OnCancel() override { ++inputs; }
+        int inputs = 0;
+    } window;
+    ASSERT_TRUE(window.Create());
+    window.SetWindowPos(0, 0, 120, 90);
+    ASSERT_TRUE(Driver().WaitUntilShown(window));
+    ::PostMessageW(window.hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+    ::PostMessageW(window.hwnd(), WM_KEYDOWN, VK_ESCAPE, 0);
+    ::PostMessageW(window.hwnd(), WM_NCLBUTTONDOWN, HTCLOSE, 0);
+    ::InvalidateRect(window.hwnd(), nullptr, FALSE);
+    ui::CurrentWindowSystem()->HandleEventsWithoutInput(std::chrono::milliseconds(50));
+    EXPECT_EQ(::GetUpdateRect(window.hwnd(), nullptr, FALSE), FALSE) << "repainted meanwhile";
+    Driver().WaitUntilShown(window);
+    EXPECT_EQ(window.inputs, 0);
+    EXPECT_TRUE(window.commands.empty());
+    window.DestroyWindow();
+}
