@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <string>
 
+#include "platform/process/ProgramFolder.h"
 #include "tools/standins/Standin.h"
 
 int main(int argc, char** argv) {
@@ -11,7 +12,8 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: blendora-setup [FOLDER]\n");
         return 2;
     }
-    const std::string folder =
-        argc == 2 ? std::string(argv[1]) : (standin::ProgramFolder() / "Blendora").string();
+    const std::string folder = argc == 2
+                                   ? std::string(argv[1])
+                                   : (platform::process::ProgramFolder() / "Blendora").string();
     return standin::RecordMixingToolFolder(folder) ? 0 : 1;
 }

@@ -1,7 +1,6 @@
 #pragma once
 // What the stand-ins for the programs around the launcher share: the start log, the script that
 // tells them what to do, and the values they leave in the store for the launcher.
-#include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -40,9 +39,6 @@ void AnalyseIfDue();
 
 // Records the mixing tool's folder as the mixing tool's installation does.
 bool RecordMixingToolFolder(std::string_view folder);
-
-// The folder the running program's file lies in.
-std::filesystem::path ProgramFolder();
 
 // Writes a small file (for the companion tools' output), ignoring failures.
 void WriteSmallFile(const std::string& path, std::string_view text);

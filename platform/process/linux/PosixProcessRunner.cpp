@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "platform/process/CommandLine.h"
+#include "platform/process/ProgramFolder.h"
 #include "platform/process/linux/SpawnAttributes.h"
 
 extern char** environ;
@@ -98,9 +99,7 @@ RunResult SpawnAndWait(const std::string& program, std::span<const std::string> 
 PosixProcessRunner::PosixProcessRunner(std::string ownFolder) : ownFolder_(std::move(ownFolder)) {}
 
 std::string PosixProcessRunner::LauncherFolder() {
-    std::error_code error;
-    fs::path self = fs::read_symlink("/proc/self/exe", error);
-    return error ? std::string() : self.parent_path().string();
+    return ProgramFolder().string();
 }
 
 std::optional<std::string> PosixProcessRunner::Resolve(std::string_view windowsName) const {

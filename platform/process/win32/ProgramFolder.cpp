@@ -3,9 +3,9 @@
 #include <filesystem>
 #include <string>
 
-#include "tools/standins/Standin.h"
+#include "platform/process/ProgramFolder.h"
 
-namespace standin {
+namespace platform::process {
 
 std::filesystem::path ProgramFolder() {
     std::wstring path(MAX_PATH, L'\0');
@@ -19,4 +19,4 @@ std::filesystem::path ProgramFolder() {
     return std::filesystem::path(path).parent_path();
 }
 
-}  // namespace standin
+}  // namespace platform::process

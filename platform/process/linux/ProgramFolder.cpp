@@ -1,13 +1,13 @@
 #include <filesystem>
 #include <system_error>
 
-#include "tools/standins/Standin.h"
+#include "platform/process/ProgramFolder.h"
 
-namespace standin {
+namespace platform::process {
 
 std::filesystem::path ProgramFolder() {
     std::error_code error;
     return std::filesystem::read_symlink("/proc/self/exe", error).parent_path();
 }
 
-}  // namespace standin
+}  // namespace platform::process
