@@ -1,4 +1,5 @@
-// The CD audio device on CD images through libcdio: the table of contents as the CUE sheet says,
+// The CD audio device on CD images, the same for every way the layer opens one (libcdio on Linux,
+// our own CUE sheet reader on Windows and directly): the table of contents as the CUE sheet says,
 // audio and data tracks told apart, digital play heard through the loopback card, and images that
 // are cut short.
 #include <gtest/gtest.h>
@@ -9,10 +10,13 @@
 #include <sstream>
 #include <vector>
 
+#include "platform/debug/DebugOutput.h"
 #include "platform/dsound/DirectSound.h"
 #include "platform/dsound/LineInput.h"
 #include "platform/dsound/loopback/Loopback.h"
+#include "platform/mci/CdPlayer.h"
 #include "platform/mci/Mci.h"
+#include "platform/mci/cue/CueImage.h"
 #include "tests/support/TempDisc.h"
 
 namespace platform::mci {
@@ -57,33 +61,48 @@ int Sectors(const Msf& length) {
     return (length.minutes * 60 + length.seconds) * kFramesPerSecond + length.frames;
 }
 
-std::unique_ptr<CdDevice> OpenInTmsf() {
-    auto drive = OpenCdAudio();
-    if (drive != nullptr) {
-        drive->SetTimeFormat(TimeFormat::Tmsf);
-    }
-    return drive;
-}
+struct ImageOpener {
+    const char* name;
+    std::unique_ptr<CdDevice> (*open)(const std::filesystem::path& image);
+};
 
-class CdioDrive : public ::testing::Test {
+// The layer's own open, which VELORIN_CD steers, and the CUE sheet reader on its own.
+const ImageOpener kOpeners[] = {
+    {"system",
+     [](const std::filesystem::path& image) {
+         SetCdLocation(image.string());
+         return OpenCdAudio();
+     }},
+    {"cue_reader", [](const std::filesystem::path& image) { return cue::OpenCueImage(image); }},
+};
+
+class CdImage : public ::testing::TestWithParam<ImageOpener> {
   protected:
-    CdioDrive() { dsound::SetAudioSystem(&card_); }
-    ~CdioDrive() override {
-        if (auto drive = OpenCdAudio()) {
-            drive->Stop();
-        }
+    CdImage() { dsound::SetAudioSystem(&card_); }
+    ~CdImage() override {
+        CdPlayer::Instance().Stop();
         SetCdLocation(std::nullopt);
         dsound::SetAudioSystem(nullptr);
     }
-    void Use(const TempDisc& disc) { SetCdLocation(disc.image().string()); }
+    std::unique_ptr<CdDevice> Open(const TempDisc& disc) { return GetParam().open(disc.image()); }
+    std::unique_ptr<CdDevice> OpenInTmsf(const TempDisc& disc) {
+        auto drive = Open(disc);
+        if (drive != nullptr) {
+            drive->SetTimeFormat(TimeFormat::Tmsf);
+        }
+        return drive;
+    }
 
+    debug::CapturedDebugOutput quiet_;  // why an image was refused
     dsound::loopback::LoopbackAudioSystem card_{dsound::loopback::LoopbackOptions{}};
 };
 
-TEST_F(CdioDrive, TracksAndTheirLengthsToTheFrameAreThoseOfTheCueSheet) {
+INSTANTIATE_TEST_SUITE_P(Openers, CdImage, ::testing::ValuesIn(kOpeners),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_P(CdImage, TracksAndTheirLengthsToTheFrameAreThoseOfTheCueSheet) {
     TempDisc disc({15.0 + 74.0 / 75.0, 61.0, {2.0, true}});
-    Use(disc);
-    auto drive = OpenCdAudio();
+    auto drive = Open(disc);
     ASSERT_NE(drive, nullptr);
     EXPECT_EQ(drive->NumberOfTracks(), 3);
     const std::vector<int> bounds = CueBoundaries(disc.image());
@@ -100,35 +119,30 @@ TEST_F(CdioDrive, TracksAndTheirLengthsToTheFrameAreThoseOfTheCueSheet) {
     EXPECT_FALSE(drive->TrackLength(0).has_value());
 }
 
-TEST_F(CdioDrive, DataTracksNeitherPlayNorMakeAnAudioCd) {
+TEST_P(CdImage, DataTracksNeitherPlayNorMakeAnAudioCd) {
     TempDisc mixed({0.5, {1.0, true}});
-    Use(mixed);
-    auto drive = OpenInTmsf();
+    auto drive = OpenInTmsf(mixed);
     ASSERT_NE(drive, nullptr);
     EXPECT_FALSE(drive->Play({2, 0, 0, 0}, std::nullopt)) << "a data track does not play";
 
     TempDisc dataOnly({{2.0, true}});
-    Use(dataOnly);
-    drive = OpenInTmsf();
+    drive = OpenInTmsf(dataOnly);
     ASSERT_NE(drive, nullptr) << "the disc is there";
     EXPECT_FALSE(drive->NumberOfTracks().has_value()) << "but it is no audio CD";
     EXPECT_FALSE(drive->Play({1, 0, 0, 0}, std::nullopt));
 }
 
-TEST_F(CdioDrive, NothingToOpenIsNoDrive) {
+TEST_P(CdImage, NothingToOpenIsNoDrive) {
     TempDisc disc({0.5});
     for (const auto& location : {disc.folder() / "missing.cue", disc.folder()}) {
-        SetCdLocation(location.string());
-        EXPECT_EQ(OpenCdAudio(), nullptr) << location;
-        EXPECT_FALSE(CanOpen(DeviceType::CdAudio));
+        EXPECT_EQ(GetParam().open(location), nullptr) << location;
     }
 }
 
-TEST_F(CdioDrive, PlaysATrackUpToTheNextOneAndKeepsPlayingAfterClose) {
+TEST_P(CdImage, PlaysATrackUpToTheNextOneAndKeepsPlayingAfterClose) {
     TempDisc disc({0.5, 0.5});
-    Use(disc);
     {
-        auto drive = OpenCdAudio();
+        auto drive = Open(disc);
         ASSERT_NE(drive, nullptr);
         EXPECT_FALSE(drive->Play({1, 0, 0, 0}, Tmsf{2, 0, 0, 0})) << "positions need TMSF";
         ASSERT_TRUE(drive->SetTimeFormat(TimeFormat::Tmsf));
@@ -139,22 +153,20 @@ TEST_F(CdioDrive, PlaysATrackUpToTheNextOneAndKeepsPlayingAfterClose) {
     EXPECT_EQ(HeardEnergy(0.5), 0.0) << "track 2 must not play";
 }
 
-TEST_F(CdioDrive, PlaysTheLastTrackToTheEndAndStopsAtOnce) {
+TEST_P(CdImage, PlaysTheLastTrackToTheEndAndStopsAtOnce) {
     TempDisc disc({0.3, 2.0});
-    Use(disc);
-    auto drive = OpenInTmsf();
+    auto drive = OpenInTmsf(disc);
     ASSERT_TRUE(drive->Play({2, 0, 0, 0}, std::nullopt));
     EXPECT_GT(HeardEnergy(0.5), 10.0);
     EXPECT_TRUE(drive->Stop());
     EXPECT_EQ(HeardEnergy(0.2), 0.0);
 }
 
-TEST_F(CdioDrive, ABinCutShortPlaysWhatIsThereAndEndsWithoutAFault) {
+TEST_P(CdImage, ABinCutShortPlaysWhatIsThereAndEndsWithoutAFault) {
     TempDisc disc({1.0, 1.0});
-    Use(disc);
     std::filesystem::path bin = disc.image();
     std::filesystem::resize_file(bin.replace_extension(".bin"), 40 * kSectorBytes);
-    auto drive = OpenInTmsf();
+    auto drive = OpenInTmsf(disc);
     ASSERT_NE(drive, nullptr);
     EXPECT_EQ(drive->NumberOfTracks(), 2) << "the sheet still lists both";
     EXPECT_EQ(Sectors(*drive->TrackLength(1)), 75);
