@@ -23,6 +23,9 @@ class TempFile {
     bool MoveTo(const std::filesystem::path& target, std::string& error);
 
   private:
+    // Per platform: the file's written bytes on the disk, true when they got there.
+    static bool SyncToDisk(std::FILE* file);
+
     struct FileCloser {
         void operator()(std::FILE* file) const { std::fclose(file); }
     };

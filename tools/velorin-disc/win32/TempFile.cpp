@@ -28,18 +28,8 @@ TempFile::TempFile(const std::filesystem::path& target) {
     }
 }
 
-TempFile::~TempFile() {
-    file_.reset();
-    if (!kept_ && !path_.empty()) {
-        std::error_code ignored;
-        std::filesystem::remove(path_, ignored);
-    }
-}
-
-bool TempFile::Close() {
-    const bool flushed = file_ != nullptr && std::fflush(file_.get()) == 0 &&
-                         _commit(_fileno(file_.get())) == 0 && std::ferror(file_.get()) == 0;
-    return std::fclose(file_.release()) == 0 && flushed;
+bool TempFile::SyncToDisk(std::FILE* file) {
+    return _commit(_fileno(file)) == 0;
 }
 
 bool TempFile::MoveTo(const std::filesystem::path& target, std::string& error) {
