@@ -6,6 +6,7 @@
 #include "audiotest/CSoundCapture.h"
 #include "audiotest/CdAudio.h"
 #include "platform/ui/MessageBox.h"
+#include "platform/ui/WindowSystem.h"
 #include "resources/Strings.h"
 
 using platform::ui::Window;
@@ -60,6 +61,16 @@ void RedrawBoth(Window* backdropWnd, Window* launcherWnd) {
         if (window != nullptr) {
             window->RedrawNow();
         }
+    }
+}
+
+// One poll period of the wait for the capture thread. The window system, when there is one,
+// handles the windows' events meanwhile, so that they repaint; the user's input is dropped.
+void AwaitCapture() {
+    if (platform::ui::WindowSystem* windows = platform::ui::CurrentWindowSystem()) {
+        windows->HandleEventsWithoutInput(kPollInterval);
+    } else {
+        platform::thread::Sleep(kPollInterval);
     }
 }
 
@@ -143,8 +154,8 @@ std::int32_t CSoundCapture::SetUpCaptureBesidePlayback() {
     return status == kCaptureDeviceUnavailable ? 1 : 2;
 }
 
-// The UI thread waits for the capture thread, handling nothing else, under the wait cursor; then
-// the cursor it replaced comes back, or the arrow when there was none.
+// The UI thread waits for the capture thread under the wait cursor, acting on no input; then the
+// cursor it replaced comes back, or the arrow when there was none.
 void CSoundCapture::CaptureRun(Window* backdropWnd, Window* launcherWnd) {
     if (backdropWnd != nullptr) {
         RedrawBoth(backdropWnd, launcherWnd);
@@ -152,7 +163,7 @@ void CSoundCapture::CaptureRun(Window* backdropWnd, Window* launcherWnd) {
     const auto kept = platform::ui::SetCursorShape(platform::ui::CursorShape::Wait);
     StartCapture();
     while (running.load()) {
-        platform::thread::Sleep(kPollInterval);
+        AwaitCapture();
     }
     platform::ui::SetCursorShape(kept.value_or(platform::ui::CursorShape::Arrow));
 }

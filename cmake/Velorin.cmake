@@ -25,10 +25,12 @@ function(velorin_program name)
     target_link_libraries(${name} PRIVATE ${ARG_DEPS} velorin_warnings)
 endfunction()
 
-# velorin_test(NAME SOURCES ... [DEPS ...] [LABELS ...] [ENV ...])
+# velorin_test(NAME SOURCES ... [DEPS ...] [LABELS ...] [ENV ...] [LAUNCHER command ...])
 # LABELS: "gui" needs Qt's offscreen platform, "e2e" runs built programs, "x11" needs Xvfb.
+# LAUNCHER (Windows): a command that runs the emulator and the test program as its arguments, for
+# a service the whole program needs (a sound server).
 function(velorin_test name)
-    cmake_parse_arguments(ARG "" "" "SOURCES;DEPS;LABELS;ENV" ${ARGN})
+    cmake_parse_arguments(ARG "" "" "SOURCES;DEPS;LABELS;ENV;LAUNCHER" ${ARGN})
     add_executable(${name} ${ARG_SOURCES})
     target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR})
     target_link_libraries(${name} PRIVATE ${ARG_DEPS} GTest::gmock GTest::gtest_main velorin_warnings)
@@ -42,7 +44,12 @@ function(velorin_test name)
     if(CMAKE_CROSSCOMPILING)
         # Under Wine each start of a program costs a good half second, so a test program is one
         # test there; ctest runs it through the emulator.
-        add_test(NAME ${name} COMMAND ${name})
+        if(ARG_LAUNCHER)
+            add_test(NAME ${name}
+                COMMAND ${ARG_LAUNCHER} ${CMAKE_CROSSCOMPILING_EMULATOR} $<TARGET_FILE:${name}>)
+        else()
+            add_test(NAME ${name} COMMAND ${name})
+        endif()
         set_tests_properties(${name} PROPERTIES ${properties} FIXTURES_REQUIRED wine)
         set_property(TEST ${name} APPEND PROPERTY ENVIRONMENT ${VELORIN_WINE_ENVIRONMENT})
     else()

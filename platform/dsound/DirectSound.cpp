@@ -4,7 +4,7 @@
 #include <mutex>
 #include <string_view>
 
-#include "platform/dsound/linux/SdlAudio.h"
+#include "platform/dsound/RealAudio.h"
 #include "platform/dsound/loopback/Loopback.h"
 
 namespace platform::dsound {
@@ -18,10 +18,7 @@ struct Backend {
 
 // The first entry is the default, also for a name nobody knows.
 const Backend kBackends[] = {
-    {"sdl",
-     []() -> std::unique_ptr<AudioSystem> {
-         return std::make_unique<linux_backend::SdlAudioSystem>();
-     }},
+    {kRealAudioName, CreateRealAudioSystem},
     {"loopback",
      []() -> std::unique_ptr<AudioSystem> {
          return std::make_unique<loopback::LoopbackAudioSystem>(
@@ -54,6 +51,12 @@ AudioSystem& ChosenSystem() {
 }
 
 }  // namespace
+
+bool IsPcmBuffer(const CaptureBufferDesc& desc) {
+    const WaveFormat* format = desc.format;
+    return format != nullptr && format->formatTag == kFormatPcm && desc.bufferBytes > 0 &&
+           (format->bitsPerSample == 8 || format->bitsPerSample == 16);
+}
 
 std::unique_ptr<Playback> CreatePlayback() {
     return ChosenSystem().CreatePlayback();

@@ -4,8 +4,9 @@
 // whose circular buffer fills with mono PCM, signals events as the capture position passes chosen
 // offsets, and is read in place between Lock and Unlock.
 //
-// The backend is chosen by VELORIN_AUDIO: "sdl" (the default) for the real devices, "loopback"
-// for the virtual sound card whose recording input hears what it plays (see LoopbackOptions).
+// The backend is chosen by VELORIN_AUDIO: the real devices by default ("sdl" on Linux, "dsound"
+// on Windows), "loopback" for the virtual sound card whose recording input hears what it plays
+// (see LoopbackOptions).
 #include <cstdint>
 #include <memory>
 #include <span>
@@ -31,6 +32,9 @@ struct CaptureBufferDesc {
     std::uint32_t bufferBytes = 0;
     const WaveFormat* format = nullptr;
 };
+
+// True for a buffer of 8-bit or 16-bit linear PCM, the only kind any backend captures.
+bool IsPcmBuffer(const CaptureBufferDesc& desc);
 
 // The notification offset that is signalled when the buffer stops.
 constexpr std::uint32_t kOffsetStop = 0xFFFFFFFF;

@@ -2,6 +2,7 @@
 // The backend side of the window layer. A backend (Qt today) gives every DialogWindow a host: the
 // real window that turns the toolkit's events into the window's handlers and carries out its
 // requests. Programs and GUI tests install one WindowSystem at start-up.
+#include <chrono>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -77,6 +78,9 @@ class WindowSystem {
                                                    bool modal) = 0;
     virtual Picture LoadPicture(int id) = 0;
     virtual int GetMetric(Metric metric) const = 0;
+    // Handles the window events of about `most` while the program waits for something else: the
+    // windows repaint, and the user's input of the meantime is dropped, never acted on later.
+    virtual void HandleEventsWithoutInput(std::chrono::milliseconds most) = 0;
 };
 
 // Installs the backend; the caller keeps ownership. Without one, windows cannot be created.

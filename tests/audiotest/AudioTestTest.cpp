@@ -11,7 +11,9 @@
 #include "audiotest/CSoundCapture.h"
 #include "platform/dsound/LineInput.h"
 #include "platform/mci/Mci.h"
+#include "platform/thread/Thread.h"
 #include "platform/ui/MessageBox.h"
+#include "platform/ui/WindowSystem.h"
 #include "resources/Strings.h"
 #include "tests/audiotest/AudioTestRig.h"
 #include "tests/support/TempDisc.h"
@@ -42,6 +44,23 @@ class RecordingCursor : public platform::ui::CursorControl {
     }
     std::optional<platform::ui::CursorShape> current;
     std::vector<platform::ui::CursorShape> shapes;
+};
+
+// Serves no windows; counts the waits in which it would handle their events.
+class WaitingWindows : public platform::ui::WindowSystem {
+  public:
+    std::unique_ptr<platform::ui::WindowHost> CreateHost(platform::ui::DialogWindow&,
+                                                         const platform::ui::WindowStyle&,
+                                                         bool) override {
+        return nullptr;
+    }
+    platform::ui::Picture LoadPicture(int) override { return {}; }
+    int GetMetric(platform::ui::Metric) const override { return 0; }
+    void HandleEventsWithoutInput(std::chrono::milliseconds most) override {
+        ++waits;
+        platform::thread::Sleep(most);
+    }
+    int waits = 0;
 };
 
 // What the screen and the drive were like while each box was up.
@@ -80,8 +99,10 @@ class AudioTest : public ::testing::Test {
     AudioTest() {
         platform::ui::SetMessageBoxBackend(&boxes_);
         platform::ui::SetCursorControl(&cursor_);
+        platform::ui::SetWindowSystem(&windows_);
     }
     ~AudioTest() override {
+        platform::ui::SetWindowSystem(nullptr);
         platform::ui::SetMessageBoxBackend(nullptr);
         platform::ui::SetCursorControl(nullptr);
         platform::mci::SetCdLocation(std::nullopt);
@@ -97,6 +118,7 @@ class AudioTest : public ::testing::Test {
     RecordingWindow backdrop_;
     RecordingWindow launcher_;
     RecordingCursor cursor_;
+    WaitingWindows windows_;
     ObservingBoxes boxes_{backdrop_, launcher_};
     char errorText_[2000] = {};
     std::unique_ptr<CSoundCapture> engine_;
@@ -113,6 +135,7 @@ TEST_F(AudioTest, PassesOnADiscImageOfMusicHeardThroughTheLoopback) {
     EXPECT_EQ(backdrop_.log, (std::vector<std::string>{"redraw", "show"}));
     EXPECT_EQ(launcher_.log, (std::vector<std::string>{"redraw", "show"}));
     EXPECT_TRUE(engine_->captureReady) << "the engine's destruction releases the capture";
+    EXPECT_GT(windows_.waits, 0) << "the windows' events are handled while the capture runs";
 }
 
 TEST_F(AudioTest, TheWaitCursorGivesBackTheCursorItReplacedOrTheArrowWhenThereWasNone) {

@@ -31,10 +31,10 @@ using velorin::test::ClickAt;
 using velorin::test::ClickLeftOfTwoButtons;
 using velorin::test::ClickRightButton;
 using velorin::test::FindWindow;
+using velorin::test::kRunLimit;
 
 namespace {
 
-constexpr auto kRunLimit = std::chrono::seconds(120);
 constexpr const char* kOptions = "SOFTWARE\\Tessaly\\Velorin\\Options";
 const auto kPlay = Bytes(std::string("play", 5));
 

@@ -25,12 +25,11 @@ using testing_support::RunProgram;
 using velorin::test::Box;
 using velorin::test::ClickAt;
 using velorin::test::FindWindow;
+using velorin::test::kRunLimit;
+using velorin::test::kSettle;
 
 namespace {
 
-constexpr auto kRunLimit = std::chrono::seconds(120);
-// A window just shown may still be placed and drawn: clicks wait for it to settle.
-constexpr auto kSettle = std::chrono::milliseconds(600);
 constexpr const char* kDesktopEntry = "share/applications/example.velorin.Launcher.desktop";
 
 // Every installed file with its size and modification time.

@@ -20,10 +20,9 @@ using testing_support::RunProgram;
 using velorin::test::Box;
 using velorin::test::ClickAt;
 using velorin::test::FindWindow;
+using velorin::test::kRunLimit;
 
 namespace {
-
-constexpr auto kRunLimit = std::chrono::seconds(120);
 
 void ClickLaunch() {
     std::optional<Box> screen = FindWindow("^Velorin Launcher$");

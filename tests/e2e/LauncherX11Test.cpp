@@ -3,7 +3,6 @@
 // by itself with status 0.
 #include <gtest/gtest.h>
 
-#include <QImage>
 #include <cstdlib>
 #include <filesystem>
 #include <thread>
@@ -11,6 +10,7 @@
 #include "platform/registry/fake/ScopedStore.h"
 #include "settings/Settings.h"
 #include "tests/e2e/Installation.h"
+#include "tests/e2e/ScreenPictures.h"
 #include "tests/e2e/VirtualDisplay.h"
 #include "tests/e2e/X11Screen.h"
 #include "tests/support/ChildProcess.h"
@@ -21,33 +21,10 @@ using testing_support::RunProgram;
 using velorin::test::Box;
 using velorin::test::ClickAt;
 using velorin::test::FindWindow;
-
-namespace {
-
-constexpr auto kSettle = std::chrono::milliseconds(600);
-// Splash and credits together run for well under a minute; this is only a guard against hangs.
-constexpr auto kRunLimit = std::chrono::seconds(120);
-
-QImage Picture(const char* name) {
-    return QImage(QString::fromStdString(std::string(VELORIN_SOURCE_DIR) + "/resources/images/" +
-                                         name))
-        .convertToFormat(QImage::Format_RGB32);
-}
-
-// Pixel by pixel: the screenshot carries colour-space tags that the pictures do not.
-bool ShowsAt(const QImage& screen, const Box& corner, int x, int y, const QImage& picture) {
-    for (int row = 0; row < picture.height(); ++row) {
-        for (int column = 0; column < picture.width(); ++column) {
-            if (screen.pixel(corner.x + x + column, corner.y + y + row) !=
-                picture.pixel(column, row)) {
-                return false;
-            }
-        }
-    }
-    return true;
-}
-
-}  // namespace
+using velorin::test::kRunLimit;
+using velorin::test::kSettle;
+using velorin::test::Picture;
+using velorin::test::ShowsAt;
 
 TEST(LauncherOnX11, PanelOptionIsStoredShownAndQuitEndsTheProgramCleanly) {
     platform::registry::ScopedStore store;
@@ -67,9 +44,7 @@ TEST(LauncherOnX11, PanelOptionIsStoredShownAndQuitEndsTheProgramCleanly) {
 
     ClickAt(*corner, 300, 100);  // Set-Up Options
     ClickAt(*corner, 20, 77);    // Character Dialogue
-    const fs::path shot = store.folder() + "/screen.png";
-    RunProgram({"import", "-window", "root", "PNG24:" + shot.string()});
-    const QImage screen(QString::fromStdString(shot.string()));
+    const QImage screen = velorin::test::Screenshot(store.folder() + "/screen.png");
     ASSERT_FALSE(screen.isNull());
     EXPECT_TRUE(ShowsAt(screen, *corner, 17, 180, Picture("bitmap-145.png").copy(17, 180, 158, 24)))
         << "the options panel is not on the screen";
@@ -77,9 +52,6 @@ TEST(LauncherOnX11, PanelOptionIsStoredShownAndQuitEndsTheProgramCleanly) {
         << "Character Dialogue does not show as off";
     EXPECT_TRUE(ShowsAt(screen, *corner, 16, 85, Picture("bitmap-134.png")))
         << "Background Sounds does not show as on";
-    if (const char* keep = std::getenv("VELORIN_KEEP_SCREENSHOT")) {
-        fs::copy_file(shot, keep, fs::copy_options::overwrite_existing);
-    }
 
     ClickAt(*corner, 300, 225);  // Quit
     EXPECT_EQ(launcher.Wait(kRunLimit), std::optional<int>(0));

@@ -4,8 +4,6 @@
 // the launcher screen repaints what a closed box uncovered.
 #include <gtest/gtest.h>
 
-#include <QImage>
-#include <QRect>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -14,6 +12,7 @@
 
 #include "platform/registry/fake/ScopedStore.h"
 #include "tests/e2e/Installation.h"
+#include "tests/e2e/ScreenPictures.h"
 #include "tests/e2e/VirtualDisplay.h"
 #include "tests/e2e/X11Screen.h"
 #include "tests/platform/registry/RegistryTestSupport.h"
@@ -26,14 +25,16 @@ using testing_support::RunProgram;
 using velorin::test::Box;
 using velorin::test::ClickAt;
 using velorin::test::FindWindow;
+using velorin::test::kPollPeriod;
+using velorin::test::Picture;
+using velorin::test::ShowsAt;
 
 namespace {
 
 constexpr int kScreenWidth = 1024;
 constexpr int kScreenHeight = 768;
-constexpr auto kSettle = std::chrono::milliseconds(1000);
-constexpr auto kPollPeriod = std::chrono::milliseconds(200);
-constexpr auto kWait = std::chrono::seconds(60);
+// openbox frames and places a window before it is drawn: longer than on the bare screen.
+constexpr auto kFrameSettle = std::chrono::milliseconds(1000);
 
 struct ShownWindow {
     std::string id;
@@ -83,7 +84,7 @@ std::vector<ShownWindow> LauncherWindows() {
 
 // Waits for a launcher window that matches.
 std::optional<ShownWindow> AwaitWindow(const std::function<bool(const ShownWindow&)>& matches) {
-    const auto deadline = std::chrono::steady_clock::now() + kWait;
+    const auto deadline = std::chrono::steady_clock::now() + velorin::test::kWindowWait;
     while (std::chrono::steady_clock::now() < deadline) {
         for (const ShownWindow& window : LauncherWindows()) {
             if (matches(window)) {
@@ -114,26 +115,8 @@ void ExpectNoMinimiseOrMaximise(const std::string& id) {
     EXPECT_EQ(functions & 0x18UL, 0UL) << "minimise or maximise function";
     EXPECT_EQ(decorations & 0x60UL, 0UL) << "minimise or maximise box";
     RunProgram({"xdotool", "windowminimize", id});
-    std::this_thread::sleep_for(kSettle);
+    std::this_thread::sleep_for(kFrameSettle);
     EXPECT_TRUE(IsViewable(id)) << "a minimised window stayed away";
-}
-
-QImage Picture(const char* name) {
-    return QImage(QString::fromStdString(std::string(VELORIN_SOURCE_DIR) + "/resources/images/" +
-                                         name))
-        .convertToFormat(QImage::Format_RGB32);
-}
-
-// Whether the screen shows that part of the picture, the picture's corner at the window's.
-bool ShowsPart(const QImage& screen, const Box& window, const QImage& picture, const QRect& part) {
-    for (int y = part.top(); y <= part.bottom(); ++y) {
-        for (int x = part.left(); x <= part.right(); ++x) {
-            if (screen.pixel(window.x + x, window.y + y) != picture.pixel(x, y)) {
-                return false;
-            }
-        }
-    }
-    return true;
 }
 
 class UnderAWindowManager : public ::testing::Test {
@@ -153,7 +136,7 @@ class UnderAWindowManager : public ::testing::Test {
         windowManager_ = std::make_unique<ChildProcess>(std::vector<std::string>{
             "env", "XDG_DATA_DIRS=/usr/local/share:/usr/share", "openbox", "--sm-disable",
             "--config-file", (folder_ / "rc.xml").string()});
-        const auto deadline = std::chrono::steady_clock::now() + kWait;
+        const auto deadline = std::chrono::steady_clock::now() + velorin::test::kWindowWait;
         while (RunProgram({"xprop", "-root", "_NET_SUPPORTING_WM_CHECK"}).out.find("window id") ==
                std::string::npos) {
             ASSERT_LT(std::chrono::steady_clock::now(), deadline) << "openbox did not start";
@@ -181,18 +164,11 @@ class UnderAWindowManager : public ::testing::Test {
             RunProgram({"xdotool", "search", "--onlyvisible", "--name", "^Velorin \\(stand-in\\)$"})
                 .out);
         RunProgram({"xdotool", "windowmove", id, "0", "0"});
-        std::this_thread::sleep_for(kSettle);
+        std::this_thread::sleep_for(kFrameSettle);
         return id;
     }
 
-    QImage Screenshot() {
-        const fs::path shot = folder_ / "screen.png";
-        RunProgram({"import", "-window", "root", "PNG24:" + shot.string()});
-        if (const char* keep = std::getenv("VELORIN_KEEP_SCREENSHOT")) {
-            fs::copy_file(shot, keep, fs::copy_options::overwrite_existing);
-        }
-        return QImage(QString::fromStdString(shot.string()));
-    }
+    QImage Screenshot() { return velorin::test::Screenshot(folder_ / "screen.png"); }
 
     platform::registry::ScopedStore store_;
     fs::path folder_ = store_.folder();
@@ -218,7 +194,7 @@ TEST_F(UnderAWindowManager, FramesBackdropAndCaptionsAsAskedAndTheScreenRepaints
     EXPECT_EQ(backdrop->box.width, kScreenWidth);
     EXPECT_EQ(backdrop->box.height, kScreenHeight);
     EXPECT_EQ(backdrop->name, "");
-    std::this_thread::sleep_for(kSettle);
+    std::this_thread::sleep_for(kFrameSettle);
     ExpectNoMinimiseOrMaximise(screen->id);
 
     ClickAt(screen->box, 330, 62);  // launch: the first run is announced in a box without caption
@@ -233,7 +209,7 @@ TEST_F(UnderAWindowManager, FramesBackdropAndCaptionsAsAskedAndTheScreenRepaints
     ASSERT_FALSE(standIn.empty()) << "Velorin did not start";
     const QImage shown = Screenshot();
     ASSERT_FALSE(shown.isNull());
-    EXPECT_TRUE(ShowsPart(shown, screen->box, Picture("bitmap-131.png"), {0, 0, 400, 210}))
+    EXPECT_TRUE(ShowsAt(shown, screen->box, 0, 0, Picture("bitmap-131.png").copy(0, 0, 400, 210)))
         << "the launcher screen was not repainted where the box was";
     RunProgram({"xdotool", "windowactivate", "--sync", standIn, "key", "Escape"});
 }
@@ -244,7 +220,7 @@ TEST_F(UnderAWindowManager, ClicksOnTheScreenWhileVelorinRunsAreDroppedForGood) 
                                     platform::registry::ValueType::String, "30 fps");
     const auto screen = StartLauncher();
     ASSERT_TRUE(screen) << "no launcher screen";
-    std::this_thread::sleep_for(kSettle);
+    std::this_thread::sleep_for(kFrameSettle);
     ClickAt(screen->box, 300, 100);  // Set-Up Options: the panel opens
     ClickAt(screen->box, 90, 192);   // its Re-test button runs Velorin
     const std::string standIn = AwaitStandIn();
@@ -252,10 +228,11 @@ TEST_F(UnderAWindowManager, ClicksOnTheScreenWhileVelorinRunsAreDroppedForGood) 
 
     ClickAt(screen->box, 300, 100);  // would close the panel, were it acted on
     RunProgram({"xdotool", "windowactivate", "--sync", standIn, "key", "Escape"});
-    std::this_thread::sleep_for(kSettle);
+    std::this_thread::sleep_for(kFrameSettle);
     const QImage shown = Screenshot();
     ASSERT_FALSE(shown.isNull());
     // The panel's headings, the same whether its Re-test button is lit or not.
-    EXPECT_TRUE(ShowsPart(shown, screen->box, Picture("bitmap-145.png"), {40, 100, 160, 25}))
+    EXPECT_TRUE(
+        ShowsAt(shown, screen->box, 40, 100, Picture("bitmap-145.png").copy(40, 100, 160, 25)))
         << "the options panel is gone: a click made while Velorin ran was acted on";
 }

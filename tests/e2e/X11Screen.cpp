@@ -13,9 +13,6 @@ namespace velorin::test {
 
 namespace {
 
-constexpr auto kSettle = std::chrono::milliseconds(600);
-constexpr auto kPollPeriod = std::chrono::milliseconds(200);
-
 Box GeometryOf(const std::string& id) {
     std::istringstream shell(RunProgram({"xdotool", "getwindowgeometry", "--shell", id}).out);
     Box box;

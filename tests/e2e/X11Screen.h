@@ -13,6 +13,13 @@ struct Box {
 
 // A loaded machine can take long to show a window; a window that is there is found at once.
 constexpr auto kWindowWait = std::chrono::seconds(60);
+// A window just shown or clicked may still be placed and drawn: clicks and screenshots wait this
+// long after it.
+constexpr auto kSettle = std::chrono::milliseconds(600);
+// How often a wait for something on the screen looks again.
+constexpr auto kPollPeriod = std::chrono::milliseconds(200);
+// A whole run of the launcher ends well within this; it only guards against hangs.
+constexpr auto kRunLimit = std::chrono::seconds(120);
 
 // The first visible window whose title matches, waiting up to timeout for it to appear.
 std::optional<Box> FindWindow(const std::string& title,

@@ -1,6 +1,7 @@
 #include "tests/intro/FakeWindows.h"
 
 #include <algorithm>
+#include <thread>
 #include <utility>
 
 namespace intro_test {
@@ -78,6 +79,10 @@ std::unique_ptr<ui::WindowHost> FakeWindows::CreateHost(ui::DialogWindow& window
 ui::Picture FakeWindows::LoadPicture(int id) {
     picturesLoaded.push_back(id);
     return ui::Picture(std::make_shared<FakePicture>(id));
+}
+
+void FakeWindows::HandleEventsWithoutInput(std::chrono::milliseconds most) {
+    std::this_thread::sleep_for(most);
 }
 
 int FakeWindows::GetMetric(ui::Metric metric) const {

@@ -45,6 +45,8 @@ class FakeWindows : public ui::WindowSystem {
                                                const ui::WindowStyle& style, bool modal) override;
     ui::Picture LoadPicture(int id) override;
     int GetMetric(ui::Metric metric) const override;
+    // Only waits: the script fires whatever events a test wants.
+    void HandleEventsWithoutInput(std::chrono::milliseconds most) override;
 
     // What a modal run does; without a script it ticks until the window ends.
     std::function<void(FakeHost&)> script;

@@ -3,6 +3,7 @@
 #include <SDL2/SDL.h>
 
 #include "platform/dsound/CaptureRing.h"
+#include "platform/dsound/RealAudio.h"
 #include "platform/dsound/linux/SdlDevice.h"
 #include "platform/dsound/linux/SdlOutputStream.h"
 
@@ -63,8 +64,7 @@ class SdlCapture : public Capture {
 
     std::unique_ptr<CaptureBuffer> CreateCaptureBuffer(const CaptureBufferDesc& desc) override {
         const WaveFormat* format = desc.format;
-        if (format == nullptr || format->formatTag != kFormatPcm || desc.bufferBytes == 0 ||
-            (format->bitsPerSample != 8 && format->bitsPerSample != 16)) {
+        if (!IsPcmBuffer(desc)) {
             return nullptr;
         }
         auto ring = std::make_shared<CaptureRing>(desc.bufferBytes);
@@ -118,3 +118,13 @@ std::unique_ptr<Capture> SdlAudioSystem::CreateCapture() {
 }
 
 }  // namespace platform::dsound::linux_backend
+
+namespace platform::dsound {
+
+const std::string_view kRealAudioName = "sdl";
+
+std::unique_ptr<AudioSystem> CreateRealAudioSystem() {
+    return std::make_unique<linux_backend::SdlAudioSystem>();
+}
+
+}  // namespace platform::dsound

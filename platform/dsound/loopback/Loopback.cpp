@@ -25,8 +25,7 @@ double NumberFromEnvironment(const char* name, double fallback) {
 
 bool WellFormed(const CaptureBufferDesc& desc) {
     const WaveFormat* format = desc.format;
-    return format != nullptr && format->formatTag == kFormatPcm && desc.bufferBytes > 0 &&
-           format->channels >= 1 && (format->bitsPerSample == 8 || format->bitsPerSample == 16) &&
+    return IsPcmBuffer(desc) && format->channels >= 1 &&
            format->blockAlign == format->channels * format->bitsPerSample / 8 &&
            std::find(std::begin(kRates), std::end(kRates), format->samplesPerSec) !=
                std::end(kRates);

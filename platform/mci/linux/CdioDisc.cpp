@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "platform/debug/DebugOutput.h"
+#include "platform/mci/linux/CueSheetCheck.h"
 #include "platform/mci/linux/ParanoiaSectors.h"
 
 namespace platform::mci::linux_backend {
@@ -46,6 +47,11 @@ CdioHandle OpenCdioDisc(const std::string& location) {
     // A folder is neither a drive nor an image, though some of libcdio's drivers would open it.
     std::error_code error;
     if (std::filesystem::is_directory(location, error)) {
+        return nullptr;
+    }
+    if (!CueSheetSafeToOpen(location)) {
+        debug::OutputDebugText("CD image " + location +
+                               ": the CUE sheet's tracks are not numbered 1, 2, 3... up to 99\n");
         return nullptr;
     }
     return CdioHandle(cdio_open(location.c_str(), DRIVER_UNKNOWN));

@@ -35,6 +35,10 @@ void Event::Set() {
     ::SetEvent(state_->handle);
 }
 
+void* win32::EventHandle(Event& event) {
+    return event.state_->handle;
+}
+
 int WaitForAny(std::span<Event* const> events, std::chrono::milliseconds timeout) {
     HANDLE handles[MAXIMUM_WAIT_OBJECTS];
     const std::size_t count = std::min<std::size_t>(events.size(), MAXIMUM_WAIT_OBJECTS);

@@ -8,6 +8,7 @@
 #include <QTextStream>
 
 #include "platform/ui/qt/QtHost.h"
+#include "platform/ui/qt/QtWaitPump.h"
 
 namespace platform::ui::qt {
 
@@ -53,6 +54,10 @@ Picture QtWindowSystem::LoadPicture(int id) {
         return {};
     }
     return Picture(std::make_shared<QtPicture>(image.convertToFormat(QImage::Format_RGB32)));
+}
+
+void QtWindowSystem::HandleEventsWithoutInput(std::chrono::milliseconds most) {
+    qt::HandleEventsWithoutInput(most);
 }
 
 int QtWindowSystem::GetMetric(Metric metric) const {

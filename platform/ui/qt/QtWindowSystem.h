@@ -27,6 +27,7 @@ class QtWindowSystem final : public WindowSystem {
                                            bool modal) override;
     Picture LoadPicture(int id) override;
     int GetMetric(Metric metric) const override;
+    void HandleEventsWithoutInput(std::chrono::milliseconds most) override;
 
     // A cursor resource that is missing shows the toolkit's pointing hand in its place.
     QCursor ResolveCursor(const Cursor& cursor);

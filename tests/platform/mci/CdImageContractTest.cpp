@@ -1,13 +1,15 @@
 // The CD audio device on CD images, the same for every way the layer opens one (libcdio on Linux,
 // our own CUE sheet reader on Windows and directly): the table of contents as the CUE sheet says,
 // audio and data tracks told apart, digital play heard through the loopback card, and images that
-// are cut short.
+// are cut short or whose sheet libcdio would misread.
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
 #include <regex>
 #include <sstream>
+#include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/debug/DebugOutput.h"
@@ -177,6 +179,39 @@ TEST_P(CdImage, ABinCutShortPlaysWhatIsThereAndEndsWithoutAFault) {
     EXPECT_GT(HeardEnergy(0.4), 10.0);
     HeardEnergy(0.2);
     EXPECT_EQ(HeardEnergy(0.5), 0.0) << "the read error ends the play";
+}
+
+// Tracks numbered otherwise than 1, 2, 3 up to 99 made libcdio's reader write outside its track
+// table, and the heap it corrupted crashed later, when a handle was closed. Such sheets open no
+// drive, whether named by the sheet or by its BIN, and a sheet numbered in sequence still opens.
+TEST_P(CdImage, SheetsWhoseTracksAreNotNumberedOneTwoThreeOpenNoDrive) {
+    TempDisc disc({0.5});
+    const auto write = [&](const std::string& tracks) {
+        std::ofstream(disc.image(), std::ios::trunc) << "FILE \"disc.bin\" BINARY\n" << tracks;
+    };
+    std::string hundredTwenty;
+    for (int track = 0; track < 120; ++track) {
+        hundredTwenty += "TRACK 01 AUDIO\n  INDEX 01 00:00:00\n";
+    }
+    const std::vector<std::pair<std::string, std::string>> sheets = {
+        {"more than 99 tracks", hundredTwenty},
+        {"first track above the count", "TRACK 07 AUDIO\nINDEX 01 00:00:00\nTRACK 07 AUDIO\n"},
+        {"a track skipped", "TRACK 01 AUDIO\nINDEX 01 00:00:00\nTRACK 03 AUDIO\n"},
+        {"no track at all", "REM nothing but a remark\n"},
+        {"a track number that is no number", "TRACK 1x AUDIO\nINDEX 01 00:00:00\n"},
+    };
+    std::filesystem::path bin = disc.image();
+    bin.replace_extension(".bin");
+    for (const auto& [what, sheet] : sheets) {
+        write(sheet);
+        for (const auto& location : {disc.image(), bin}) {
+            EXPECT_EQ(GetParam().open(location), nullptr) << what << ", opened as " << location;
+        }
+    }
+    write("TRACK 01 AUDIO\nINDEX 01 00:00:00\nTRACK 2 AUDIO\nINDEX 01 00:00:30\n");
+    auto drive = Open(disc);
+    ASSERT_NE(drive, nullptr);
+    EXPECT_EQ(drive->NumberOfTracks(), 2);
 }
 
 }  // namespace

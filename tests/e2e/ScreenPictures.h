@@ -1,0 +1,22 @@
+#pragma once
+// What the virtual X screen shows, read back as a picture and compared pixel by pixel with the
+// launcher's own pictures.
+#include <QImage>
+#include <filesystem>
+
+#include "tests/e2e/X11Screen.h"
+
+namespace velorin::test {
+
+// One of the launcher's pictures (resources/images/name) in the screenshot's pixel format.
+QImage Picture(const char* name);
+
+// The whole screen, saved as file first (and copied to $VELORIN_KEEP_SCREENSHOT when set, to
+// look at after a failure).
+QImage Screenshot(const std::filesystem::path& file);
+
+// Whether the screen shows picture with its corner at (x, y) inside window. Pixel by pixel: the
+// screenshot carries colour-space tags that the pictures do not.
+bool ShowsAt(const QImage& screen, const Box& window, int x, int y, const QImage& picture);
+
+}  // namespace velorin::test
