@@ -3,8 +3,7 @@
 #include <cstdlib>
 #include <mutex>
 
-#include "platform/dsound/DirectSound.h"
-#include "platform/mci/linux/CdioDrive.h"
+#include "platform/mci/Backend.h"
 
 namespace platform::mci {
 
@@ -22,16 +21,6 @@ std::string CdLocation() {
     return variable != nullptr ? variable : "";
 }
 
-// The wave-audio device is the sound card's playback side, whichever audio backend is in use.
-class PlaybackWaveDevice : public WaveDevice {
-  public:
-    explicit PlaybackWaveDevice(std::unique_ptr<dsound::Playback> playback)
-        : playback_(std::move(playback)) {}
-
-  private:
-    std::unique_ptr<dsound::Playback> playback_;
-};
-
 }  // namespace
 
 std::unique_ptr<CdDevice> OpenCdAudio() {
@@ -43,15 +32,11 @@ std::unique_ptr<CdDevice> OpenCdAudio() {
         }
         location = CdLocation();
     }
-    return linux_backend::OpenCdioDrive(location);
+    return backend::OpenCdDrive(location);
 }
 
 std::unique_ptr<WaveDevice> OpenWaveAudio() {
-    auto playback = dsound::CreatePlayback();
-    if (playback == nullptr) {
-        return nullptr;
-    }
-    return std::make_unique<PlaybackWaveDevice>(std::move(playback));
+    return backend::OpenWaveDevice();
 }
 
 bool CanOpen(DeviceType type) {

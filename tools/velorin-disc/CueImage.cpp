@@ -1,14 +1,12 @@
 #include "tools/velorin-disc/CueImage.h"
 
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <memory>
 #include <span>
+
+#include "tools/velorin-disc/TempFile.h"
 
 namespace disc {
 
@@ -16,11 +14,6 @@ namespace {
 
 constexpr std::int64_t kSamplesPerSector = 588 * 2;
 constexpr std::int64_t kChunkSectors = kSectorsPerSecond;
-
-struct FileCloser {
-    void operator()(std::FILE* file) const { std::fclose(file); }
-};
-using File = std::unique_ptr<std::FILE, FileCloser>;
 
 std::string Msf(std::int64_t sector) {
     char text[16];
@@ -30,56 +23,6 @@ std::string Msf(std::int64_t sector) {
                   static_cast<int>(sector % kSectorsPerSecond));
     return text;
 }
-
-// A file beside target that only this process uses, removed unless Keep() is called.
-class TempFile {
-  public:
-    explicit TempFile(const std::filesystem::path& target) {
-        std::string pattern =
-            (target.parent_path() / ("." + target.filename().string() + ".XXXXXX")).string();
-        const int descriptor = mkstemp(pattern.data());
-        if (descriptor >= 0) {
-            // mkstemp makes the file private; the image is an ordinary file like any other.
-            const mode_t mask = umask(0);
-            umask(mask);
-            fchmod(descriptor, 0666 & ~mask);
-            path_ = pattern;
-            file_.reset(fdopen(descriptor, "wb"));
-        }
-    }
-    ~TempFile() {
-        file_.reset();
-        if (!kept_ && !path_.empty()) {
-            std::error_code ignored;
-            std::filesystem::remove(path_, ignored);
-        }
-    }
-    TempFile(const TempFile&) = delete;
-    TempFile& operator=(const TempFile&) = delete;
-
-    std::FILE* file() const { return file_.get(); }
-    // Flushes to the disk and closes: true when every byte got there.
-    bool Close() {
-        const bool flushed = file_ != nullptr && std::fflush(file_.get()) == 0 &&
-                             fsync(fileno(file_.get())) == 0 && std::ferror(file_.get()) == 0;
-        return std::fclose(file_.release()) == 0 && flushed;
-    }
-    bool MoveTo(const std::filesystem::path& target, std::string& error) {
-        std::error_code failure;
-        std::filesystem::rename(path_, target, failure);
-        if (failure) {
-            error = target.string() + ": " + failure.message();
-            return false;
-        }
-        kept_ = true;
-        return true;
-    }
-
-  private:
-    std::filesystem::path path_;
-    File file_;
-    bool kept_ = false;
-};
 
 bool WriteTrack(std::FILE* file, const ImageTrack& track) {
     std::vector<std::int16_t> samples(kChunkSectors * kSamplesPerSector);

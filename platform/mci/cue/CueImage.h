@@ -1,0 +1,18 @@
+#pragma once
+// A CD image read by our own CUE sheet reader (CueSheet.h) and played from its BIN: the CD audio
+// device where the system has no drive to give one (the Windows build under Wine, for tests).
+#include <filesystem>
+#include <memory>
+
+#include "platform/mci/Mci.h"
+
+namespace platform::mci::cue {
+
+// Null when the sheet is not one we read or its BIN is not a file; the reason goes to the debug
+// output.
+std::unique_ptr<CdDevice> OpenCueImage(const std::filesystem::path& sheet);
+
+// True when location names a CUE sheet (by its extension, in any case).
+bool IsCueSheetName(const std::filesystem::path& location);
+
+}  // namespace platform::mci::cue
