@@ -67,16 +67,15 @@ class CaptureEngine : public ::testing::Test {
     std::unique_ptr<CSoundCapture> engine_;
 };
 
-TEST_F(CaptureEngine, OddHalfBuffersOf8BitSamplesAlternateInSize) {
+// 8-bit halves of an odd buffer alternate in size; 16-bit ones split on a whole sample.
+TEST_F(CaptureEngine, OddHalfBuffersSplitOnAWholeSample) {
     SetUpCard({11025, 8}, kHandSpeed);
     EXPECT_EQ(engine_->device->positions[0].offset, 5511u);
     EXPECT_EQ(engine_->device->positions[1].offset, 11024u);
     rig::ConnectTestLine(rig::Line::Loud);
     EXPECT_EQ(HandleBlocksHere(4), (std::vector<std::uint32_t>{5512, 0, 5512, 0}));
     EXPECT_FLOAT_EQ(engine_->elapsedSeconds, 2.0f);
-}
 
-TEST_F(CaptureEngine, OddHalfBuffersOf16BitSamplesSplitOnAWholeSample) {
     SetUpCard({11025, 16}, kHandSpeed);
     rig::ConnectTestLine(rig::Line::Loud);
     EXPECT_EQ(HandleBlocksHere(2), (std::vector<std::uint32_t>{11024, 0}));
@@ -93,13 +92,6 @@ TEST_F(CaptureEngine, TwentySecondsAt44kHz16BitAreFortyBlocksEndingOnTheBufferSt
     EXPECT_GT(engine_->blockLevel, 10.0f);
 }
 
-TEST_F(CaptureEngine, ARunOfZeroSecondsEndsWithItsFirstBlock) {
-    SetUpCard({22050, 8});
-    rig::ConnectTestLine(rig::Line::Loud);
-    Run(0.0f);
-    EXPECT_FLOAT_EQ(engine_->elapsedSeconds, 0.5f);
-}
-
 TEST_F(CaptureEngine, SilenceLeavesNoAudioDetectedIn8And16Bit) {
     for (auto format : {AcceptedFormat{22050, 8}, AcceptedFormat{22050, 16}}) {
         SetUpCard(format);
@@ -110,10 +102,11 @@ TEST_F(CaptureEngine, SilenceLeavesNoAudioDetectedIn8And16Bit) {
     }
 }
 
-TEST_F(CaptureEngine, OneByteOf127IsLoudEnough) {
+TEST_F(CaptureEngine, ARunOfZeroSecondsEndsWithItsFirstBlockInWhichOneByteOf127IsLoud) {
     SetUpCard({8000, 8});
     rig::ConnectTestLine(rig::Line::OneLowByte);
     Run(0.0f);
+    EXPECT_FLOAT_EQ(engine_->elapsedSeconds, 0.5f);
     EXPECT_EQ(engine_->blockLevel, 65025.0f);
     EXPECT_FALSE(engine_->device->noAudioDetected);
 }
@@ -142,16 +135,14 @@ TEST_F(CaptureEngine, AFailedLockIsReportedAndItsBlockNeitherReadNorJudged) {
     EXPECT_EQ(g_captureReadOffset, 22050u) << "the unread block is passed over";
 }
 
-TEST_F(CaptureEngine, AThreadThatCannotStartLeavesNoRunBehind) {
+TEST_F(CaptureEngine, StartIsRefusedWhileRunningAndWithoutAThreadLeavesNoRunBehind) {
     SetUpCard({22050, 16});
-    platform::thread::RefusedThreadStarts refused;
-    EXPECT_EQ(engine_->StartCapture(), kCaptureThreadUnavailable);
-    EXPECT_FALSE(engine_->running);
-    EXPECT_FALSE(engine_->threadAlive);
-}
-
-TEST_F(CaptureEngine, StartWhileRunningIsRefused) {
-    SetUpCard({22050, 16});
+    {
+        platform::thread::RefusedThreadStarts refused;
+        EXPECT_EQ(engine_->StartCapture(), kCaptureThreadUnavailable);
+        EXPECT_FALSE(engine_->running);
+        EXPECT_FALSE(engine_->threadAlive);
+    }
     rig::ConnectTestLine(rig::Line::Loud);
     engine_->durationSeconds = 2.0f;
     ASSERT_EQ(engine_->StartCapture(), kCaptureOk);

@@ -16,7 +16,9 @@ class CdAudio : public ::testing::Test {
     platform::mci::fake::ScriptedCdDrive drive_;
 };
 
-TEST_F(CdAudio, PlaysTrackOneUpToTrackTwoOrToTheEndOfASingleTrackDisc) {
+// Track n plays up to the next; the last, a single track's, or the hundredth of a longer disc
+// (more than a hundred count as a hundred) to the end.
+TEST_F(CdAudio, PlaysATrackUpToTheNextOrToTheEndOfTheLast) {
     drive_.trackCount = 3;
     EXPECT_EQ(PlayCdTrack(0), kCaptureOk);
     EXPECT_EQ(drive_.log(),
@@ -26,12 +28,11 @@ TEST_F(CdAudio, PlaysTrackOneUpToTrackTwoOrToTheEndOfASingleTrackDisc) {
     single.trackCount = 1;
     EXPECT_EQ(PlayCdTrack(0), kCaptureOk);
     EXPECT_EQ(single.log().at(3), "play 1 to end");
-}
 
-TEST_F(CdAudio, MoreThanAHundredTracksCountAsAHundred) {
-    drive_.trackCount = 120;
+    platform::mci::fake::ScriptedCdDrive many;
+    many.trackCount = 120;
     EXPECT_EQ(PlayCdTrack(99), kCaptureOk);
-    EXPECT_EQ(drive_.log().at(3), "play 100 to end");
+    EXPECT_EQ(many.log().at(3), "play 100 to end");
 }
 
 TEST_F(CdAudio, DeviceTimeFormatAndTrackCountFailuresAreMinusThreePlayIsMinusFour) {

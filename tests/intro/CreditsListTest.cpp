@@ -10,8 +10,7 @@ namespace intro_test {
 namespace {
 
 constexpr ui::Rect kTextArea = CCreditsDlg::kTextArea;
-constexpr int kH = 16;  // the fake's body-font line height: cell height 14 plus 2
-constexpr int kScrollStartTick = 122;
+constexpr int kH = kLineHeight;
 
 const ui::FontSpec kBody{"Arial", 14, 400, false};
 const ui::FontSpec kHeading{"MS Sans Serif", 10, 700, false};
@@ -56,7 +55,7 @@ TEST(CreditsPaint, FirstCardNamesTheTeamThenEachPersonAboveTheirRole) {
 TEST(CreditsPaint, SecondCardShowsItsRolesWithTheAmpersandMarkForTheLayerToShowAsOne) {
     FakeWindows windows;
     CCreditsDlg credits;
-    RunCredits(windows, credits, 0, [&](FakeHost& host) { host.Tick(61); });
+    RunCredits(windows, credits, 0, [&](FakeHost& host) { host.Tick(kCardTicks); });
     ASSERT_EQ(windows.redraws, (std::vector<ui::Rect>{kTextArea}));
     const auto texts = TextsOf(windows.paints.at(0));
     ASSERT_EQ(texts.size(), 5U);
@@ -105,8 +104,8 @@ TEST(CreditsPaint, TotalIs102LinesFromTheSetUpAndAnUnpaintedRollEndsOnTime) {
             }
         };
         EXPECT_EQ(credits.DoModal(), 0);
-        EXPECT_EQ(totalAtFirstScroll, 102 * kH);
-        EXPECT_EQ(windows.endedAtTick, kScrollStartTick + 102 * kH + 41 + 100);
+        EXPECT_EQ(totalAtFirstScroll, kListHeight);
+        EXPECT_EQ(windows.endedAtTick, kScrollStartTick + kListHeight + 41 + 100);
     }
 }
 
@@ -136,7 +135,7 @@ TEST(CreditsPaint, ListLinesUseTheirFlagsAndBlankLinesTakeALineUndrawn) {
 TEST(CreditsPaint, LogoIsCentredInTheTextArea) {
     FakeWindows windows;
     CCreditsDlg credits;
-    RunCredits(windows, credits, 2 * 61 + 102 * kH + 41, [&](FakeHost& host) {
+    RunCredits(windows, credits, kScrollStartTick + kListHeight + 41, [&](FakeHost& host) {
         ASSERT_EQ(credits.phase(), CCreditsDlg::kLogo);
         host.Redraw(nullptr);
     });

@@ -77,7 +77,6 @@ std::unique_ptr<ui::WindowHost> FakeWindows::CreateHost(ui::DialogWindow& window
 }
 
 ui::Picture FakeWindows::LoadPicture(int id) {
-    picturesLoaded.push_back(id);
     return ui::Picture(std::make_shared<FakePicture>(id));
 }
 

@@ -12,6 +12,13 @@ namespace intro_test {
 
 namespace ui = platform::ui;
 
+// The credits' timing with the fake's body-font line height (cell height 14 plus 2): two cards
+// of 61 ticks, then the 102 records of the list scroll one pixel a tick.
+constexpr int kLineHeight = 16;
+constexpr int kCardTicks = 61;
+constexpr int kScrollStartTick = 2 * kCardTicks;
+constexpr int kListHeight = 102 * kLineHeight;
+
 struct DrawnText {
     std::string text;
     ui::Rect box;
@@ -59,7 +66,6 @@ class FakeWindows : public ui::WindowSystem {
 
     // The record.
     ui::Rect placed;
-    std::vector<int> picturesLoaded;
     std::vector<int> timersStarted;
     std::vector<int> timersStopped;
     std::vector<ui::Rect> redraws;
