@@ -15,11 +15,12 @@ constexpr const char* kOptionsKey = "SOFTWARE\\Tessaly\\Velorin\\Options";
 constexpr const char* kMixingToolKey =
     "SOFTWARE\\Blendora Technologies, Inc.\\Blendora Studio VL\\Path";
 
-bool Next(std::deque<bool>& answers, bool otherwise) {
+template <typename T>
+T Next(std::deque<T>& answers, T otherwise) {
     if (answers.empty()) {
         return otherwise;
     }
-    bool answer = answers.front();
+    T answer = answers.front();
     answers.pop_front();
     return answer;
 }
@@ -50,12 +51,7 @@ int RecordingDialogs::Run(ui::Window* /*owner*/, const ui::DialogLayout& layout,
                           const ui::DialogOptions& options) {
     shown.push_back(layout);
     topmost.push_back(options.topmost);
-    if (answers.empty()) {
-        return ui::kIdCancel;
-    }
-    int answer = answers.front();
-    answers.pop_front();
-    return answer;
+    return Next(answers, ui::kIdCancel);
 }
 
 std::optional<ui::CursorShape> CursorLog::Set(ui::CursorShape shape) {

@@ -70,14 +70,6 @@ TEST_F(HandOffTest, CancelOnTheAviQuestionStartsNothingAndLosesTheExport) {
     EXPECT_FALSE(screen_.endedWith.has_value());
 }
 
-TEST_F(HandOffTest, ANameOfSeparatorsOnlyIsShownWholeAsTheTitle) {
-    processes_.Install("exportToWeb");
-    StoreText("VelorinExportedDance", "//");
-    flows_.RunWebExporter();
-    EXPECT_EQ(boxes_.shown()[0].text,
-              "Velorin is ready to export the dance\n//\n\nWould you like to continue?");
-}
-
 TEST_F(HandOffTest, AToolThatIsThereButCannotStartIsReported) {
     processes_.InstallBroken("TsAVIMaker");
     StoreText("VelorinExportedDanceForAVI", "/d/Salsa.dnc");
@@ -99,10 +91,17 @@ TEST_F(HandOffTest, AMissingExporterLeadsToTheDownloadOfferAndAMissingNameToAMes
     EXPECT_EQ(Messages().back(), "No Dance File Exported|Could not file the exported dance file.");
 }
 
-TEST_F(HandOffTest, AMixGoesToTheMixingToolAndVelorinStartsAgainAfterIt) {
-    std::string folder = InstallMixingTool();
+// The mix waits for the mixing tool, goes to it as one argument from its own folder, and
+// Velorin starts again after it.
+TEST_F(HandOffTest, AMixWithoutTheMixingToolIsRememberedForTheNextMixingRoom) {
     VelorinExports("VelorinExportedMix", "/mixes/my mix.mix");
     flows_.LaunchVelorin();
+    EXPECT_EQ(Messages(), Strings{kNotInstalled});
+    EXPECT_TRUE(screen_.returnToVelorin);
+    EXPECT_EQ(StoredText("VelorinExportedMix"), "/mixes/my mix.mix");
+
+    std::string folder = InstallMixingTool();
+    flows_.RunMixingTool();
     EXPECT_EQ(processes_.CommandLines(),
               (Strings{"Velorin", Mixer(folder) + " \"/mixes/my mix.mix\"", "Velorin"}));
     EXPECT_EQ(processes_.runs()[1].currentFolder, folder);
@@ -110,20 +109,6 @@ TEST_F(HandOffTest, AMixGoesToTheMixingToolAndVelorinStartsAgainAfterIt) {
     EXPECT_EQ(StoredText("VelorinExportedMix"), "");
     EXPECT_FALSE(screen_.returnToVelorin);
     EXPECT_EQ(screen_.endedWith, 0);
-}
-
-TEST_F(HandOffTest, AMixWithoutTheMixingToolIsRememberedForTheNextMixingRoom) {
-    VelorinExports("VelorinExportedMix", "/mixes/one.mix");
-    flows_.LaunchVelorin();
-    EXPECT_EQ(Messages(), Strings{kNotInstalled});
-    EXPECT_TRUE(screen_.returnToVelorin);
-    EXPECT_EQ(StoredText("VelorinExportedMix"), "/mixes/one.mix");
-
-    std::string folder = InstallMixingTool();
-    flows_.RunMixingTool();
-    EXPECT_EQ(processes_.CommandLines(),
-              (Strings{"Velorin", Mixer(folder) + " /mixes/one.mix", "Velorin"}));
-    EXPECT_FALSE(screen_.returnToVelorin);
 }
 
 TEST_F(HandOffTest, TheMixingRoomReturnsToVelorinOnlyAfterAWaveExport) {
