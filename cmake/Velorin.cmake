@@ -55,6 +55,18 @@ function(velorin_test name)
     endif()
 endfunction()
 
+# velorin_sound_server_test(NAME SOURCES ... [DEPS ...] [LABELS ...]) (Windows): a test program
+# run on a private sound server of its own (scripts/sound-server.sh), which Wine reaches through
+# its pulse driver; VELORIN_TEST_PACTL names the server's control program for the test to mute
+# its output (tests/support/win32/SoundServerOutput.h).
+function(velorin_sound_server_test name)
+    find_program(VELORIN_PACTL pactl REQUIRED)
+    string(REPLACE "/" "\\\\" pactl_for_wine "Z:${VELORIN_PACTL}")
+    velorin_test(${name} ${ARGN}
+        ENV "VELORIN_TEST_PACTL=${pactl_for_wine}"
+        LAUNCHER ${PROJECT_SOURCE_DIR}/scripts/sound-server.sh)
+endfunction()
+
 # velorin_benchmark(NAME SOURCES ... [DEPS ...]): measured by hand, never part of the test run.
 function(velorin_benchmark name)
     cmake_parse_arguments(ARG "" "" "SOURCES;DEPS" ${ARGN})

@@ -1,7 +1,5 @@
 #include "tools/velorin-beats/PcmReader.h"
 
-#include <sndfile.h>
-
 #include <algorithm>
 
 namespace {
@@ -19,9 +17,9 @@ void PutLittleEndian(short sample, std::uint8_t* out) {
 
 // Channels = 0: any count, given at run time; 1 or 2 let the compiler divide by a constant.
 template <int Channels>
-void AverageFrames(const short* values, sf_count_t frames, int channels, std::uint8_t* out) {
+void AverageFrames(const short* values, std::int64_t frames, int channels, std::uint8_t* out) {
     const int count = Channels == 0 ? channels : Channels;
-    for (sf_count_t frame = 0; frame < frames; ++frame) {
+    for (std::int64_t frame = 0; frame < frames; ++frame) {
         int sum = 0;
         for (int channel = 0; channel < count; ++channel) {
             sum += *values++;
@@ -32,27 +30,14 @@ void AverageFrames(const short* values, sf_count_t frames, int channels, std::ui
 
 }  // namespace
 
-void PcmReader::Closer::operator()(sf_private_tag* file) const {
-    sf_close(file);
-}
-
 std::optional<PcmReader> PcmReader::Open(const std::string& path, std::string& error) {
-    SF_INFO info{};
-    SNDFILE* const file = sf_open(path.c_str(), SFM_READ, &info);
+    PcmFileInfo info;
+    PcmFile* const file = OpenPcmFile(path, info, error);
     if (file == nullptr) {
-        error = path + ": " + sf_strerror(nullptr);
         return std::nullopt;
     }
-    const bool unsigned8 =
-        info.channels == 1 && (info.format & SF_FORMAT_SUBMASK) == SF_FORMAT_PCM_U8;
-    const Layout layout = unsigned8 ? Layout::Unsigned8 : Layout::Signed16;
-    // Floating-point files are scaled to the 16-bit range rather than rounded as they are. The
-    // library finds the scale by reading the whole file, so only they ask for it.
-    const int subtype = info.format & SF_FORMAT_SUBMASK;
-    if (subtype == SF_FORMAT_FLOAT || subtype == SF_FORMAT_DOUBLE) {
-        sf_command(file, SFC_SET_SCALE_FLOAT_INT_READ, nullptr, SF_TRUE);
-    }
-    return PcmReader(file, layout, info.channels, info.samplerate, info.frames);
+    const Layout layout = info.unsigned8 ? Layout::Unsigned8 : Layout::Signed16;
+    return PcmReader(file, layout, info.channels, info.sampleRate, info.frames);
 }
 
 std::optional<std::string> PcmReader::Unusable() const {
@@ -66,7 +51,7 @@ std::optional<std::string> PcmReader::Unusable() const {
     return std::nullopt;
 }
 
-PcmReader::PcmReader(sf_private_tag* file, Layout layout, int channels, int sampleRate,
+PcmReader::PcmReader(PcmFile* file, Layout layout, int channels, int sampleRate,
                      std::int64_t frames)
     : file_(file),
       layout_(layout),
@@ -78,9 +63,10 @@ PcmReader::PcmReader(sf_private_tag* file, Layout layout, int channels, int samp
 
 std::size_t PcmReader::Read(std::vector<std::uint8_t>& block) {
     if (layout_ == Layout::Unsigned8) {
-        const sf_count_t got = sf_read_raw(file_.get(), block.data(), sf_count_t(block.size()));
-        position_ += std::max<sf_count_t>(got, 0);
-        return static_cast<std::size_t>(std::max<sf_count_t>(got, 0));
+        const std::int64_t got = std::max<std::int64_t>(
+            ReadPcmBytes(file_.get(), block.data(), static_cast<std::int64_t>(block.size())), 0);
+        position_ += got;
+        return static_cast<std::size_t>(got);
     }
     std::size_t filled = 0;
     const std::size_t wanted = block.size() / 2;
@@ -94,12 +80,13 @@ std::size_t PcmReader::Read(std::vector<std::uint8_t>& block) {
     return 2 * filled;
 }
 
-// The library delivers 16-bit values (a mono 16-bit file's own); channels are averaged with
-// integer division, the mean truncated toward zero.
+// The file delivers 16-bit values (a mono 16-bit file's own); channels are averaged with integer
+// division, the mean truncated toward zero.
 std::size_t PcmReader::ReadSigned16(std::uint8_t* out, std::size_t frames) {
-    const auto wanted = static_cast<sf_count_t>(
+    const auto wanted = static_cast<std::int64_t>(
         std::min(frames, frameBuffer_.size() / static_cast<std::size_t>(channels_)));
-    const sf_count_t got = sf_readf_short(file_.get(), frameBuffer_.data(), wanted);
+    const std::int64_t got =
+        std::max<std::int64_t>(ReadPcmFrames(file_.get(), frameBuffer_.data(), wanted), 0);
     if (channels_ == 2) {
         AverageFrames<2>(frameBuffer_.data(), got, 2, out);
     } else if (channels_ == 1) {
@@ -107,15 +94,15 @@ std::size_t PcmReader::ReadSigned16(std::uint8_t* out, std::size_t frames) {
     } else {
         AverageFrames<0>(frameBuffer_.data(), got, channels_, out);
     }
-    position_ += std::max<sf_count_t>(got, 0);
-    return static_cast<std::size_t>(std::max<sf_count_t>(got, 0));
+    position_ += got;
+    return static_cast<std::size_t>(got);
 }
 
 bool PcmReader::Skip(std::int64_t frames) {
     if (frames <= 0) {
         return true;
     }
-    if (frames <= FramesLeft() && sf_seek(file_.get(), frames, SEEK_CUR) >= 0) {
+    if (frames <= FramesLeft() && SkipPcmFrames(file_.get(), frames)) {
         position_ += frames;
         return true;
     }
@@ -125,10 +112,10 @@ bool PcmReader::Skip(std::int64_t frames) {
 // Reads and drops frames where the file cannot seek; returns how many there were.
 std::int64_t PcmReader::ReadFrames(std::int64_t frames) {
     std::int64_t done = 0;
-    const auto step = static_cast<sf_count_t>(frameBuffer_.size() / std::size_t(channels_));
+    const auto step = static_cast<std::int64_t>(frameBuffer_.size() / std::size_t(channels_));
     while (done < frames) {
-        const sf_count_t got =
-            sf_readf_short(file_.get(), frameBuffer_.data(), std::min(step, frames - done));
+        const std::int64_t got =
+            ReadPcmFrames(file_.get(), frameBuffer_.data(), std::min(step, frames - done));
         if (got <= 0) {
             break;
         }

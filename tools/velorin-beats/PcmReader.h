@@ -1,15 +1,16 @@
 #pragma once
 // Reads an audio file as the capture engine would deliver it: mono 8-bit unsigned or 16-bit signed
 // little-endian PCM. Mono 8-bit unsigned files are read byte for byte and mono 16-bit ones keep
-// their values; anything else the file library reads is converted to 16-bit mono, the channels
-// averaged. Memory stays bounded whatever the header claims: frames are read a few at a time.
+// their values; anything else the platform's file functions read (PcmFile.h) is converted to
+// 16-bit mono, the channels averaged. Memory stays bounded whatever the header claims: frames are
+// read a few at a time.
 #include <cstdint>
 #include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
-struct sf_private_tag;
+#include "tools/velorin-beats/PcmFile.h"
 
 class PcmReader {
   public:
@@ -32,15 +33,14 @@ class PcmReader {
   private:
     enum class Layout { Unsigned8, Signed16 };
     struct Closer {
-        void operator()(sf_private_tag* file) const;
+        void operator()(PcmFile* file) const { ClosePcmFile(file); }
     };
 
-    PcmReader(sf_private_tag* file, Layout layout, int channels, int sampleRate,
-              std::int64_t frames);
+    PcmReader(PcmFile* file, Layout layout, int channels, int sampleRate, std::int64_t frames);
     std::size_t ReadSigned16(std::uint8_t* out, std::size_t frames);
     std::int64_t ReadFrames(std::int64_t frames);
 
-    std::unique_ptr<sf_private_tag, Closer> file_;
+    std::unique_ptr<PcmFile, Closer> file_;
     Layout layout_;
     int channels_;
     int sampleRate_;

@@ -2,7 +2,7 @@
 // answers kept in expected/: a faster reader or estimator must print the very same text. Only a
 // deliberate change of the results rewrites them: VELORIN_BEATS_RECORD=1 when running the test.
 #include <gtest/gtest.h>
-#include <sndfile.h>
+#include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -23,7 +23,7 @@ struct Case {
     std::vector<std::int16_t> (*signal)(int, double, double);
     int rate;
     int channels;
-    int format;
+    int bits;  // integer PCM, 8-bit unsigned
     double seconds;
     double beatsPerSecond;
     const char* duration;  // --duration, or nothing
@@ -33,38 +33,56 @@ std::vector<std::int16_t> Clicks(int rate, double seconds, double beatsPerSecond
     return beat_signals::ClickTrack(rate, seconds, beatsPerSecond, 0.07);
 }
 
-constexpr int kPcm16 = SF_FORMAT_WAV | SF_FORMAT_PCM_16;
-
 const std::vector<Case>& Cases() {
     static const std::vector<Case> cases = {
-        {"clicks-44100-mono16", Clicks, 44100, 1, kPcm16, 30.0, 2.1, nullptr},
-        {"clicks-22050-mono8", Clicks, 22050, 1, SF_FORMAT_WAV | SF_FORMAT_PCM_U8, 26.0, 1.7,
-         nullptr},
-        {"music-44100-stereo16", beat_signals::MusicLike, 44100, 2, kPcm16, 60.0, 2.05, nullptr},
-        {"music-11025-mono16", beat_signals::MusicLike, 11025, 1, kPcm16, 31.0, 2.4, "40"},
-        {"music-48000-stereo24", beat_signals::MusicLike, 48000, 2,
-         SF_FORMAT_WAV | SF_FORMAT_PCM_24, 20.0, 1.8, nullptr},
+        {"clicks-44100-mono16", Clicks, 44100, 1, 16, 30.0, 2.1, nullptr},
+        {"clicks-22050-mono8", Clicks, 22050, 1, 8, 26.0, 1.7, nullptr},
+        {"music-44100-stereo16", beat_signals::MusicLike, 44100, 2, 16, 60.0, 2.05, nullptr},
+        {"music-11025-mono16", beat_signals::MusicLike, 11025, 1, 16, 31.0, 2.4, "40"},
+        {"music-48000-stereo24", beat_signals::MusicLike, 48000, 2, 24, 20.0, 1.8, nullptr},
     };
     return cases;
 }
 
+void PutLittleEndian(std::string& out, std::uint32_t value, int bytes) {
+    for (int byte = 0; byte < bytes; ++byte) {
+        out.push_back(static_cast<char>((value >> (8 * byte)) & 0xFF));
+    }
+}
+
+// A 16-bit sample stored in the case's width: 8-bit unsigned keeps the top byte, 24-bit adds a
+// zero byte below.
+void PutSample(std::string& out, std::int16_t sample, int bits) {
+    if (bits == 8) {
+        out.push_back(static_cast<char>((sample >> 8) + 128));
+        return;
+    }
+    const auto value = static_cast<std::uint16_t>(sample);
+    PutLittleEndian(out, bits == 24 ? std::uint32_t{value} << 8 : value, bits / 8);
+}
+
 // Channel c carries the signal scaled by 1 / (c + 1), so averaging has something to do.
 void WriteWave(const fs::path& path, const Case& c) {
-    const std::vector<std::int16_t> mono = c.signal(c.rate, c.seconds, c.beatsPerSecond);
-    std::vector<short> frames;
-    for (const std::int16_t sample : mono) {
+    std::string data;
+    for (const std::int16_t sample : c.signal(c.rate, c.seconds, c.beatsPerSecond)) {
         for (int channel = 0; channel < c.channels; ++channel) {
-            frames.push_back(static_cast<short>(sample / (channel + 1)));
+            PutSample(data, static_cast<std::int16_t>(sample / (channel + 1)), c.bits);
         }
     }
-    SF_INFO info{};
-    info.samplerate = c.rate;
-    info.channels = c.channels;
-    info.format = c.format;
-    SNDFILE* const file = sf_open(path.c_str(), SFM_WRITE, &info);
-    ASSERT_NE(file, nullptr) << sf_strerror(nullptr);
-    sf_writef_short(file, frames.data(), static_cast<sf_count_t>(mono.size()));
-    sf_close(file);
+    const auto block = static_cast<std::uint32_t>(c.channels * c.bits / 8);
+    std::string wave = "RIFF";
+    PutLittleEndian(wave, static_cast<std::uint32_t>(36 + data.size()), 4);
+    wave += "WAVEfmt ";
+    PutLittleEndian(wave, 16, 4);
+    PutLittleEndian(wave, 1, 2);  // integer PCM
+    PutLittleEndian(wave, static_cast<std::uint32_t>(c.channels), 2);
+    PutLittleEndian(wave, static_cast<std::uint32_t>(c.rate), 4);
+    PutLittleEndian(wave, static_cast<std::uint32_t>(c.rate) * block, 4);
+    PutLittleEndian(wave, block, 2);
+    PutLittleEndian(wave, static_cast<std::uint32_t>(c.bits), 2);
+    wave += "data";
+    PutLittleEndian(wave, static_cast<std::uint32_t>(data.size()), 4);
+    std::ofstream(path, std::ios::binary) << wave << data;
 }
 
 fs::path ExpectedFile(const std::string& name) {

@@ -7,12 +7,15 @@
 #include "launch/system/win32/SystemLaunchServices.h"
 #include "platform/process/ProgramFolder.h"
 #include "platform/sound/win32/WinmmSound.h"
+#include "platform/termination/win32/SessionWatch.h"
 #include "platform/ui/MessageBox.h"
 #include "platform/ui/win32/Win32Backends.h"
 #include "shell/LauncherApp.h"
 
 int WINAPI WinMain(HINSTANCE /*instance*/, HINSTANCE /*previous*/, LPSTR /*commandLine*/,
                    int /*show*/) {
+    // Ends the launcher when the session ends, after putting back what the audio test blanked.
+    platform::termination::SessionWatch endOnRequest;
     ::SetCurrentDirectoryW(platform::process::ProgramFolder().c_str());
     platform::ui::SetApplicationTitle("velorin-launcher");
 

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "platform/dsound/win32/DsAudio.h"
-#include "tests/support/ChildProcess.h"
+#include "tests/support/win32/SoundServerOutput.h"
 
 namespace platform::dsound {
 namespace {
@@ -36,13 +36,6 @@ std::vector<std::int16_t> Tone(double seconds) {
                     value);
     }
     return samples;
-}
-
-bool MuteOutput(bool muted) {
-    const char* pactl = std::getenv("VELORIN_TEST_PACTL");
-    return pactl != nullptr && testing_support::RunProgram(
-                                   {pactl, "set-sink-mute", "velorin_output", muted ? "1" : "0"})
-                                       .status == 0;
 }
 
 // Capture from the server's default source in quarters of a one-second buffer.
@@ -165,13 +158,13 @@ TEST_F(ServerAudio, DrainReturnsOnceTheToneHasPlayed) {
 }
 
 TEST_F(ServerAudio, AMutedOutputIsSilence) {
-    ASSERT_TRUE(MuteOutput(true));
+    ASSERT_TRUE(testing_support::MuteServerOutput(true));
     auto stream = system_.OpenOutputStream();
     ASSERT_NE(stream, nullptr);
     ASSERT_TRUE(stream->Write(Tone(2.0)));
     const int loudest = LoudestOfNext(6);
     stream->Cut();
-    EXPECT_TRUE(MuteOutput(false));
+    EXPECT_TRUE(testing_support::MuteServerOutput(false));
     EXPECT_GE(loudest, 0);
     EXPECT_LT(loudest, kHeardPeak);
 }
