@@ -28,20 +28,26 @@ Box GeometryOf(const std::string& id) {
     return box;
 }
 
-std::optional<std::string> FirstWindowId(const std::string& title) {
+// xdotool lists the windows bottom first.
+std::optional<std::string> WindowId(const std::string& title, Pick pick = Pick::Bottom) {
     std::istringstream ids(RunProgram({"xdotool", "search", "--onlyvisible", "--name", title}).out);
-    if (std::string id; ids >> id) {
-        return id;
+    std::optional<std::string> found;
+    for (std::string id; ids >> id;) {
+        found = id;
+        if (pick == Pick::Bottom) {
+            break;
+        }
     }
-    return std::nullopt;
+    return found;
 }
 
 }  // namespace
 
-std::optional<Box> FindWindow(const std::string& title, std::chrono::milliseconds timeout) {
+std::optional<Box> FindWindow(const std::string& title, std::chrono::milliseconds timeout,
+                              Pick pick) {
     const auto deadline = std::chrono::steady_clock::now() + timeout;
     for (;;) {
-        if (const std::optional<std::string> id = FirstWindowId(title)) {
+        if (const std::optional<std::string> id = WindowId(title, pick)) {
             return GeometryOf(*id);
         }
         if (std::chrono::steady_clock::now() >= deadline) {
@@ -52,7 +58,7 @@ std::optional<Box> FindWindow(const std::string& title, std::chrono::millisecond
 }
 
 std::string WindowClass(const std::string& title) {
-    const std::optional<std::string> id = FirstWindowId(title);
+    const std::optional<std::string> id = WindowId(title);
     if (!id) {
         return {};
     }
@@ -66,8 +72,9 @@ std::string WindowClass(const std::string& title) {
     return start == std::string::npos ? std::string() : line.substr(start + 1, end - start - 1);
 }
 
-void ClickAt(int x, int y) {
-    RunProgram({"xdotool", "mousemove", std::to_string(x), std::to_string(y), "click", "1"});
+void ClickAt(int x, int y, MouseButton button) {
+    RunProgram({"xdotool", "mousemove", std::to_string(x), std::to_string(y), "click",
+                std::to_string(static_cast<int>(button))});
     std::this_thread::sleep_for(kSettle);
 }
 

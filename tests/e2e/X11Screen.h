@@ -21,16 +21,22 @@ constexpr auto kPollPeriod = std::chrono::milliseconds(200);
 // A whole run of the launcher ends well within this; it only guards against hangs.
 constexpr auto kRunLimit = std::chrono::seconds(120);
 
-// The first visible window whose title matches, waiting up to timeout for it to appear.
+// Which of several matching windows: the bottom one, or the top one (a box over its owner).
+enum class Pick { Bottom, Top };
+
+// A visible window whose title matches, waiting up to timeout for one to appear.
 std::optional<Box> FindWindow(const std::string& title,
-                              std::chrono::milliseconds timeout = kWindowWait);
+                              std::chrono::milliseconds timeout = kWindowWait,
+                              Pick pick = Pick::Bottom);
 
 // The class part of the WM_CLASS of the first visible window whose title matches; empty when
 // there is none. Desktops match it against a desktop entry's StartupWMClass.
 std::string WindowClass(const std::string& title);
 
+enum class MouseButton { Left = 1, Right = 3 };
+
 // Clicks at a screen position and gives the program a moment to react.
-void ClickAt(int x, int y);
+void ClickAt(int x, int y, MouseButton button = MouseButton::Left);
 // Clicks at a position inside a window.
 void ClickAt(const Box& window, int x, int y);
 

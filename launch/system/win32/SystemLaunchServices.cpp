@@ -1,8 +1,11 @@
 #include "launch/system/win32/SystemLaunchServices.h"
 
-SystemLaunchServices::SystemLaunchServices()
+#include <utility>
+
+SystemLaunchServices::SystemLaunchServices(platform::process::WaitPump pump)
     : services_{processes_, internet_,  platform::inet::ConfiguredSites(),
                 browser_,   processor_, devices_} {
+    processes_.SetWaitPump(std::move(pump));
     SetLaunchServices(&services_);
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 // The real services of the launch flows on Windows, installed for the launcher's lifetime:
 // CreateProcess, WinINet, ShellExecute, CPUID, and the CD and sound-card opens of the media
-// layer. While a started program runs, the launcher waits in WaitForSingleObject.
+// layer.
 #include "launch/LaunchServices.h"
 #include "launch/system/MciDeviceProbe.h"
 #include "platform/cpu/linux/CpuidProcessor.h"
@@ -11,7 +11,8 @@
 
 class SystemLaunchServices {
   public:
-    SystemLaunchServices();
+    // The pump runs while the launcher waits for a program it started (see WaitPump).
+    explicit SystemLaunchServices(platform::process::WaitPump pump = {});
     ~SystemLaunchServices();
     SystemLaunchServices(const SystemLaunchServices&) = delete;
     SystemLaunchServices& operator=(const SystemLaunchServices&) = delete;

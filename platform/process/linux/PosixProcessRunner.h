@@ -1,18 +1,13 @@
 #pragma once
 // Starts programs with posix_spawn and waits with waitpid; never through a shell.
-#include <chrono>
-#include <functional>
 #include <optional>
 #include <string>
 #include <utility>
 
 #include "platform/process/Process.h"
+#include "platform/process/WaitPump.h"
 
 namespace platform::process {
-
-// What the runner calls again and again while a started program runs, so the caller's windows
-// stay painted and answer the window manager; each call returns within about the time it is given.
-using WaitPump = std::function<void(std::chrono::milliseconds)>;
 
 class PosixProcessRunner : public ProcessRunner {
   public:

@@ -2,11 +2,36 @@
 
 #include <windows.h>
 
+#include <chrono>
 #include <string>
 
 #include "platform/process/CommandLine.h"
 
 namespace platform::process {
+
+namespace {
+
+// How long a pumping wait goes without calling the pump when nothing arrives.
+constexpr auto kPumpPeriod = std::chrono::milliseconds(20);
+
+// Wakes for the program's exit and for every message the thread receives; the pump handles the
+// messages, so the windows repaint while the program runs.
+void WaitForExit(HANDLE process, const WaitPump& pump) {
+    if (!pump) {
+        ::WaitForSingleObject(process, INFINITE);
+        return;
+    }
+    for (;;) {
+        const DWORD woken = ::MsgWaitForMultipleObjects(
+            1, &process, FALSE, static_cast<DWORD>(kPumpPeriod.count()), QS_ALLINPUT);
+        if (woken != WAIT_TIMEOUT && woken != WAIT_OBJECT_0 + 1) {
+            return;
+        }
+        pump(std::chrono::milliseconds(0));
+    }
+}
+
+}  // namespace
 
 RunResult CreateProcessRunner::RunAndWait(std::string_view commandLine,
                                           std::string_view currentFolder) {
@@ -21,7 +46,7 @@ RunResult CreateProcessRunner::RunAndWait(std::string_view commandLine,
         return RunResult::FailedToStart;
     }
     ::CloseHandle(process.hThread);
-    ::WaitForSingleObject(process.hProcess, INFINITE);
+    WaitForExit(process.hProcess, pump_);
     ::CloseHandle(process.hProcess);
     return RunResult::Finished;
 }

@@ -2,6 +2,8 @@
 // which holds the sounds it plays by relative path, and reads no command line of its own.
 #include <windows.h>
 
+#include <chrono>
+
 #include "launch/system/win32/SystemLaunchServices.h"
 #include "platform/process/ProgramFolder.h"
 #include "platform/sound/win32/WinmmSound.h"
@@ -20,7 +22,10 @@ int WINAPI WinMain(HINSTANCE /*instance*/, HINSTANCE /*previous*/, LPSTR /*comma
     platform::ui::win32::Win32Backends windows;
     platform::sound::WinmmSound sound;
     platform::sound::SetSoundBackend(&sound);
-    SystemLaunchServices launch;
+    // While Velorin or a companion runs, the windows keep painting and the input is dropped.
+    SystemLaunchServices launch([&windows](std::chrono::milliseconds most) {
+        windows.windows().HandleEventsWithoutInput(most);
+    });
 
     theApp.InitInstance();
     platform::sound::SetSoundBackend(nullptr);

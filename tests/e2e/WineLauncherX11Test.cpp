@@ -1,0 +1,207 @@
+// The Windows launcher under Wine, installed as its ZIP lays it out, driven like a user on the X
+// screen Wine draws on, in one start: the splash, the launcher screen in the middle over the black
+// backdrop, a hover text, an option turned off in the options panel and found in the registry, a
+// first launch of the Velorin stand-in through "Analysis Complete", the About box, Quit and the
+// credits, and the program's own exit status 0. It runs where the Windows tests run (the Windows
+// build folder in VELORIN_WINDOWS_BUILD, with their Wine prefix and X display) and is skipped
+// elsewhere.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <thread>
+
+#include "platform/registry/fake/ScopedStore.h"
+#include "tests/e2e/ScreenPictures.h"
+#include "tests/e2e/X11Screen.h"
+#include "tests/platform/registry/RegistryTestSupport.h"
+#include "tests/support/ChildProcess.h"
+
+namespace fs = std::filesystem;
+using platform::registry::test::ScopedEnv;
+using testing_support::ChildProcess;
+using testing_support::RunProgram;
+using velorin::test::Box;
+using velorin::test::ClickAt;
+using velorin::test::FindWindow;
+using velorin::test::kSettle;
+using velorin::test::Pick;
+using velorin::test::Picture;
+using velorin::test::ShowsAt;
+
+namespace {
+
+// Wine draws the frame itself on a screen without a window manager, so the client area sits
+// inside the window xdotool finds by an offset of its frame and caption.
+constexpr int kMostFrame = 48;
+constexpr int kFrameOffCentre = 12;
+
+std::optional<Box> ClientArea(const QImage& screen, const Box& outer, const QImage& picture) {
+    const QImage corner = picture.copy(0, 0, 24, 24);
+    for (int dy = 0; dy < kMostFrame; ++dy) {
+        for (int dx = 0; dx < kMostFrame; ++dx) {
+            const Box client{outer.x + dx, outer.y + dy, picture.width(), picture.height()};
+            if (ShowsAt(screen, client, 0, 0, corner)) {
+                return client;
+            }
+        }
+    }
+    return std::nullopt;
+}
+
+bool AllBlack(const QImage& screen, int x, int y) {
+    return screen.pixel(x, y) == qRgb(0, 0, 0);
+}
+
+// Where a picture of the given size shows in the middle of the screen, waiting for it to appear.
+std::optional<Box> WaitInTheMiddle(const fs::path& shot, const QImage& picture) {
+    const auto until = std::chrono::steady_clock::now() + velorin::test::kWindowWait;
+    while (std::chrono::steady_clock::now() < until) {
+        const QImage screen = velorin::test::Screenshot(shot);
+        const Box middle{(screen.width() - picture.width() - kMostFrame) / 2,
+                         (screen.height() - picture.height() - kMostFrame) / 2, 0, 0};
+        if (std::optional<Box> found = ClientArea(screen, middle, picture)) {
+            return found;
+        }
+        std::this_thread::sleep_for(velorin::test::kPollPeriod);
+    }
+    return std::nullopt;
+}
+
+// Wine centres a message box's buttons under its text. A box without a title is told from the
+// backdrop, whose title is empty too, by being the top one and smaller than the screen.
+void ClickBoxButton(const std::string& title, int fromCentre) {
+    const auto until = std::chrono::steady_clock::now() + velorin::test::kWindowWait;
+    std::optional<Box> box = FindWindow(title, velorin::test::kWindowWait, Pick::Top);
+    while (box && box->x == 0 && std::chrono::steady_clock::now() < until) {
+        std::this_thread::sleep_for(velorin::test::kPollPeriod);
+        box = FindWindow(title, velorin::test::kWindowWait, Pick::Top);
+    }
+    ASSERT_TRUE(box && box->x != 0) << "no box " << title;
+    ClickAt(*box, box->width / 2 + fromCentre, box->height - 24);
+}
+constexpr int kOnlyButton = 0;
+constexpr int kRightOfTwo = 45;
+// The launcher's own item is the last of Wine's window menu, whose top-left is at the pointer.
+constexpr int kLastMenuItem = 90;
+
+// The path Wine's Z: drive gives a file of the host.
+std::string WindowsPath(const fs::path& path) {
+    std::string text = "Z:" + path.string();
+    std::replace(text.begin(), text.end(), '/', '\\');
+    return text;
+}
+
+class WineLauncher : public testing::Test {
+  protected:
+    void SetUp() override {
+        const char* build = std::getenv("VELORIN_WINDOWS_BUILD");
+        if (build == nullptr || std::getenv("WINEPREFIX") == nullptr ||
+            std::getenv("DISPLAY") == nullptr ||
+            !fs::exists(fs::path(build) / "tools/velorin-launcher/velorin-launcher.exe")) {
+            GTEST_SKIP() << "no Windows build, Wine prefix and display to run it on";
+        }
+        install_ = fs::path(folder_.folder()) / "install";
+        RunProgram({VELORIN_CMAKE, "--install", build, "--prefix", install_.string()});
+    }
+
+    std::string Wine(const std::string& program) const { return (install_ / program).string(); }
+
+    // The test's registry lives in the prefix the Windows tests share.
+    void TearDown() override {
+        if (!key_.empty()) {
+            RunProgram({VELORIN_WINE64, "reg", "delete", "HKCU\\" + key_, "/f"});
+        }
+    }
+
+    // The type and data velorin-reg prints for a value below HKEY_LOCAL_MACHINE\SOFTWARE\Tessaly.
+    std::string Query(const std::string& key, const std::string& value) const {
+        return RunProgram({VELORIN_WINE64, Wine("velorin-reg.exe"), "query",
+                           "HKEY_LOCAL_MACHINE\\SOFTWARE\\Tessaly\\" + key, value})
+            .out;
+    }
+
+    // Only for its folder: the Windows programs keep their settings in Wine's registry.
+    platform::registry::ScopedStore folder_;
+    fs::path install_;
+    std::string key_;
+};
+
+}  // namespace
+
+TEST_F(WineLauncher, SplashScreenHoverPanelLaunchAboutAndCreditsEndWithStatusZero) {
+    key_ = "Software\\VelorinWineTest" + std::to_string(::getpid());
+    ScopedEnv registry("VELORIN_REGISTRY", key_.c_str());
+    ScopedEnv audio("VELORIN_AUDIO", "loopback");
+    ScopedEnv cpu("VELORIN_CPU_SSE", "0");
+    const fs::path folder(folder_.folder());
+    RunProgram({VELORIN_DISC_PATH, (folder / "disc.cue").string(), "2"});
+    const std::string cd = WindowsPath(folder / "disc.cue");
+    ScopedEnv disc("VELORIN_CD", cd.c_str());
+    std::ofstream(folder / "script.txt")
+        << "Velorin nothing\nVelorin export-avi " << WindowsPath(folder / "Salsa.dnc") << "\n";
+    const std::string script = WindowsPath(folder / "script.txt");
+    ScopedEnv standIns("VELORIN_STANDIN_SCRIPT", script.c_str());
+    ChildProcess launcher({VELORIN_WINE64, Wine("velorin-launcher.exe")},
+                          ChildProcess::Output::Shared);
+    ASSERT_TRUE(launcher.started());
+    EXPECT_TRUE(WaitInTheMiddle(folder / "splash.png", Picture("bitmap-146.png")))
+        << "no splash in the middle of the screen";
+    const std::optional<Box> outer = FindWindow("^Velorin Launcher$");
+    ASSERT_TRUE(outer) << "no launcher screen appeared";
+    std::this_thread::sleep_for(kSettle);
+
+    const fs::path& shots = folder;
+    QImage screen = velorin::test::Screenshot(shots / "screen.png");
+    const std::optional<Box> client = ClientArea(screen, *outer, Picture("bitmap-131.png"));
+    ASSERT_TRUE(client) << "the launcher screen's picture is not on the screen";
+    EXPECT_EQ(client->width, 400);
+    // The window with its frame is centred, so the client area sits half a caption low.
+    EXPECT_NEAR(client->x + 200, screen.width() / 2, kFrameOffCentre);
+    EXPECT_NEAR(client->y + 125, screen.height() / 2, kFrameOffCentre);
+    EXPECT_TRUE(AllBlack(screen, 5, 5) && AllBlack(screen, screen.width() - 5, screen.height() - 5))
+        << "the backdrop does not cover the screen in black";
+
+    const QImage withoutHover = screen.copy(client->x, client->y + 210, 260, 40);
+    ClickAt(client->x + 300, client->y + 100);  // Set-Up Options, whose hover text shows
+    screen = velorin::test::Screenshot(shots / "panel.png");
+    EXPECT_NE(screen.copy(client->x, client->y + 210, 260, 40), withoutHover)
+        << "no hover text under the pointer's command";
+    EXPECT_TRUE(ShowsAt(screen, *client, 17, 180, Picture("bitmap-145.png").copy(17, 180, 158, 24)))
+        << "the options panel is not on the screen";
+
+    ClickAt(client->x + 20, client->y + 77);  // Character Dialogue
+    screen = velorin::test::Screenshot(shots / "option.png");
+    EXPECT_TRUE(ShowsAt(screen, *client, 16, 72, Picture("bitmap-133.png")))
+        << "Character Dialogue does not show as off";
+    EXPECT_EQ(Query("Velorin\\Options", "Audio Dialogue").substr(0, 13), "REG_BINARY\t00");
+
+    ClickAt(client->x + 330, client->y + 62);  // Launch Velorin: a first run analyses
+    ClickBoxButton("^$", kOnlyButton);
+    ClickBoxButton("^Analysis Complete$", kOnlyButton);
+    ClickBoxButton("^Create AVI Movie from Dance$", kRightOfTwo);  // Cancel: back to the screen
+    EXPECT_EQ(Query("Velorin", "FPS").substr(0, 6), "REG_SZ")
+        << "the stand-in's analysis stored no speed";
+
+    ClickAt(client->x + 200, client->y + 100, velorin::test::MouseButton::Right);  // window menu
+    ClickAt(client->x + 200 + 60, client->y + 100 + kLastMenuItem);  // About Launcher...
+    const std::optional<Box> about = FindWindow("^About Launcher$");
+    ASSERT_TRUE(about) << "no About box";
+    ClickAt(*about, about->width - 39, 43);  // OK
+
+    ClickAt(client->x + 300, client->y + 225);  // Quit
+    const std::optional<Box> credits =
+        WaitInTheMiddle(shots / "credits.png", Picture("bitmap-148.png"));
+    ASSERT_TRUE(credits) << "the credits are not in the middle of the screen";
+    // A click ends the credits once their list has run a moment; earlier ones are ignored.
+    std::optional<int> status;
+    const auto until = std::chrono::steady_clock::now() + velorin::test::kRunLimit;
+    while (!status && std::chrono::steady_clock::now() < until) {
+        ClickAt(*credits, 320, 240);
+        status = launcher.Wait(std::chrono::seconds(1));
+    }
+    EXPECT_EQ(status, std::optional<int>(0));
+}
