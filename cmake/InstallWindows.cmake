@@ -1,12 +1,10 @@
 # Install rules for Windows: one installation folder, packed as a ZIP by cpack.
-#   the launcher (once its program is built on Windows), Sounds\Sys\S0\, the stand-ins Velorin.exe,
+#   the launcher, Sounds\Sys\S0\, the stand-ins Velorin.exe,
 #   exportToWeb.exe and TsAVIMaker.exe, the mixing tool in Blendora\, velorin-reg.exe, and
 #   blendora-setup.exe, which records the Blendora folder beside it as the mixing tool's
 #   installation does. A .reg file cannot do that: the folder is only known once the ZIP is
 #   unpacked, and the file would name a folder the user may not have chosen.
-if(TARGET velorin-launcher)
-    install(TARGETS velorin-launcher DESTINATION .)
-endif()
+install(TARGETS velorin-launcher DESTINATION .)
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/Sounds/Sys/S0/ DESTINATION Sounds/Sys/S0
     FILES_MATCHING PATTERN "*.wav")
 install(TARGETS velorin_standin_velorin velorin_standin_exporter velorin_standin_avimaker

@@ -1,4 +1,4 @@
-# cmake -DCPACK=... -DCONFIG=CPackConfig.cmake -DWORK=FOLDER -DWINE64=... -DLAUNCHER=0|1
+# cmake -DCPACK=... -DCONFIG=CPackConfig.cmake -DWORK=FOLDER -DWINE64=...
 #       -P WindowsZipTest.cmake
 # Packs the build with cpack into WORK, checks the ZIP's list of files, unpacks it, runs its
 # blendora-setup.exe and reads what it recorded with its velorin-reg.exe (under the registry of
@@ -8,10 +8,8 @@ set(top velorin-launcher-1.0-win64)
 set(expected
     "${top}/Blendora/Blendora Studio VL.exe" ${top}/Sounds/Sys/S0/click.wav
     ${top}/Sounds/Sys/S0/credits.wav ${top}/Sounds/Sys/S0/snap.wav ${top}/TsAVIMaker.exe
-    ${top}/Velorin.exe ${top}/blendora-setup.exe ${top}/exportToWeb.exe ${top}/velorin-reg.exe)
-if(LAUNCHER)
-    list(APPEND expected ${top}/velorin-launcher.exe)
-endif()
+    ${top}/Velorin.exe ${top}/blendora-setup.exe ${top}/exportToWeb.exe ${top}/velorin-launcher.exe
+    ${top}/velorin-reg.exe)
 
 function(run)
     execute_process(COMMAND ${ARGN} RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE out)
