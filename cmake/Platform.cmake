@@ -1,24 +1,46 @@
 # Which backend folder of a platform layer is built: platform/<layer>/linux/ or
-# platform/<layer>/win32/. On Windows a folder with a win32/CMakeLists.txt is built from that file
-# instead of its own (it names the shared sources with ../); on Linux nothing changes.
+# platform/<layer>/win32/.
 if(WIN32)
     set(VELORIN_PLATFORM win32)
 else()
     set(VELORIN_PLATFORM linux)
 endif()
 
-# velorin_add_platform_subfolders([LINUX_ONLY folder ...]): like velorin_add_subfolders, with each
-# folder's win32/ build on Windows, and the LINUX_ONLY folders left out there.
+# velorin_add_backends([LINUX folder] [WIN32 folder]): a platform layer's backend folders, called
+# by the layer's CMakeLists after its portable target velorin_<layer>. The platform's folder
+# (linux/ or win32/, unless LINUX or WIN32 names another) defines velorin_<layer>_system; fake/,
+# when it has a CMakeLists.txt, defines velorin_<layer>_fake.
+function(velorin_add_backends)
+    cmake_parse_arguments(ARG "" "LINUX;WIN32" "" ${ARGN})
+    set(folder ${VELORIN_PLATFORM})
+    if(WIN32 AND ARG_WIN32)
+        set(folder ${ARG_WIN32})
+    elseif(NOT WIN32 AND ARG_LINUX)
+        set(folder ${ARG_LINUX})
+    endif()
+    add_subdirectory(${folder})
+    if(EXISTS ${CMAKE_CURRENT_SOURCE_DIR}/fake/CMakeLists.txt)
+        add_subdirectory(fake)
+    endif()
+endfunction()
+
+# velorin_add_platform_folder(): the current folder's linux/ or win32/ sub-folder, when it has a
+# CMakeLists.txt: what a test folder (or a tool) has only on one platform.
+function(velorin_add_platform_folder)
+    if(EXISTS ${CMAKE_CURRENT_SOURCE_DIR}/${VELORIN_PLATFORM}/CMakeLists.txt)
+        add_subdirectory(${VELORIN_PLATFORM})
+    endif()
+endfunction()
+
+# velorin_add_platform_subfolders([LINUX_ONLY folder ...]): like velorin_add_subfolders, with the
+# LINUX_ONLY folders left out on Windows.
 function(velorin_add_platform_subfolders)
     cmake_parse_arguments(ARG "" "" "LINUX_ONLY" ${ARGN})
     file(GLOB entries LIST_DIRECTORIES true RELATIVE ${CMAKE_CURRENT_SOURCE_DIR} ${CMAKE_CURRENT_SOURCE_DIR}/*)
     foreach(entry ${entries})
-        set(folder ${CMAKE_CURRENT_SOURCE_DIR}/${entry})
         if(WIN32 AND entry IN_LIST ARG_LINUX_ONLY)
             continue()
-        elseif(WIN32 AND EXISTS ${folder}/win32/CMakeLists.txt)
-            add_subdirectory(${entry}/win32 ${entry})
-        elseif(EXISTS ${folder}/CMakeLists.txt)
+        elseif(EXISTS ${CMAKE_CURRENT_SOURCE_DIR}/${entry}/CMakeLists.txt)
             add_subdirectory(${entry})
         endif()
     endforeach()

@@ -55,6 +55,15 @@ function(velorin_test name)
     endif()
 endfunction()
 
+# velorin_test_cases(NAME SOURCES ... [DEPS ...]): test cases that one test program per backend
+# shares (a layer's contract suite); each backend's program links NAME with its own part.
+function(velorin_test_cases name)
+    cmake_parse_arguments(ARG "" "" "SOURCES;DEPS" ${ARGN})
+    add_library(${name} OBJECT ${ARG_SOURCES})
+    target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR})
+    target_link_libraries(${name} PUBLIC ${ARG_DEPS} GTest::gmock GTest::gtest PRIVATE velorin_warnings)
+endfunction()
+
 # velorin_sound_server_test(NAME SOURCES ... [DEPS ...] [LABELS ...]) (Windows): a test program
 # run on a private sound server of its own (scripts/sound-server.sh), which Wine reaches through
 # its pulse driver; VELORIN_TEST_PACTL names the server's control program for the test to mute

@@ -1,5 +1,7 @@
 #include "launch/LaunchServices.h"
 
+#include "platform/debug/EmptySlot.h"
+
 namespace {
 const LaunchServices* g_services = nullptr;
 }  // namespace
@@ -9,5 +11,8 @@ void SetLaunchServices(const LaunchServices* services) {
 }
 
 const LaunchServices* InstalledLaunchServices() {
+    if (g_services == nullptr) {
+        platform::debug::ReportEmptySlot("launch services");
+    }
     return g_services;
 }

@@ -15,7 +15,7 @@ struct LaunchServices {
     DeviceProbe& devices;
 };
 
-// The services the launcher program installs for the screen's commands; null when none are (the
-// commands then do nothing, as in tests of the screen alone). The caller keeps ownership.
+// The services the launcher program installs for the screen's commands; null, with a debug line,
+// when none are (the commands then do nothing). The caller keeps ownership.
 void SetLaunchServices(const LaunchServices* services);
 const LaunchServices* InstalledLaunchServices();

@@ -1,5 +1,7 @@
 #pragma once
 // What the launcher asks of the processor.
+#include <memory>
+
 namespace platform::cpu {
 
 class Processor {
@@ -9,5 +11,8 @@ class Processor {
     // (no CPUID instruction, or not an x86) has none.
     virtual bool IsSseProcessor() const = 0;
 };
+
+// The processor the launcher runs on.
+std::unique_ptr<Processor> CreateSystemProcessor();
 
 }  // namespace platform::cpu

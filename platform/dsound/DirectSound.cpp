@@ -1,53 +1,23 @@
 #include "platform/dsound/DirectSound.h"
 
-#include <cstdlib>
 #include <mutex>
 #include <string_view>
 
-#include "platform/dsound/RealAudio.h"
-#include "platform/dsound/loopback/Loopback.h"
+#include "platform/debug/EmptySlot.h"
 
 namespace platform::dsound {
 
 namespace {
 
-struct Backend {
-    std::string_view name;
-    std::unique_ptr<AudioSystem> (*create)();
-};
+std::mutex g_lock;
+AudioSystem* g_system = nullptr;
 
-// The first entry is the default, also for a name nobody knows.
-const Backend kBackends[] = {
-    {kRealAudioName, CreateRealAudioSystem},
-    {"loopback",
-     []() -> std::unique_ptr<AudioSystem> {
-         return std::make_unique<loopback::LoopbackAudioSystem>(
-             loopback::LoopbackOptions::FromEnvironment());
-     }},
-};
-
-std::string_view ChosenName() {
-    const char* name = std::getenv("VELORIN_AUDIO");
-    return name != nullptr ? std::string_view(name) : kBackends[0].name;
-}
-
-std::mutex g_choiceLock;
-AudioSystem* g_override = nullptr;
-
-AudioSystem& ChosenSystem() {
-    std::lock_guard guard(g_choiceLock);
-    if (g_override != nullptr) {
-        return *g_override;
+AudioSystem* Installed() {
+    std::lock_guard guard(g_lock);
+    if (g_system == nullptr) {
+        debug::ReportEmptySlot("sound card");
     }
-    static const std::unique_ptr<AudioSystem> chosen = [] {
-        for (const Backend& backend : kBackends) {
-            if (backend.name == ChosenName()) {
-                return backend.create();
-            }
-        }
-        return kBackends[0].create();
-    }();
-    return *chosen;
+    return g_system;
 }
 
 }  // namespace
@@ -59,20 +29,23 @@ bool IsPcmBuffer(const CaptureBufferDesc& desc) {
 }
 
 std::unique_ptr<Playback> CreatePlayback() {
-    return ChosenSystem().CreatePlayback();
+    AudioSystem* system = Installed();
+    return system != nullptr ? system->CreatePlayback() : nullptr;
 }
 
 std::unique_ptr<Capture> CreateCapture() {
-    return ChosenSystem().CreateCapture();
+    AudioSystem* system = Installed();
+    return system != nullptr ? system->CreateCapture() : nullptr;
 }
 
 std::unique_ptr<OutputStream> OpenOutputStream() {
-    return ChosenSystem().OpenOutputStream();
+    AudioSystem* system = Installed();
+    return system != nullptr ? system->OpenOutputStream() : nullptr;
 }
 
 void SetAudioSystem(AudioSystem* system) {
-    std::lock_guard guard(g_choiceLock);
-    g_override = system;
+    std::lock_guard guard(g_lock);
+    g_system = system;
 }
 
 }  // namespace platform::dsound

@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <memory>
 #include <span>
+#include <string_view>
 
 #include "platform/thread/Thread.h"
 
@@ -115,13 +116,16 @@ class AudioSystem {
     virtual std::unique_ptr<OutputStream> OpenOutputStream() = 0;
 };
 
-// The default playback and capture devices of the chosen backend; null when unavailable.
+// The default playback and capture devices of the installed backend; null when unavailable.
 std::unique_ptr<Playback> CreatePlayback();
 std::unique_ptr<Capture> CreateCapture();
 std::unique_ptr<OutputStream> OpenOutputStream();
 
-// Replaces the backend for later creations (tests; the caller keeps ownership); null goes back to
-// the one VELORIN_AUDIO chooses.
+// Installs the backend of later creations; the caller keeps ownership.
 void SetAudioSystem(AudioSystem* system);
+
+// The platform's own sound card, and the name VELORIN_AUDIO gives it ("sdl", "dsound").
+extern const std::string_view kSystemAudioName;
+std::unique_ptr<AudioSystem> CreateSystemAudio();
 
 }  // namespace platform::dsound

@@ -1,5 +1,6 @@
 #pragma once
 // Reaching web pages: whether an address answers, and which addresses the launcher uses.
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -22,5 +23,8 @@ class Internet {
     // answered, whatever it answered.
     virtual bool OpenUrl(std::string_view address) = 0;
 };
+
+// The platform's own check.
+std::unique_ptr<Internet> CreateSystemInternet();
 
 }  // namespace platform::inet

@@ -3,9 +3,12 @@
 // companion tools. Fixed command lines are written as on Windows ("Velorin"); the backend resolves
 // the program and splits the arguments, and never involves a shell. Anything that comes from a
 // stored value goes through RunProgramAndWait, where nothing is ever split.
+#include <memory>
 #include <span>
 #include <string>
 #include <string_view>
+
+#include "platform/process/WaitPump.h"
 
 namespace platform::process {
 
@@ -34,5 +37,9 @@ class ProcessRunner {
     // Whether a program file of that name ("TsAVIMaker.exe") is in the launcher's current folder.
     virtual bool ProgramFileExists(std::string_view fileName) = 0;
 };
+
+// The platform's own runner. The pump runs while the launcher waits for a program it started
+// (see WaitPump); without one the runner blocks until the program exits.
+std::unique_ptr<ProcessRunner> CreateSystemProcessRunner(WaitPump pump = {});
 
 }  // namespace platform::process

@@ -1,6 +1,7 @@
 #pragma once
 // Short WAVE sounds played by file name: the click, the snap and the credits music. One sound
 // plays at a time; a new one replaces it. Names may use '\' as the folder separator.
+#include <memory>
 #include <string>
 
 namespace platform::sound {
@@ -29,10 +30,16 @@ class SoundBackend {
 };
 
 // Plays fileName; a null fileName stops the sound that is playing ("no sound"). Without an
-// installed backend nothing plays and the result is false.
+// installed backend nothing plays, the result is false and the debug output says so.
 bool PlaySound(const char* fileName, SoundFlags flags);
 
 // Installs the backend every later PlaySound uses; the caller keeps ownership.
 void SetSoundBackend(SoundBackend* backend);
+
+// The platform's own player.
+std::unique_ptr<SoundBackend> CreateSystemSound();
+// Plays nothing (every Play is false): the sounds of a launcher on the in-process loopback card,
+// which has no output a person hears.
+std::unique_ptr<SoundBackend> CreateSilence();
 
 }  // namespace platform::sound

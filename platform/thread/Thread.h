@@ -9,14 +9,6 @@
 
 namespace platform::thread {
 
-class Event;
-
-namespace win32 {
-// The event object behind event (a HANDLE), for system calls that signal events themselves; only
-// the Windows backend defines it.
-void* EventHandle(Event& event);
-}  // namespace win32
-
 // An auto-reset event, created not signalled: one successful wait consumes one signal, and signals
 // that nobody has consumed yet do not add up.
 class Event {
@@ -30,7 +22,7 @@ class Event {
 
   private:
     friend int WaitForAny(std::span<Event* const> events, std::chrono::milliseconds timeout);
-    friend void* win32::EventHandle(Event& event);
+    friend struct BackendAccess;  // the backend's way to its own state, for system calls
     struct State;  // the backend's own: a flag under a lock, or an event object of the system
     std::unique_ptr<State> state_;
 };

@@ -1,5 +1,7 @@
 #include "platform/ui/Window.h"
 
+#include "platform/debug/EmptySlot.h"
+
 namespace platform::ui {
 
 namespace {
@@ -11,7 +13,11 @@ void SetCursorControl(CursorControl* control) {
 }
 
 std::optional<CursorShape> SetCursorShape(CursorShape shape) {
-    return g_cursor != nullptr ? g_cursor->Set(shape) : std::nullopt;
+    if (g_cursor == nullptr) {
+        debug::ReportEmptySlot("cursor control");
+        return std::nullopt;
+    }
+    return g_cursor->Set(shape);
 }
 
 }  // namespace platform::ui

@@ -1,5 +1,7 @@
 #include "platform/ui/Dialog.h"
 
+#include "platform/debug/EmptySlot.h"
+
 namespace platform::ui {
 
 namespace {
@@ -12,7 +14,11 @@ void SetDialogBackend(DialogBackend* backend) {
 
 int RunDialog(Window* owner, const DialogLayout& layout, DialogOptions options) {
     // No backend: behave like a user who closes every dialog.
-    return g_backend != nullptr ? g_backend->Run(owner, layout, options) : kIdCancel;
+    if (g_backend == nullptr) {
+        debug::ReportEmptySlot("dialog backend");
+        return kIdCancel;
+    }
+    return g_backend->Run(owner, layout, options);
 }
 
 }  // namespace platform::ui

@@ -1,5 +1,7 @@
 #include "platform/ui/MessageBox.h"
 
+#include "platform/debug/EmptySlot.h"
+
 #include <utility>
 
 namespace platform::ui {
@@ -34,6 +36,7 @@ Answer ShowMessage(Window* owner, std::string_view text, std::optional<std::stri
     MessageRequest request{std::string(text), caption ? std::string(*caption) : g_title, buttons,
                            icon, owner != nullptr};
     if (g_backend == nullptr) {
+        debug::ReportEmptySlot("message box backend");
         return DismissingAnswer(buttons);
     }
     return g_backend->Show(owner, request);

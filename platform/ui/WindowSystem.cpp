@@ -1,5 +1,7 @@
 #include "platform/ui/WindowSystem.h"
 
+#include "platform/debug/EmptySlot.h"
+
 namespace platform::ui {
 
 namespace {
@@ -11,15 +13,20 @@ void SetWindowSystem(WindowSystem* system) {
 }
 
 WindowSystem* CurrentWindowSystem() {
+    if (g_system == nullptr) {
+        debug::ReportEmptySlot("window system");
+    }
     return g_system;
 }
 
 Picture LoadPicture(int id) {
-    return g_system != nullptr ? g_system->LoadPicture(id) : Picture{};
+    WindowSystem* system = CurrentWindowSystem();
+    return system != nullptr ? system->LoadPicture(id) : Picture{};
 }
 
 int GetSystemMetric(Metric metric) {
-    return g_system != nullptr ? g_system->GetMetric(metric) : 0;
+    WindowSystem* system = CurrentWindowSystem();
+    return system != nullptr ? system->GetMetric(metric) : 0;
 }
 
 }  // namespace platform::ui

@@ -92,4 +92,12 @@ Picture LoadPicture(int id);
 // A system measure in pixels; 0 without a backend.
 int GetSystemMetric(Metric metric);
 
+// The platform's own windows, message boxes, layout dialogs and wait cursor, installed while the
+// result lives. argc and argv are the toolkit's share of the command line.
+class InstalledWindows {
+  public:
+    virtual ~InstalledWindows() = default;
+};
+std::unique_ptr<InstalledWindows> CreateSystemWindows(int& argc, char** argv);
+
 }  // namespace platform::ui

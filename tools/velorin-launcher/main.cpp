@@ -1,28 +1,20 @@
 // velorin-launcher: the launcher program. It runs from its installation folder, which holds the
 // sounds it plays by relative path, and reads no command line of its own.
-#include <QApplication>
-#include <QDir>
+#include <string>
 
-#include "launch/system/linux/SystemLaunchServices.h"
-#include "platform/sound/linux/SystemSound.h"
-#include "platform/termination/linux/SignalWatch.h"
-#include "platform/ui/MessageBox.h"
-#include "platform/ui/qt/QtBackends.h"
-#include "platform/ui/qt/QtWaitPump.h"
+#include "launch/system/SystemLaunchServices.h"
+#include "platform/debug/DebugOutput.h"
+#include "platform/system/SystemPlatform.h"
 #include "shell/LauncherApp.h"
 
 int main(int argc, char* argv[]) {
-    // First, so that every thread started later leaves SIGTERM and SIGINT to it.
-    platform::termination::SignalWatch endOnRequest;
-    QApplication application(argc, argv);
-    QDir::setCurrent(QCoreApplication::applicationDirPath());
-    platform::ui::SetApplicationTitle(QCoreApplication::applicationName().toStdString());
-
-    platform::ui::qt::QtBackends windows;
-    platform::sound::SystemSound sound;
-    // While Velorin or a companion runs, the windows keep painting and the input is dropped.
-    SystemLaunchServices launch(platform::ui::qt::HandleEventsWithoutInput);
-
+    std::string refusal;
+    const auto platform = platform::SystemPlatform::Install(argc, argv, refusal);
+    if (platform == nullptr) {
+        platform::debug::OutputDebugText(refusal + "\n");
+        return 2;
+    }
+    SystemLaunchServices launch(*platform);
     theApp.InitInstance();
     return 0;
 }

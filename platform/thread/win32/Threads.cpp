@@ -5,6 +5,7 @@
 
 #include "platform/thread/Thread.h"
 #include "platform/thread/TimeScale.h"
+#include "platform/thread/win32/EventHandle.h"
 
 namespace platform::thread {
 
@@ -35,8 +36,12 @@ void Event::Set() {
     ::SetEvent(state_->handle);
 }
 
-void* win32::EventHandle(Event& event) {
-    return event.state_->handle;
+struct BackendAccess {
+    static HANDLE Handle(Event& event) { return event.state_->handle; }
+};
+
+HANDLE win32::EventHandle(Event& event) {
+    return BackendAccess::Handle(event);
 }
 
 int WaitForAny(std::span<Event* const> events, std::chrono::milliseconds timeout) {

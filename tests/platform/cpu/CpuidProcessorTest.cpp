@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "platform/cpu/linux/CpuidProcessor.h"
+#include "platform/cpu/cpuid/CpuidProcessor.h"
 #include "tests/platform/registry/RegistryTestSupport.h"
 
 using platform::registry::test::ScopedEnv;

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/dsound/DirectSound.h"
 #include "platform/mci/Mci.h"
 #include "platform/registry/fake/ScopedStore.h"
 #include "platform/ui/fake/ScriptedMessageBoxes.h"
@@ -35,6 +36,7 @@ const std::string kPlay = std::string("play", 5);
 class AudioTestOnRealParts : public ::testing::Test {
   protected:
     void SetUp() override {
+        platform::dsound::SetAudioSystem(card_.get());
         ASSERT_TRUE(platform::registry::test::Write(Root::ClassesRoot, kShell, "",
                                                     ValueType::String, kPlay));
         ASSERT_TRUE(backdrop_.Create());
@@ -47,6 +49,7 @@ class AudioTestOnRealParts : public ::testing::Test {
         g_pBackdrop = nullptr;
         backdrop_.DestroyWindow();
         platform::mci::SetCdLocation(std::nullopt);
+        platform::dsound::SetAudioSystem(nullptr);
     }
 
     // Runs the command with the disc in the drive; the boxes get the answers given.
@@ -71,6 +74,8 @@ class AudioTestOnRealParts : public ::testing::Test {
     }
 
     platform::registry::ScopedStore store_;
+    const std::unique_ptr<platform::dsound::AudioSystem> card_ =
+        platform::dsound::CreateSystemAudio();
     ui::win32::Win32Backends windows_;
     ui::fake::ScriptedMessageBoxes boxes_;  // after the system's boxes, so it replaces them
     CBackdropDlg backdrop_;

@@ -7,7 +7,7 @@
 #include <fstream>
 #include <string>
 
-#include "platform/dsound/linux/SdlAudio.h"
+#include "platform/dsound/linux/SystemAudio.h"
 
 namespace platform::dsound {
 
@@ -24,7 +24,7 @@ std::unique_ptr<AudioSystem> MakeSdlOnDisk() {
     setenv("SDL_AUDIODRIVER", "disk", 1);
     setenv("SDL_DISKAUDIOFILEIN", input.c_str(), 1);
     setenv("SDL_DISKAUDIOFILE", "/dev/null", 1);
-    return std::make_unique<linux_backend::SdlAudioSystem>();
+    return std::make_unique<linux_backend::SystemAudio>();
 }
 
 }  // namespace

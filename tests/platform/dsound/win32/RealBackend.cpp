@@ -1,13 +1,13 @@
 #include "tests/platform/dsound/RealBackend.h"
 
-#include "platform/dsound/win32/DsAudio.h"
+#include "platform/dsound/win32/SystemAudio.h"
 
 namespace platform::dsound {
 
 namespace {
 
 std::unique_ptr<AudioSystem> MakeDirectSound() {
-    return std::make_unique<win32_backend::DsAudioSystem>();
+    return std::make_unique<win32_backend::SystemAudio>();
 }
 
 // The test runs on a private sound server whose default source hears its idle output.

@@ -9,7 +9,7 @@
 #include <thread>
 #include <vector>
 
-#include "platform/dsound/win32/DsAudio.h"
+#include "platform/dsound/win32/SystemAudio.h"
 #include "tests/support/win32/SoundServerOutput.h"
 
 namespace platform::dsound {
@@ -108,7 +108,7 @@ class ServerAudio : public ::testing::Test {
         return loudest;
     }
 
-    win32_backend::DsAudioSystem system_;
+    win32_backend::SystemAudio system_;
     WaveFormat format_{kFormatPcm, 1, kRate, 2 * kRate, 2, 16, 0};
     std::unique_ptr<Capture> capture_;
     std::unique_ptr<CaptureBuffer> buffer_;

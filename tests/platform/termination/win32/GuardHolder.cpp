@@ -6,7 +6,7 @@
 #include <fstream>
 
 #include "platform/termination/Termination.h"
-#include "platform/termination/win32/SessionWatch.h"
+#include "platform/termination/win32/SystemEndWatch.h"
 
 int main(int argc, char* argv[]) {
     if (argc != 2) {
@@ -15,7 +15,7 @@ int main(int argc, char* argv[]) {
     const std::string file = argv[1];
     const platform::termination::CleanupGuard guard(
         [&file] { std::ofstream(file, std::ios::app) << "cleaned\n"; });
-    const platform::termination::SessionWatch watch;
+    const platform::termination::SystemEndWatch watch;
     ::Sleep(60000);
     return 3;
 }
