@@ -48,7 +48,9 @@ install(CODE "set(VELORIN_INSTALL_FOLDER \"${VELORIN_INSTALL_FOLDER}\")
 install(SCRIPT ${PROJECT_SOURCE_DIR}/cmake/InstallMixingToolReg.cmake COMPONENT demo)
 
 set(demo_disc ${CMAKE_BINARY_DIR}/demo/VirtualCD)
+# Made afresh each time: over an earlier image, velorin-disc would give the data another name.
 add_custom_command(OUTPUT ${demo_disc}.cue ${demo_disc}.bin
+    COMMAND ${CMAKE_COMMAND} -E rm -rf ${CMAKE_BINARY_DIR}/demo
     COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/demo
     COMMAND velorin-disc ${demo_disc}.cue 30 15
     DEPENDS velorin-disc

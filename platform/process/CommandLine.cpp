@@ -130,9 +130,14 @@ std::string JoinCommandLine(std::string_view program, std::span<const std::strin
     return line;
 }
 
-std::string ProgramFileName(std::string_view windowsName) {
+std::string FolderName(std::string_view windowsName) {
     std::string name(windowsName);
     std::replace(name.begin(), name.end(), '\\', '/');
+    return name;
+}
+
+std::string ProgramFileName(std::string_view windowsName) {
+    std::string name = FolderName(windowsName);
     constexpr std::string_view kExtension = ".exe";
     if (name.size() > kExtension.size()) {
         std::string tail = name.substr(name.size() - kExtension.size());

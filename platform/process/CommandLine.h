@@ -33,8 +33,12 @@ std::string QuoteArgument(std::string_view argument);
 // ProgramCandidates and SplitArguments read it back as the same program and arguments.
 std::string JoinCommandLine(std::string_view program, std::span<const std::string> arguments);
 
-// Our file name for a program named the Windows way: "\" becomes "/" and a final ".exe" (in any
-// letter case) is dropped, since programs carry no extension here.
+// Our path for a folder named the Windows way: "\" becomes "/", so a stored folder ending in "\"
+// is the folder its programs are found in.
+std::string FolderName(std::string_view windowsName);
+
+// Our file name for a program named the Windows way: its separators as in FolderName, and a final
+// ".exe" (in any letter case) is dropped, since programs carry no extension here.
 std::string ProgramFileName(std::string_view windowsName);
 
 }  // namespace platform::process

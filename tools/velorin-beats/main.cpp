@@ -34,6 +34,7 @@ int Fail(const std::string& message) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    tools::ReportFileSizeLimit();
     std::string error;
     const std::optional<Arguments> arguments = ParseArguments(argc, argv, error);
     if (!arguments) {

@@ -22,6 +22,11 @@ class TempFile {
     // Replaces target, if any; on failure error names it and says why.
     bool MoveTo(const std::filesystem::path& target, std::string& error);
 
+    enum class Claim { Done, Taken, Failed };
+    // Moves the file to target only if nothing has that name yet (Taken otherwise), so that a
+    // file of that name, whoever made it, is never replaced.
+    Claim MoveToUnused(const std::filesystem::path& target, std::string& error);
+
   private:
     // Per platform: the file's written bytes on the disk, true when they got there.
     static bool SyncToDisk(std::FILE* file);

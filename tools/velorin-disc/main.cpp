@@ -1,5 +1,5 @@
 // velorin-disc IMAGE.cue [SECONDS ...]: writes a CD image of our own drum tracks (IMAGE.cue and
-// IMAGE.bin), for VELORIN_CD on a machine without a drive or a disc.
+// the data it names), for VELORIN_CD on a machine without a drive or a disc.
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -19,9 +19,11 @@ constexpr double kMaxSeconds = 80.0 * 60.0;
 
 constexpr const char* kUsage =
     "usage: velorin-disc IMAGE.cue [SECONDS ...]\n"
-    "Writes a CD image of drum tracks: the CUE sheet IMAGE.cue and its data IMAGE.bin beside it,\n"
-    "one audio track per length in seconds (default: one track of 30 seconds). Each length is a\n"
-    "number above 0, and the tracks last 80 minutes in all at most. An earlier image of the same\n"
+    "Writes a CD image of drum tracks: the CUE sheet IMAGE.cue and its data beside it, IMAGE.bin\n"
+    "or, while an earlier image's data has that name, IMAGE.1.bin (the sheet names which). One\n"
+    "audio track per length in seconds (default: one track of 30 seconds), at most 99 tracks;\n"
+    "each length is a number above 0, and the tracks last 80 minutes in all at most. The name\n"
+    "cannot hold control characters or any of \" \\ : * ? < > |. An earlier image of the same\n"
     "name is replaced only once the new one is complete.\n";
 
 int Usage(const std::string& problem) {
@@ -41,6 +43,10 @@ std::optional<double> Seconds(const std::string& text) {
 // One drum track per length, each a whole number of sectors and at least one.
 std::optional<std::vector<disc::ImageTrack>> Tracks(const std::vector<std::string>& lengths,
                                                     std::string& problem) {
+    if (lengths.size() > disc::kMaxTracks) {
+        problem = "more than " + std::to_string(disc::kMaxTracks) + " tracks";
+        return std::nullopt;
+    }
     std::vector<disc::ImageTrack> tracks;
     double total = 0.0;
     for (const std::string& length : lengths) {
@@ -79,8 +85,8 @@ int main(int argc, char** argv) {
     if (cue.extension() != ".cue" || cue.stem().empty()) {
         return Usage("the image's name must end in .cue: '" + arguments[0] + "'");
     }
-    if (cue.filename().string().find('"') != std::string::npos) {
-        return Usage("the image's name cannot hold a double quote");
+    if (const std::string problem = disc::NameProblem(cue); !problem.empty()) {
+        return Usage(problem);
     }
     std::vector<std::string> lengths(arguments.begin() + 1, arguments.end());
     if (lengths.empty()) {

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <new>
 #include <sstream>
 
 #include "platform/registry/regfile/RegImport.h"
@@ -24,6 +25,12 @@ constexpr std::size_t kNameTail = 30;
 constexpr std::string_view kUsage =
     "usage: velorin-reg query KEY [NAME] | set KEY NAME TYPE DATA | delete KEY [NAME] | "
     "export KEY | import FILE|-";
+
+std::string HelpText() {
+    return std::string(kUsage) + "\nimport takes at most " + std::to_string(kMaxImportChanges) +
+           " keys and values and " + std::to_string(kMaxImportBytes) +
+           " bytes of names and data at a time, all or nothing\n";
+}
 
 int Fail(std::ostream& err, int status, std::string_view message) {
     err << "velorin-reg: " << message << '\n';
@@ -199,7 +206,8 @@ int ApplyAll(const RegFileContents& contents, const std::string& label, Streams 
         return kDone;
     }
     const std::string cause =
-        result.status == Status::StoreUnavailable
+        result.outOfMemory ? "out of memory"
+        : result.status == Status::StoreUnavailable
             ? "the store cannot be written: " + platform::registry::LastProblem()
             : "invalid key name";
     const std::string where =
@@ -208,8 +216,7 @@ int ApplyAll(const RegFileContents& contents, const std::string& label, Streams 
     return Fail(io.err, kFailed, where + ": " + cause + "; nothing imported");
 }
 
-int Import(std::string_view source, Streams io) {
-    const std::string label = source == "-" ? "standard input" : std::string(source);
+int ReadAndApply(std::string_view source, const std::string& label, Streams io) {
     std::ifstream file;
     if (source != "-") {
         std::error_code error;
@@ -230,6 +237,16 @@ int Import(std::string_view source, Streams io) {
     return ApplyAll(contents, label, io);
 }
 
+// Whatever runs out of memory on the way, the store is as it was and the answer says so.
+int Import(std::string_view source, Streams io) {
+    const std::string label = source == "-" ? "standard input" : std::string(source);
+    try {
+        return ReadAndApply(source, label, io);
+    } catch (const std::bad_alloc&) {
+        return Unreadable(io.err, label, "out of memory");
+    }
+}
+
 }  // namespace
 
 int RunCommand(Args args, Streams io) {
@@ -237,7 +254,7 @@ int RunCommand(Args args, Streams io) {
         return Fail(io.err, kFailed, kUsage);
     }
     if (args[0] == "--help" || args[0] == "-h") {
-        io.out << kUsage << '\n';
+        io.out << HelpText();
         return kDone;
     }
     using Command = int (*)(const KeyName&, Args, Streams);

@@ -9,6 +9,6 @@
 int main(int argc, char** argv) {
     tools::ReportFileSizeLimit();
     const std::vector<std::string_view> args(argv + 1, argv + argc);
-    const int status = regtool::RunCommand(args, {std::cin, std::cout, std::cerr});
+    const int status = regtool::RunCommand(args, {std::cin, tools::StandardOutput(), std::cerr});
     return tools::StandardOutputWritten("velorin-reg") ? status : regtool::kFailed;
 }

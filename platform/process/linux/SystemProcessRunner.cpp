@@ -79,7 +79,7 @@ RunResult SpawnAndWait(const std::string& program, std::span<const std::string> 
     }
     argv.push_back(nullptr);
     SpawnActions actions;
-    std::string folder(currentFolder);
+    const std::string folder = FolderName(currentFolder);
     if (!folder.empty() &&
         posix_spawn_file_actions_addchdir_np(actions.get(), folder.c_str()) != 0) {
         return RunResult::FailedToStart;

@@ -52,8 +52,11 @@ void ImportOne(const std::string& file, const regfile::RegRoots& roots) {
     const regfile::ImportResult result = regfile::ApplyChanges(contents.changes, roots);
     if (result.status != Status::Ok) {
         Report(file, result.line,
-               result.key + ": " +
-                   (result.status == Status::StoreUnavailable ? LastProblem() : "not a key name"));
+               result.outOfMemory
+                   ? std::string("out of memory")
+                   : result.key + ": " +
+                         (result.status == Status::StoreUnavailable ? LastProblem()
+                                                                    : "not a key name"));
     }
 }
 

@@ -3,13 +3,16 @@
 // crash never leaves a half-made store behind and a file that is already there (ours or not) is
 // never overwritten.
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
+#include <string_view>
 
 #include "platform/registry/linux/Store.h"
 #include "platform/registry/linux/StoreDefaults.h"
@@ -56,10 +59,33 @@ std::string SqliteProblem(const std::string& path, sqlite3* db) {
     return path + ": " + SqliteCause(db);
 }
 
+int AsciiLower(unsigned char c) {
+    return c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c;
+}
+
+// Key and value names are counted strings, compared with ASCII letters in either case as one.
+// SQLite's own NOCASE stops at a zero byte, which would make names that differ after one the same
+// name; this one orders every other pair of names as it does, so existing indexes stay valid.
+int CompareNames(void* /*unused*/, int leftSize, const void* left, int rightSize,
+                 const void* right) {
+    const auto* a = static_cast<const unsigned char*>(left);
+    const auto* b = static_cast<const unsigned char*>(right);
+    for (int i = 0; i < std::min(leftSize, rightSize); ++i) {
+        if (const int difference = AsciiLower(a[i]) - AsciiLower(b[i]); difference != 0) {
+            return difference;
+        }
+    }
+    return leftSize - rightSize;
+}
+
 Connection OpenConnection(const std::string& path, int flags, std::string& problem) {
     sqlite3* raw = nullptr;
-    const int rc = sqlite3_open_v2(path.c_str(), &raw, flags | SQLITE_OPEN_FULLMUTEX, nullptr);
+    int rc = sqlite3_open_v2(path.c_str(), &raw, flags | SQLITE_OPEN_FULLMUTEX, nullptr);
     Connection db(raw);
+    if (rc == SQLITE_OK) {
+        rc =
+            sqlite3_create_collation_v2(raw, "NOCASE", SQLITE_UTF8, nullptr, CompareNames, nullptr);
+    }
     if (rc != SQLITE_OK) {
         problem = SqliteProblem(path, raw);
         return nullptr;
@@ -152,7 +178,35 @@ bool SwitchToWal(const std::string& temp, const std::string& path, std::string& 
     return db && Setting(db.get(), path, "journal_mode", "WAL", "wal", problem);
 }
 
+// A creation that was killed leaves its temporary store and journal behind; those of processes
+// that no longer run go before the next creation.
+void RemoveAbandoned(const std::string& path) {
+    const std::filesystem::path store(path);
+    const std::string prefix = store.filename().string() + ".new-";
+    std::error_code error;
+    for (const auto& entry : std::filesystem::directory_iterator(
+             store.parent_path().empty() ? "." : store.parent_path(), error)) {
+        const std::string name = entry.path().filename().string();
+        if (!name.starts_with(prefix)) {
+            continue;
+        }
+        const std::size_t end =
+            std::min(name.find_first_not_of("0123456789", prefix.size()), name.size());
+        const std::string_view suffix = std::string_view(name).substr(end);
+        const std::size_t digits = end - prefix.size();
+        if (digits == 0 || digits > 9 ||
+            (suffix != "" && suffix != "-journal" && suffix != "-wal" && suffix != "-shm")) {
+            continue;
+        }
+        const pid_t pid = std::stoi(name.substr(prefix.size(), digits));
+        if (pid > 0 && ::kill(pid, 0) != 0 && errno == ESRCH) {
+            ::unlink(entry.path().c_str());
+        }
+    }
+}
+
 bool CreateFresh(const std::string& path, std::string& problem) {
+    RemoveAbandoned(path);
     const std::string temp = path + ".new-" + std::to_string(::getpid());
     ::unlink(temp.c_str());
     const bool made = FillFresh(temp, path, problem) && SwitchToWal(temp, path, problem) &&

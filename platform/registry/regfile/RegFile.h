@@ -43,10 +43,15 @@ struct RegFileContents {
 };
 
 // Reads the whole text, or stops at the first wrong line. The first line is judged before more
-// is read, and no line may be longer than kMaxLineBytes, so no input makes it hold more than the
-// changes read so far and one line.
+// is read, no line may be longer than kMaxLineBytes, and a text of more than kMaxImportChanges
+// changes or kMaxImportBytes bytes of key names, value names and data is wrong at the line that
+// goes past, so no input makes it hold more than that. Running out of memory on the way is a wrong
+// line too: every failure is a result.
 RegFileContents ParseRegFile(std::istream& in);
 
 inline constexpr std::size_t kMaxLineBytes = std::size_t{4} << 20;
+// An import holds all of its changes until they are applied in one transaction.
+inline constexpr std::size_t kMaxImportChanges = 100'000;
+inline constexpr std::size_t kMaxImportBytes = std::size_t{32} << 20;
 
 }  // namespace platform::registry::regfile

@@ -1,6 +1,7 @@
 // Reading .reg text into a list of changes. Nothing is applied here: a file with one wrong line
 // yields no changes at all, and names that line.
 #include <cctype>
+#include <new>
 
 #include "platform/registry/regfile/RegFile.h"
 #include "platform/registry/regfile/RegLines.h"
@@ -187,16 +188,33 @@ std::string ParseValue(std::string_view text, const std::optional<KeyName>& curr
     return problem;
 }
 
-}  // namespace
+// Past either bound of an import, the text is refused at the line that went past it.
+std::string Bounds(const std::vector<RegChange>& changes, std::size_t before, std::size_t& bytes) {
+    for (std::size_t i = before; i < changes.size(); ++i) {
+        bytes += changes[i].key.path.size() + changes[i].name.size() + changes[i].data.size();
+    }
+    if (changes.size() > kMaxImportChanges) {
+        return "more than " + std::to_string(kMaxImportChanges) + " keys and values in one import";
+    }
+    if (bytes > kMaxImportBytes) {
+        return "more than " + std::to_string(kMaxImportBytes) +
+               " bytes of names and data in one import";
+    }
+    return {};
+}
 
-RegFileContents ParseRegFile(std::istream& in) {
+// The parse proper; line follows the line being read, for the caller's report when memory runs
+// out.
+RegFileContents ParseLines(std::istream& in, int& number) {
     RegLines lines(in);
     RegFileContents contents;
     std::optional<KeyName> current;
     int read = 0;
+    std::size_t bytes = 0;
     Line line;
     std::string problem;
     for (Read result; (result = NextLine(lines, read, line, problem)) != Read::End;) {
+        number = line.number;
         if (result == Read::Bad) {
             return {{}, line.number, problem};
         }
@@ -210,6 +228,9 @@ RegFileContents ParseRegFile(std::istream& in) {
         } else {
             problem = ParseValue(line.text, current, contents.changes);
         }
+        if (problem.empty()) {
+            problem = Bounds(contents.changes, before, bytes);
+        }
         if (!problem.empty()) {
             return {{}, line.number, problem};
         }
@@ -221,6 +242,17 @@ RegFileContents ParseRegFile(std::istream& in) {
         return {{}, 1, "empty input; " + HeaderExpected()};
     }
     return contents;
+}
+
+}  // namespace
+
+RegFileContents ParseRegFile(std::istream& in) {
+    int line = 1;
+    try {
+        return ParseLines(in, line);
+    } catch (const std::bad_alloc&) {
+        return {{}, line, "out of memory"};
+    }
 }
 
 }  // namespace platform::registry::regfile

@@ -1,5 +1,7 @@
 #include "platform/registry/regfile/RegImport.h"
 
+#include <new>
+
 namespace platform::registry::regfile {
 namespace {
 
@@ -27,21 +29,34 @@ Status Apply(const RegChange& change, const Key& root) {
     return IgnoringAbsence(status == Status::Ok ? DeleteValue(key, change.name) : status);
 }
 
-}  // namespace
-
-ImportResult ApplyChanges(std::span<const RegChange> changes, const RegRoots& roots) {
+ImportResult ApplyInOneBatch(std::span<const RegChange> changes, const RegRoots& roots,
+                             const RegChange*& current) {
     WriteBatch batch(roots.localMachine);
     if (batch.status() != Status::Ok) {
         return {batch.status()};
     }
     for (const RegChange& change : changes) {
+        current = &change;
         const Key& root =
             change.key.root == Root::LocalMachine ? roots.localMachine : roots.classesRoot;
         if (const Status status = Apply(change, root); status != Status::Ok) {
             return {status, change.line, change.key.Full()};
         }
     }
+    current = nullptr;
     return {batch.Commit()};
+}
+
+}  // namespace
+
+// The batch is dropped, and with it every change, before the failure is reported.
+ImportResult ApplyChanges(std::span<const RegChange> changes, const RegRoots& roots) {
+    const RegChange* current = nullptr;
+    try {
+        return ApplyInOneBatch(changes, roots, current);
+    } catch (const std::bad_alloc&) {
+        return {Status::StoreUnavailable, current != nullptr ? current->line : 0, {}, true};
+    }
 }
 
 }  // namespace platform::registry::regfile

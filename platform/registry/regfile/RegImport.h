@@ -19,10 +19,12 @@ struct ImportResult {
     // When a change failed: its line and key; nothing of the text was kept.
     int line = 0;
     std::string key = {};
+    bool outOfMemory = false;  // the store's own reason is LastProblem()
 };
 
 // Deleting a key or value that is not there is no failure, as in the system's own import; a
-// store that cannot start the transaction (busy past its time-out) changes nothing.
+// store that cannot start the transaction (busy past its time-out) changes nothing, and neither
+// does running out of memory.
 ImportResult ApplyChanges(std::span<const RegChange> changes, const RegRoots& roots);
 
 }  // namespace platform::registry::regfile

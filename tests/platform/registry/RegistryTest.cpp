@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 #include <sqlite3.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <filesystem>
 
@@ -73,6 +75,47 @@ TEST_F(StoreFile, AStoreFileRemovedWhileInUseIsMadeAfresh) {
     std::filesystem::remove_all(store_.folder());
     EXPECT_EQ(OpenKey(Root::LocalMachine, "SOFTWARE\\Old", Access::Read, key), Status::NotFound);
     EXPECT_EQ(OpenKey(Root::LocalMachine, "SOFTWARE", Access::Read, key), Status::Ok);
+}
+
+// A creation killed half-way leaves its temporary files; those of a process that is gone go with
+// the next creation, those of one still running (it may be creating the store now) stay.
+TEST_F(StoreFile, AbandonedCreationsGoAtTheNextCreation) {
+    const pid_t gone = ::fork();
+    if (gone == 0) {
+        ::_exit(0);
+    }
+    ASSERT_GT(gone, 0);
+    ::waitpid(gone, nullptr, 0);
+    const std::string dead = store_.path() + ".new-" + std::to_string(gone);
+    const std::string living = store_.path() + ".new-" + std::to_string(::getppid());
+    const std::string other = store_.path() + ".new-12ab";
+    for (const std::string& file : {dead, dead + "-journal", living, other}) {
+        test::WriteFile(file, "left over");
+    }
+    Key key;
+    ASSERT_EQ(OpenKey(Root::LocalMachine, "SOFTWARE", Access::Read, key), Status::Ok);
+    EXPECT_FALSE(std::filesystem::exists(dead));
+    EXPECT_FALSE(std::filesystem::exists(dead + "-journal"));
+    EXPECT_TRUE(std::filesystem::exists(living));
+    EXPECT_TRUE(std::filesystem::exists(other));
+}
+
+// Names are counted strings: a zero byte inside one is a byte like any other.
+TEST_F(StoreFile, NamesThatDifferAfterAZeroByteStayApart) {
+    Key key;
+    ASSERT_EQ(CreateKey(Root::LocalMachine, "SOFTWARE\\Z", key), Status::Ok);
+    const std::string first("v\0one", 5);
+    const std::string second("v\0two", 5);
+    ASSERT_EQ(SetValue(key, first, ValueType::String, Bytes("1")), Status::Ok);
+    ASSERT_EQ(SetValue(key, second, ValueType::String, Bytes("2")), Status::Ok);
+    ASSERT_EQ(SetValue(key, std::string("V\0ONE", 5), ValueType::String, Bytes("3")), Status::Ok);
+    std::vector<NamedValue> values;
+    ASSERT_EQ(ListValues(key, values), Status::Ok);
+    ASSERT_EQ(values.size(), 2u);
+    EXPECT_EQ(values[0].name, first);
+    EXPECT_EQ(values[0].data, Bytes("3"));
+    EXPECT_EQ(values[1].name, second);
+    EXPECT_EQ(values[1].data, Bytes("2"));
 }
 
 // A store left in a rollback journal by some other program, which holds it locked: the open

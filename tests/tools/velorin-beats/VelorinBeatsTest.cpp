@@ -178,12 +178,16 @@ TEST_F(VelorinBeats, BadInputIsReportedOnOneLineWithStatusTwo) {
         EXPECT_THAT(outcome.err, testing::MatchesRegex("velorin-beats: [^\n]+\n"));
         EXPECT_EQ(outcome.out, "");
     }
-    // An answer that cannot be written is a failure too, not a silent cut.
+    // An answer that cannot be written is a failure too, not a silent cut nor a signal.
     const Outcome full = testing_support::RunProgram(
         {OUTPUT_TO, "/dev/full", VELORIN_BEATS_PROGRAM, clicks.string()});
     EXPECT_EQ(full.status, 2);
-    EXPECT_THAT(full.err,
-                testing::MatchesRegex("velorin-beats: cannot write the output: [^\n]+\n"));
+    EXPECT_EQ(full.err, "velorin-beats: cannot write the output: No space left on device\n");
+    const Outcome limited = testing_support::RunProgram({"prlimit", "--fsize=10", OUTPUT_TO,
+                                                         File("answer.json").string(),
+                                                         VELORIN_BEATS_PROGRAM, clicks.string()});
+    EXPECT_EQ(limited.status, 2);
+    EXPECT_EQ(limited.err, "velorin-beats: cannot write the output: File too large\n");
 }
 
 TEST_F(VelorinBeats, HelpPrintsTheUsage) {
@@ -217,7 +221,18 @@ TEST_F(VelorinBeats, APictureShowsTheRunAndLeavesTheAnswerAlone) {
         EXPECT_THAT(start,
                     testing::AnyOf(testing::StartsWith("\x89PNG"), testing::StartsWith("<?xml")))
             << name;
+        // A picture that cannot be written whole leaves the earlier one and no part of its own.
+        const auto before = fs::file_size(File(name));
+        const Outcome cut =
+            testing_support::RunProgram({"prlimit", "--fsize=4096", VELORIN_BEATS_PROGRAM, "--plot",
+                                         File(name).string(), clicks.string()});
+        EXPECT_EQ(cut.status, 2);
+        EXPECT_EQ(cut.err, "velorin-beats: " + File(name).string() + ": File too large\n");
+        EXPECT_EQ(cut.out, "");
+        EXPECT_EQ(fs::file_size(File(name)), before);
     }
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder_), fs::directory_iterator()), 3)
+        << "clicks.wav and the two pictures";
 }
 
 }  // namespace

@@ -10,7 +10,9 @@
 #include <string>
 #include <vector>
 
+#include "platform/mci/cue/CueSheet.h"
 #include "tests/support/ChildProcess.h"
+#include "tools/velorin-disc/CueImage.h"
 
 namespace {
 
@@ -40,11 +42,19 @@ class VelorinDisc : public testing::Test {
         std::sort(names.begin(), names.end());
         return names;
     }
-    std::string Cue() const {
-        std::ifstream file(folder_ / "disc.cue");
+    std::string Read(const std::string& name) const {
+        std::ifstream file(folder_ / name, std::ios::binary);
         std::stringstream text;
         text << file.rdbuf();
         return text.str();
+    }
+    std::string Cue() const { return Read("disc.cue"); }
+    // The image as the launcher's reader takes it: its sheet, and data of the tracks' length.
+    void ExpectReadable(std::size_t tracks, std::uintmax_t sectors) const {
+        const auto read = platform::mci::cue::ReadCueSheet(Cue());
+        ASSERT_TRUE(read.sheet.has_value()) << read.problem;
+        EXPECT_EQ(read.sheet->tracks.size(), tracks);
+        EXPECT_EQ(fs::file_size(folder_ / read.sheet->file), sectors * kSectorBytes);
     }
 
     fs::path folder_;
@@ -52,16 +62,21 @@ class VelorinDisc : public testing::Test {
 
 TEST_F(VelorinDisc, BadArgumentsExitTwoWithUsageAndWriteNothing) {
     const std::string image = (folder_ / "disc.cue").string();
-    const std::vector<std::vector<std::string>> cases = {{},
-                                                         {image, "-5"},
-                                                         {image, "abc"},
-                                                         {image, "0"},
-                                                         {image, "nan"},
-                                                         {image, "inf"},
-                                                         {image, "4000", "801"},
-                                                         {image, "3", ""},
-                                                         {(folder_ / "disc").string(), "3"},
-                                                         {(folder_ / "di\"sc.cue").string()}};
+    std::vector<std::vector<std::string>> cases = {{},
+                                                   {image, "-5"},
+                                                   {image, "abc"},
+                                                   {image, "0"},
+                                                   {image, "nan"},
+                                                   {image, "inf"},
+                                                   {image, "4000", "801"},
+                                                   {image, "3", ""},
+                                                   {(folder_ / "disc").string(), "3"},
+                                                   {(folder_ / "di\"sc.cue").string()},
+                                                   {(folder_ / "di\nsc.cue").string()},
+                                                   {(folder_ / "d:isc.cue").string()},
+                                                   {(folder_ / "nul.cue").string()},
+                                                   {image, "1", "1"}};
+    cases.back().resize(2 + disc::kMaxTracks, "1");  // one track too many
     for (const auto& arguments : cases) {
         const auto result = Run(arguments);
         EXPECT_EQ(result.status, 2) << testing::PrintToString(arguments);
@@ -76,29 +91,46 @@ TEST_F(VelorinDisc, HelpPrintsTheUsage) {
     EXPECT_THAT(result.out, HasSubstr("usage: velorin-disc IMAGE.cue [SECONDS ...]"));
 }
 
-TEST_F(VelorinDisc, ANewImageReplacesALongerOneWhole) {
+// The data takes a name the earlier sheet does not hold, so the sheet's replacement is the one
+// step that switches images.
+TEST_F(VelorinDisc, ANewImageReplacesALongerOneWholeAndTheLauncherReadsEach) {
     const std::string image = (folder_ / "disc.cue").string();
     ASSERT_EQ(Run({image, "2", "1.5", "3"}).status, 0);
-    ASSERT_EQ(Run({image, "1"}).status, 0);
     EXPECT_EQ(Files(), (std::vector<std::string>{"disc.bin", "disc.cue"}));
-    EXPECT_EQ(fs::file_size(folder_ / "disc.bin"), 75 * kSectorBytes);
-    EXPECT_EQ(Cue(), "FILE \"disc.bin\" BINARY\n  TRACK 01 AUDIO\n    INDEX 01 00:00:00\n");
+    ExpectReadable(3, 150 + 113 + 225);
+    ASSERT_EQ(Run({image, "1"}).status, 0);
+    EXPECT_EQ(Files(), (std::vector<std::string>{"disc.1.bin", "disc.cue"}));
+    EXPECT_EQ(Cue(), "FILE \"disc.1.bin\" BINARY\n  TRACK 01 AUDIO\n    INDEX 01 00:00:00\n");
+    ExpectReadable(1, 75);
 
     ASSERT_EQ(Run({image}).status, 0);
-    EXPECT_EQ(fs::file_size(folder_ / "disc.bin"), 30 * 75 * kSectorBytes) << "30 s by default";
+    EXPECT_EQ(Files(), (std::vector<std::string>{"disc.bin", "disc.cue"}));
+    ExpectReadable(1, 30 * 75);
+
+    std::vector<std::string> most = {image};
+    most.resize(1 + disc::kMaxTracks, "0.1");
+    ASSERT_EQ(Run(most).status, 0);
+    ExpectReadable(disc::kMaxTracks, disc::kMaxTracks * 8);
 }
 
-TEST_F(VelorinDisc, AFailedWriteLeavesTheEarlierImageAndNoTemporaryFile) {
+TEST_F(VelorinDisc, AFailedWriteLeavesTheEarlierImageAndNoOtherFile) {
     const std::string image = (folder_ / "disc.cue").string();
     ASSERT_EQ(Run({image, "1"}).status, 0);
-    const std::string before = Cue();
-    fs::remove(folder_ / "disc.bin");
-    fs::create_directory(folder_ / "disc.bin");  // the new data cannot take its place
-    const auto result = Run({image, "2", "2"});
-    EXPECT_EQ(result.status, 1);
-    EXPECT_THAT(result.err, HasSubstr("disc.bin"));
-    EXPECT_EQ(Cue(), before);
+    const std::string sheet = Cue();
+    const std::string data = Read("disc.bin");
+    const auto tooLarge = testing_support::RunProgram(
+        {"prlimit", "--fsize=300000", VELORIN_DISC_PROGRAM, image, "2", "2"});
+    EXPECT_EQ(tooLarge.status, 1);
+    EXPECT_THAT(tooLarge.err, HasSubstr("File too large"));
+    EXPECT_EQ(Cue(), sheet);
+    EXPECT_EQ(Read("disc.bin"), data);
     EXPECT_EQ(Files(), (std::vector<std::string>{"disc.bin", "disc.cue"}));
+
+    // A sheet that cannot take its place takes its new data with it.
+    fs::remove_all(folder_);
+    fs::create_directories(folder_ / "disc.cue" / "in the way");
+    EXPECT_EQ(Run({image, "1"}).status, 1);
+    EXPECT_EQ(Files(), (std::vector<std::string>{"disc.cue"}));
 
     EXPECT_EQ(Run({(folder_ / "missing" / "disc.cue").string()}).status, 1);
 }

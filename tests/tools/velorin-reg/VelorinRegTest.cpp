@@ -86,6 +86,10 @@ TEST_F(VelorinReg, ExitStatusesSayWhatWentWrong) {
     ExpectFailure(Reg({"query", "HKLM\\SOFTWARE", "nope"}), 1, "\"nope\"");
     ExpectFailure(Reg({"delete", "HKLM\\SOFTWARE\\Nope"}), 1, "not found");
     ExpectFailure(Reg({}), 2, "usage");
+    EXPECT_NE(Reg({"--help"})
+                  .out.find("import takes at most 100000 keys and values and 33554432 "
+                            "bytes of names and data"),
+              std::string::npos);
     ExpectFailure(Reg({"frobnicate", "HKLM"}), 2, "frobnicate");
     ExpectFailure(Reg({"query", "HKCU\\Software"}), 2, "root");
     ExpectFailure(Reg({"set", "HKLM\\SOFTWARE", "v", "REG_BINARY", "0g"}), 2, "0g");
@@ -230,6 +234,37 @@ TEST_F(VelorinReg, AMalformedFileImportsNothingAndNamesItsLine) {
     EXPECT_EQ(Reg({"query", "HKLM\\SOFTWARE\\New", "a"}).out, "REG_SZ\tb\n");
 }
 
+// An import holds all of its changes at once: past its bounds, or out of memory before them, it
+// keeps nothing and says so, instead of growing until the system ends it.
+TEST_F(VelorinReg, AnImportPastItsBoundsOrItsMemoryKeepsNothing) {
+    const std::string many = std::string(kHeader) + "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Many]\n";
+    std::string values;
+    for (int i = 1; i < 100'000; ++i) {
+        values += "\"v" + std::to_string(i) + "\"=hex:00,01\n";
+    }
+    ASSERT_EQ(Reg({"import", "-"}, many + values).status, 0) << "the key and 99,999 values";
+    EXPECT_EQ(ReadBack(Root::LocalMachine, "SOFTWARE\\Many", "v99999"),
+              Bytes(std::string("\x00\x01", 2)));
+    ExpectFailure(Reg({"import", "-"}, many + values + "\"one more\"=hex:00\n"), 2,
+                  "standard input:100002: more than 100000 keys and values in one import; "
+                  "nothing imported");
+    EXPECT_EQ(ReadBack(Root::LocalMachine, "SOFTWARE\\Many", "one more"), std::nullopt);
+
+    std::string big = std::string(kHeader) + "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Big]\n";
+    for (int i = 0; i < 9; ++i) {
+        big += "\"s" + std::to_string(i) + "\"=\"" + std::string(4'000'000, 'x') + "\"\n";
+    }
+    ExpectFailure(Reg({"import", "-"}, big), 2,
+                  ":11: more than 33554432 bytes of names and data in one import");
+    EXPECT_FALSE(KeyExists(Root::LocalMachine, "SOFTWARE\\Big"));
+#if !defined(__SANITIZE_ADDRESS__) && !defined(__SANITIZE_THREAD__)  // they reserve far more
+    big.resize(big.rfind("\"s8\""));
+    ExpectFailure(Reg({"import", "-"}, big, {"prlimit", "--as=45000000"}), 2,
+                  "out of memory; nothing imported");
+    EXPECT_FALSE(KeyExists(Root::LocalMachine, "SOFTWARE\\Big"));
+#endif
+}
+
 TEST_F(VelorinReg, AnImportOnABusyStoreKeepsNothingAndSaysSo) {
     ASSERT_EQ(Reg({"query", "HKLM"}).status, 0);
     const std::string file = store_.folder() + "/in.reg";
@@ -264,7 +299,9 @@ TEST_F(VelorinReg, WritesThatFailSayWhy) {
         Reg({"export", "HKLM\\SOFTWARE\\Big"}, {}, {"prlimit", "--fsize=50000", OUTPUT_TO, backup}),
         2, "cannot write the output");
     ExpectFailure(Reg({"query", "HKCR\\AudioCD\\shell"}, {}, {OUTPUT_TO, "/dev/full"}), 2,
-                  "cannot write the output");
+                  "cannot write the output: No space left on device");
+    ExpectFailure(Reg({"export", "HKLM\\SOFTWARE\\Big"}, {}, {OUTPUT_TO, "/dev/full"}), 2,
+                  "cannot write the output: No space left on device");
 
     ASSERT_EQ(::chmod(store_.folder().c_str(), 0755), 0);
     ASSERT_EQ(::chmod(store_.path().c_str(), 0444), 0);

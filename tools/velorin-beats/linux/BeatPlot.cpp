@@ -4,9 +4,13 @@
 #include <cairo.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <cmath>
 #include <cstdio>
+#include <cstring>
 #include <memory>
+
+#include "tools/velorin-disc/TempFile.h"
 
 namespace {
 
@@ -149,32 +153,60 @@ void Paint(cairo_t* cr, const Frame& frame, const std::string& audioName,
     DrawText(cr, kLeft, 30.0, 18.0, Title(audioName, estimator));
 }
 
-}  // namespace
+// Cairo's output goes to the temporary file; the first failed write's cause is kept for the
+// message (cairo itself only says that a write failed).
+struct Output {
+    std::FILE* file;
+    int error = 0;
+};
 
-bool DrawBeatPlot(const std::string& picturePath, const std::string& audioName,
-                  const BandRecorder& recorder, const BeatEstimator& estimator,
-                  std::string& error) {
-    const bool svg = IsSvg(picturePath);
-    const Frame frame = FrameFor(recorder);
+cairo_status_t WriteOut(void* closure, const unsigned char* data, unsigned int length) {
+    auto* output = static_cast<Output*>(closure);
+    if (output->error == 0 && std::fwrite(data, 1, length, output->file) != length) {
+        output->error = errno != 0 ? errno : EIO;
+    }
+    return output->error == 0 ? CAIRO_STATUS_SUCCESS : CAIRO_STATUS_WRITE_ERROR;
+}
+
+// A PNG file is written from the image; an SVG one as the surface finishes.
+cairo_status_t Render(Output& output, bool svg, const Frame& frame, const std::string& audioName,
+                      const BandRecorder& recorder, const BeatEstimator& estimator) {
     Surface surface(
-        svg ? cairo_svg_surface_create(picturePath.c_str(), frame.width, kHeight)
+        svg ? cairo_svg_surface_create_for_stream(WriteOut, &output, frame.width, kHeight)
             : cairo_image_surface_create(CAIRO_FORMAT_RGB24, int(frame.width), int(kHeight)));
     {
         const Context cr(cairo_create(surface.get()));
         Paint(cr.get(), frame, audioName, recorder, estimator);
     }
-    // A PNG file is written from the image; an SVG one as the surface finishes.
     cairo_status_t status = cairo_surface_status(surface.get());
     if (status == CAIRO_STATUS_SUCCESS && !svg) {
-        status = cairo_surface_write_to_png(surface.get(), picturePath.c_str());
+        status = cairo_surface_write_to_png_stream(surface.get(), WriteOut, &output);
     }
     cairo_surface_finish(surface.get());
-    if (status == CAIRO_STATUS_SUCCESS) {
-        status = cairo_surface_status(surface.get());
-    }
-    if (status != CAIRO_STATUS_SUCCESS) {
-        error = picturePath + ": " + cairo_status_to_string(status);
+    return status == CAIRO_STATUS_SUCCESS ? cairo_surface_status(surface.get()) : status;
+}
+
+}  // namespace
+
+// The picture is written beside its name and moved into place once complete: a failed run keeps
+// an earlier picture of that name and leaves no partial one.
+bool DrawBeatPlot(const std::string& picturePath, const std::string& audioName,
+                  const BandRecorder& recorder, const BeatEstimator& estimator,
+                  std::string& error) {
+    disc::TempFile temp(picturePath);
+    if (temp.file() == nullptr) {
+        error = picturePath + ": " + std::strerror(errno);
         return false;
     }
-    return true;
+    Output output{temp.file()};
+    const cairo_status_t status =
+        Render(output, IsSvg(picturePath), FrameFor(recorder), audioName, recorder, estimator);
+    errno = 0;
+    if (status != CAIRO_STATUS_SUCCESS || !temp.Close()) {
+        const int cause = output.error != 0 ? output.error : errno;
+        error = picturePath + ": " +
+                (cause != 0 ? std::strerror(cause) : cairo_status_to_string(status));
+        return false;
+    }
+    return temp.MoveTo(picturePath, error);
 }

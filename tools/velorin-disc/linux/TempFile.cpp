@@ -1,7 +1,11 @@
 #include "tools/velorin-disc/TempFile.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
 
 namespace disc {
 
@@ -32,6 +36,23 @@ bool TempFile::MoveTo(const std::filesystem::path& target, std::string& error) {
     }
     kept_ = true;
     return true;
+}
+
+TempFile::Claim TempFile::MoveToUnused(const std::filesystem::path& target, std::string& error) {
+    if (::renameat2(AT_FDCWD, path_.c_str(), AT_FDCWD, target.c_str(), RENAME_NOREPLACE) == 0) {
+        kept_ = true;
+        return Claim::Done;
+    }
+    // A file system without RENAME_NOREPLACE: a second name, which fails as well when taken; the
+    // temporary one goes with this object.
+    if ((errno == EINVAL || errno == ENOSYS) && ::link(path_.c_str(), target.c_str()) == 0) {
+        return Claim::Done;
+    }
+    if (errno == EEXIST) {
+        return Claim::Taken;
+    }
+    error = target.string() + ": " + std::strerror(errno);
+    return Claim::Failed;
 }
 
 }  // namespace disc

@@ -42,4 +42,17 @@ bool TempFile::MoveTo(const std::filesystem::path& target, std::string& error) {
     return true;
 }
 
+TempFile::Claim TempFile::MoveToUnused(const std::filesystem::path& target, std::string& error) {
+    if (!MoveFileExW(path_.c_str(), target.c_str(), 0)) {
+        const DWORD cause = GetLastError();
+        if (cause == ERROR_ALREADY_EXISTS || cause == ERROR_FILE_EXISTS) {
+            return Claim::Taken;
+        }
+        error = target.string() + ": " + std::system_category().message(static_cast<int>(cause));
+        return Claim::Failed;
+    }
+    kept_ = true;
+    return Claim::Done;
+}
+
 }  // namespace disc

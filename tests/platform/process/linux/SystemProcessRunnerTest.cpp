@@ -72,6 +72,12 @@ TEST_F(ProgramFolder, AFolderWithBlanksAndWindowsSeparatorsStillFindsTheProgram)
     std::string line = folder.string() + R"(\Blendora Studio VL.exe "a mix.wav" b\c)";
     EXPECT_EQ(runner.RunAndWait(line, folder.string()), process::RunResult::Finished);
     EXPECT_EQ(Recorded(), "mixer\n" + folder.string() + "\n[a mix.wav]\n[b\\c]\n");
+    // A stored folder ending in a Windows separator is the current folder all the same.
+    const std::string stored = folder.string() + "\\";
+    EXPECT_EQ(runner.RunProgramAndWait(stored + "Blendora Studio VL.exe", {}, stored),
+              process::RunResult::Finished);
+    EXPECT_EQ(Recorded(), "mixer\n" + folder.string() + "\n[a mix.wav]\n[b\\c]\nmixer\n" +
+                              folder.string() + "\n");
 }
 
 TEST_F(ProgramFolder, ProgramsThatCannotStartAreFailures) {
