@@ -46,8 +46,8 @@ const std::filesystem::path& DiscFolder() {
     return folder;
 }
 
-std::filesystem::path WriteSheet(const std::uint8_t* data, std::size_t size) {
-    const std::filesystem::path sheet = DiscFolder() / "disc.cue";
+std::filesystem::path WriteSheet(const std::uint8_t* data, std::size_t size, const char* name) {
+    const std::filesystem::path sheet = DiscFolder() / name;
     std::ofstream(sheet, std::ios::binary | std::ios::trunc)
         .write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
     return sheet;
