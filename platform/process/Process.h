@@ -3,6 +3,7 @@
 // companion tools. Fixed command lines are written as on Windows ("Velorin"); the backend resolves
 // the program and splits the arguments, and never involves a shell. Anything that comes from a
 // stored value goes through RunProgramAndWait, where nothing is ever split.
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -31,8 +32,10 @@ class ProcessRunner {
                                         std::span<const std::string> arguments,
                                         std::string_view currentFolder) = 0;
 
-    // Whether a program file of that name ("TsAVIMaker.exe") is in the launcher's current folder.
-    virtual bool ProgramFileExists(std::string_view fileName) = 0;
+    // The program file of that name ("TsAVIMaker.exe") in the launcher's current folder, as the
+    // path to hand to RunProgramAndWait, which then starts that very file: nothing when it is not
+    // there or could not be run by that path (a folder; on Linux a file without the right to run).
+    virtual std::optional<std::string> InstalledProgram(std::string_view fileName) = 0;
 };
 
 }  // namespace platform::process
