@@ -12,6 +12,8 @@ namespace {
 
 constexpr std::string_view kShellKey = "AudioCD\\shell";
 constexpr std::string_view kDefaultValue = "";  // the key's unnamed value
+// The verb a fresh system holds: what a blank saved verb stands for.
+constexpr const char* kSystemAutoplay = "play";
 
 void Debug(std::string_view text) {
     platform::debug::OutputDebugText(text);
@@ -31,13 +33,15 @@ void CSeTestDlg::SuspendAutoplay() {
 }
 
 // A value the 80-byte buffer cannot hold, or no value at all, is put back as it was: blanking
-// it must not destroy the user's setting.
+// it must not destroy the user's setting. A blank verb is what the guard itself writes: saved, it
+// was left by a test that never finished (a crash), and written back it would stay for good, so
+// the system's verb takes its place.
 void CSeTestDlg::RestoreAutoplay() {
     if (unreadableOriginal_.has_value()) {
         PutBack(*unreadableOriginal_);
         return;
     }
-    WriteAutoplayString(savedAutoplay);
+    WriteAutoplayString(savedAutoplay[0] != '\0' ? savedAutoplay : kSystemAutoplay);
 }
 
 void CSeTestDlg::ReadAutoplayString(char* autoplayBuffer) {

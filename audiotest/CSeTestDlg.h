@@ -1,7 +1,8 @@
 #pragma once
 // The CD autoplay guard: while the audio test uses the drive, an inserted audio CD must not set
 // off the system's autoplay action, the default value of ClassesRoot\AudioCD\shell. The guard
-// blanks that value and puts it back afterwards, exactly as it was.
+// blanks that value and puts it back afterwards, exactly as it was; a blank it finds (its own,
+// left by a test that never finished) is put back as the system's verb.
 #include <cstddef>
 #include <optional>
 #include <vector>

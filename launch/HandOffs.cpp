@@ -1,6 +1,7 @@
 // After Velorin exits: handing what it exported to the web exporter, the AVI maker or the mixing
 // tool, and back to Velorin after the mixing tool.
 #include <array>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -25,8 +26,7 @@ using NameBuffer = std::array<char, kNameCapacity>;
 struct LaunchFlows::ExportTool {
     bool (*read)(char* buffer);
     void (*clear)();
-    std::string_view programFile;  // looked for in the current folder
-    std::string_view program;      // the program as its command line names it
+    std::string_view programFile;  // looked for in the current folder, and run from there
     std::string_view questionStart;
     std::string_view questionCaption;
     DownloadTool download;
@@ -93,7 +93,6 @@ void LaunchFlows::RunWebExporter() {
         [](char* buffer) { return GetExportedDance(buffer); },
         ClearExportedDance,
         "exportToWeb.exe",
-        "exportToWeb",
         "Velorin is ready to export the dance\n",
         "Export Dance To Web",
         DownloadTool::WebExporter,
@@ -107,7 +106,6 @@ void LaunchFlows::RunAviMaker() {
         [](char* buffer) { return GetExportedDanceForAvi(buffer, kNameCapacity); },
         ClearExportedDanceForAvi,
         "TsAVIMaker.exe",
-        "TsAVIMaker",
         "Velorin is ready to create an AVI Movie from the dance\n",
         "Create AVI Movie from Dance",
         DownloadTool::AviMaker,
@@ -124,7 +122,10 @@ void LaunchFlows::RunExportTool(const ExportTool& tool) {
         return;
     }
     tool.clear();
-    if (!services_.processes.ProgramFileExists(tool.programFile)) {
+    // The file the question is about is the file that runs.
+    const std::optional<std::string> program =
+        services_.processes.InstalledProgram(tool.programFile);
+    if (!program.has_value()) {
         OfferToolDownload(tool.download);
         return;
     }
@@ -136,7 +137,7 @@ void LaunchFlows::RunExportTool(const ExportTool& tool) {
     }
     // The name is handed on whole, as one argument, however long and whatever it holds.
     const std::string arguments[] = {name.data()};
-    if (services_.processes.RunProgramAndWait(tool.program, arguments, {}) ==
+    if (services_.processes.RunProgramAndWait(*program, arguments, {}) ==
         RunResult::FailedToStart) {
         ui::ShowMessage(Owner(), tool.cannotStart, tool.cannotStartCaption, ui::Buttons::Ok);
     }

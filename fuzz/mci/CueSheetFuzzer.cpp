@@ -38,7 +38,7 @@ void CheckSheet(const cue::CueResult& read) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    static platform::debug::CapturedDebugOutput quiet;  // why sheets were refused
+    const platform::debug::CapturedDebugOutput quiet;  // why the sheet was refused, per input
     CheckSheet(cue::ReadCueSheet(std::string_view(reinterpret_cast<const char*>(data), size)));
     if (auto drive = cue::OpenCueImage(fuzzing::WriteSheet(data, size))) {
         fuzzing::AskEverything(*drive);

@@ -46,9 +46,13 @@ const std::filesystem::path& DiscFolder() {
     return folder;
 }
 
-std::filesystem::path WriteSheet(const std::uint8_t* data, std::size_t size) {
-    const std::filesystem::path sheet = DiscFolder() / "disc.cue";
-    std::ofstream(sheet, std::ios::binary | std::ios::trunc)
+std::filesystem::path WriteSheet(const std::uint8_t* data, std::size_t size, const char* name) {
+    const std::filesystem::path sheet = DiscFolder() / name;
+    // A fresh file rather than one cut to nothing: ext4 writes a truncated file out to the disk
+    // when it is closed, which made every input cost milliseconds.
+    std::error_code ignored;
+    std::filesystem::remove(sheet, ignored);
+    std::ofstream(sheet, std::ios::binary)
         .write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
     return sheet;
 }

@@ -1,7 +1,8 @@
 #pragma once
 // What each platform's backend (linux/ or win32/, chosen by the build) gives the layer: the CD
-// audio device at a location (VELORIN_CD's value, empty for the default drive) and the wave-audio
-// device. Null when the device cannot be opened.
+// drive at a location (VELORIN_CD's value when it names no CUE sheet, empty for the default drive)
+// and the wave-audio device. Null when the device cannot be opened; a location that is no drive
+// is refused with one line of debug output, without waiting on it.
 #include <memory>
 #include <string>
 

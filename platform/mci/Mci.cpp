@@ -4,6 +4,7 @@
 #include <mutex>
 
 #include "platform/mci/Backend.h"
+#include "platform/mci/cue/CueImage.h"
 
 namespace platform::mci {
 
@@ -31,6 +32,10 @@ std::unique_ptr<CdDevice> OpenCdAudio() {
             return g_cdOpener();
         }
         location = CdLocation();
+    }
+    // Images are ours to read on every platform: a system's image readers trust what they read.
+    if (cue::IsCueSheetName(location)) {
+        return cue::OpenCueImage(location);
     }
     return backend::OpenCdDrive(location);
 }

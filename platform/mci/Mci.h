@@ -3,8 +3,9 @@
 // play whole tracks, stop) and the wave-audio device (only opened, to see that a sound card is
 // there). Each open device closes when its handle goes out of scope; a CD keeps playing after that.
 //
-// Where the CD comes from is chosen by VELORIN_CD: unset, the default drive; else a drive's device
-// path or a CD image file (CUE/BIN, TOC, NRG). A disc plays digitally: its audio sectors are read
+// Where the CD comes from is chosen by VELORIN_CD: unset, the default drive; else a drive (its
+// device path, or its letter on Windows) or a CD image's CUE sheet, read by our own reader
+// (cue/CueImage.h); anything else opens no CD. A disc plays digitally: its audio sectors are read
 // and streamed to the sound card's output (platform/dsound), which is also how the loopback sound
 // card hears it.
 #include <cstdint>

@@ -4,6 +4,7 @@
 // the program and splits the arguments, and never involves a shell. Anything that comes from a
 // stored value goes through RunProgramAndWait, where nothing is ever split.
 #include <memory>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -34,8 +35,10 @@ class ProcessRunner {
                                         std::span<const std::string> arguments,
                                         std::string_view currentFolder) = 0;
 
-    // Whether a program file of that name ("TsAVIMaker.exe") is in the launcher's current folder.
-    virtual bool ProgramFileExists(std::string_view fileName) = 0;
+    // The program file of that name ("TsAVIMaker.exe") in the launcher's current folder, as the
+    // path to hand to RunProgramAndWait, which then starts that very file: nothing when it is not
+    // there or could not be run by that path (a folder; on Linux a file without the right to run).
+    virtual std::optional<std::string> InstalledProgram(std::string_view fileName) = 0;
 };
 
 // The platform's own runner. The pump runs while the launcher waits for a program it started

@@ -44,11 +44,19 @@ TEST_F(AutoplayGuard, BlanksTheVerbWhileActiveAndPutsItBack) {
     EXPECT_EQ(debug_.text(), "");
 }
 
-TEST_F(AutoplayGuard, RestoreWithoutSuspendWritesTheBlankAndGuardsChain) {
-    ASSERT_TRUE(Write(Root::ClassesRoot, kShell, "", ValueType::String, std::string("play", 5)));
+// The blank is the guard's own: a test that never finished (killed, crashed) leaves it, and the
+// next test must not save it and put it back as if the user had chosen it.
+TEST_F(AutoplayGuard, ABlankVerbIsNeverPutBackAndGuardsChain) {
+    for (const std::string& blank : {std::string(1, '\0'), std::string()}) {
+        ASSERT_TRUE(Write(Root::ClassesRoot, kShell, "", ValueType::String, blank));
+        CSeTestDlg next;
+        next.SuspendAutoplay();
+        next.RestoreAutoplay();
+        EXPECT_EQ(Autoplay(), Stored("play")) << blank.size() << " bytes";
+    }
     CSeTestDlg unsuspended;
     unsuspended.RestoreAutoplay();
-    EXPECT_EQ(Autoplay(), Stored(""));
+    EXPECT_EQ(Autoplay(), Stored("play"));
 
     ASSERT_TRUE(Write(Root::ClassesRoot, kShell, "", ValueType::String, std::string("open", 5)));
     CSeTestDlg first;

@@ -1,9 +1,9 @@
 // The built launcher's audio test on the real parts, on a virtual X screen: a CD image made by
-// velorin-disc, read through libcdio and played into a private PulseAudio server's null output,
-// captured from its monitor through SDL. It passes and stores 1; with the output muted it shows
-// error code 5 and Cancel stores 0; on an image of one data track it shows error code 3. Either
-// way the autoplay verb is back afterwards, also when the desktop ends the launcher in the middle
-// of the test.
+// velorin-disc, read by our own CUE reader and played into a private PulseAudio server's null
+// output, captured from its monitor through SDL. It passes and stores 1; with the output muted it
+// shows error code 5 and Cancel stores 0; on an image of one data track it shows error code 3.
+// Either way the autoplay verb is back afterwards, also when the desktop ends the launcher in the
+// middle of the test.
 #include <gtest/gtest.h>
 
 #include <csignal>
@@ -144,21 +144,24 @@ TEST_F(AudioTestOnRealParts, AnImageOfOneDataTrackIsCodeThree) {
 }
 
 // The sound library's devices are open from the start, and with them its own signal handling;
-// the launcher still ends at once on SIGINT and SIGTERM. Ended in the middle of the audio test, it
-// first puts the blanked autoplay verb back, as Cancel would.
-TEST_F(AudioTestOnRealParts, SigintAndSigtermEndTheLauncherAndTheAudioTestPutsTheVerbBackFirst) {
+// the launcher still ends at once on the signals a session ends it with. Ended in the middle of the
+// audio test (a logout, a closed terminal), it first puts the blanked autoplay verb back, as Cancel
+// would.
+TEST_F(AudioTestOnRealParts, EndingSignalsEndTheLauncherAndTheAudioTestPutsTheVerbBackFirst) {
     constexpr auto kPromptly = std::chrono::seconds(10);
 
     auto idle = StartLauncher();
     idle->Kill(SIGINT);
     EXPECT_EQ(idle->Wait(kPromptly), std::optional<int>(128 + SIGINT));
 
-    auto testing = StartLauncher();
-    ASSERT_TRUE(ClickAudioTest());
-    EXPECT_EQ(Verb(), Bytes(std::string(1, '\0'))) << "blank while the test runs";
-    testing->Kill(SIGTERM);
-    EXPECT_EQ(testing->Wait(kPromptly), std::optional<int>(128 + SIGTERM));
-    EXPECT_EQ(Verb(), kPlay);
+    for (const int signal : {SIGTERM, SIGHUP}) {
+        auto testing = StartLauncher();
+        ASSERT_TRUE(ClickAudioTest());
+        EXPECT_EQ(Verb(), Bytes(std::string(1, '\0'))) << "blank while the test runs";
+        testing->Kill(signal);
+        EXPECT_EQ(testing->Wait(kPromptly), std::optional<int>(128 + signal)) << signal;
+        EXPECT_EQ(Verb(), kPlay) << signal;
+    }
 }
 
 }  // namespace

@@ -18,7 +18,14 @@ constexpr std::int64_t kMaxDiscSectors = 100 * 60 * kFramesPerSecond;
 // The BIN's sectors as they are stored: 16-bit little-endian samples, left first.
 class BinSectors : public AudioSectorReader {
   public:
-    explicit BinSectors(const std::filesystem::path& bin) : file_(bin, std::ios::binary) {}
+    // Checked again at each play: a file put in its place meanwhile, such as a FIFO, whose open
+    // would wait for a writer, is not opened.
+    explicit BinSectors(const std::filesystem::path& bin) {
+        std::error_code error;
+        if (std::filesystem::is_regular_file(bin, error)) {
+            file_.open(bin, std::ios::binary);
+        }
+    }
     bool IsOpen() const { return file_.is_open(); }
 
     bool Read(std::int32_t first, std::int32_t count, std::int16_t* samples) override {

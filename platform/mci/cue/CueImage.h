@@ -1,6 +1,7 @@
 #pragma once
 // A CD image read by our own CUE sheet reader (CueSheet.h) and played from its BIN: the CD audio
-// device where the system has no drive to give one (the Windows build under Wine, for tests).
+// device for every image, on every platform. Only regular files are opened, so a FIFO or a device
+// in the place of the sheet or the BIN is refused instead of waited on.
 #include <filesystem>
 #include <memory>
 

@@ -1,40 +1,61 @@
 #include "platform/mci/linux/CdioDisc.h"
 
 #include <cdio/logging.h>
+#include <fcntl.h>
+#include <linux/cdrom.h>
+#include <sys/ioctl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
-#include <filesystem>
+#include <cstdlib>
 
 #include "platform/debug/DebugOutput.h"
-#include "platform/mci/linux/CueSheetCheck.h"
 #include "platform/mci/linux/ParanoiaSectors.h"
 
 namespace platform::mci::linux_backend {
 
 namespace {
 
-// libcdio's complaints about a missing disc or a bad image are the developer's business.
+// libcdio's messages at the level it would print itself are the developer's business. An
+// assertion means its state is broken: it ends the process, as libcdio's own handler does, rather
+// than running on into a crash.
 void LogToDebugOutput(cdio_log_level_t level, const char* message) {
-    if (level >= CDIO_LOG_ERROR) {
-        debug::OutputDebugText(std::string("libcdio: ") + message + "\n");
+    if (level < cdio_loglevel_default) {
+        return;
+    }
+    debug::OutputDebugText(std::string("libcdio: ") + message + "\n");
+    if (level == CDIO_LOG_ASSERT) {
+        std::abort();
     }
 }
 
-bool IsImageDriver(driver_id_t driver) {
-    return driver == DRIVER_BINCUE || driver == DRIVER_CDRDAO || driver == DRIVER_NRG;
-}
-
-class ImageSectors : public AudioSectorReader {
+class FileDescriptor {
   public:
-    explicit ImageSectors(CdioHandle disc) : disc_(std::move(disc)) {}
-
-    bool Read(std::int32_t first, std::int32_t count, std::int16_t* samples) override {
-        return cdio_read_audio_sectors(disc_.get(), samples, first,
-                                       static_cast<std::uint32_t>(count)) == DRIVER_OP_SUCCESS;
+    explicit FileDescriptor(int descriptor) : descriptor_(descriptor) {}
+    ~FileDescriptor() {
+        if (descriptor_ >= 0) {
+            ::close(descriptor_);
+        }
     }
+    FileDescriptor(const FileDescriptor&) = delete;
+    FileDescriptor& operator=(const FileDescriptor&) = delete;
+    int get() const { return descriptor_; }
 
   private:
-    CdioHandle disc_;
+    int descriptor_;
 };
+
+// A drive is a block device that answers a CD drive's capability question. Nothing else is ever
+// opened to ask: opening a FIFO would wait for a writer, and a character device may act on being
+// opened. The drive itself is opened without waiting for a disc.
+bool IsCdDrive(const std::string& location) {
+    struct stat status {};
+    if (::stat(location.c_str(), &status) != 0 || !S_ISBLK(status.st_mode)) {
+        return false;
+    }
+    const FileDescriptor device(::open(location.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+    return device.get() >= 0 && ::ioctl(device.get(), CDROM_GET_CAPABILITY, 0) >= 0;
+}
 
 }  // namespace
 
@@ -44,25 +65,17 @@ CdioHandle OpenCdioDisc(const std::string& location) {
     if (location.empty()) {
         return CdioHandle(cdio_open(nullptr, DRIVER_DEVICE));
     }
-    // A folder is neither a drive nor an image, though some of libcdio's drivers would open it.
-    std::error_code error;
-    if (std::filesystem::is_directory(location, error)) {
+    // libcdio's image readers trust what they read, so it is given drives only.
+    if (!IsCdDrive(location)) {
+        debug::OutputDebugText("CD: " + location + " is neither a CUE sheet nor a CD drive\n");
         return nullptr;
     }
-    if (!CueSheetSafeToOpen(location)) {
-        debug::OutputDebugText("CD image " + location +
-                               ": the CUE sheet's tracks are not numbered 1, 2, 3... up to 99\n");
-        return nullptr;
-    }
-    return CdioHandle(cdio_open(location.c_str(), DRIVER_UNKNOWN));
+    return CdioHandle(cdio_open(location.c_str(), DRIVER_DEVICE));
 }
 
 std::unique_ptr<AudioSectorReader> OpenSectorReader(CdioHandle disc) {
     if (disc == nullptr) {
         return nullptr;
-    }
-    if (IsImageDriver(cdio_get_driver_id(disc.get()))) {
-        return std::make_unique<ImageSectors>(std::move(disc));
     }
     return OpenParanoiaSectors(std::move(disc));
 }

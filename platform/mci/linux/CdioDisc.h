@@ -1,5 +1,6 @@
 #pragma once
-// A disc opened through libcdio: a drive's device, or a CD image file (CUE/BIN, TOC, NRG).
+// A disc in a drive, opened through libcdio. Images never reach libcdio: the layer reads them
+// itself (cue/).
 #include <cdio/cdio.h>
 
 #include <memory>
@@ -14,12 +15,12 @@ struct CdioCloser {
 };
 using CdioHandle = std::unique_ptr<CdIo_t, CdioCloser>;
 
-// location: a device path, an image file, or empty for the default drive. Null when nothing
-// there can be opened.
+// location: a CD drive's device path, or empty for the default drive. Null when there is no drive
+// there (one line of debug output says so) or it cannot be opened.
 CdioHandle OpenCdioDisc(const std::string& location);
 
-// The disc's audio sectors: read as they are from an image, through libcdio-paranoia's error
-// correction from a real drive. Null when the disc cannot be read that way.
+// The disc's audio sectors, read through libcdio-paranoia's error correction. Null when the disc
+// cannot be read that way.
 std::unique_ptr<AudioSectorReader> OpenSectorReader(CdioHandle disc);
 
 }  // namespace platform::mci::linux_backend

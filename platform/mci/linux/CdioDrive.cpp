@@ -1,5 +1,5 @@
-// The CD audio device on libcdio: a drive or a CD image, its table of contents read at open, and
-// digital play.
+// The CD audio device on a drive through libcdio: its table of contents read at open, and digital
+// play.
 #include "platform/mci/Backend.h"
 #include "platform/mci/DigitalDrive.h"
 #include "platform/mci/linux/CdioDisc.h"

@@ -1,8 +1,9 @@
 // The CD audio device through the Media Control Interface: the drive plays by itself, so a play
-// runs on after the device is closed. A CUE sheet named by VELORIN_CD is opened by our own reader
-// instead, since Wine has no drive: its audio is read and played through the sound card's output.
+// runs on after the device is closed. CUE sheets never come here: the layer reads them itself.
+#include <cctype>
+
+#include "platform/debug/DebugOutput.h"
 #include "platform/mci/Backend.h"
-#include "platform/mci/cue/CueImage.h"
 #include "platform/mci/win32/MciDevice.h"
 
 namespace platform::mci::backend {
@@ -72,7 +73,13 @@ class MciCdDevice : public CdDevice {
     TimeFormat format_ = TimeFormat::Msf;  // a fresh open's
 };
 
-// By type; a location other than a sheet names the drive (its letter, "D:").
+// A drive is named by its letter: "D:" or "D:\".
+bool IsDriveName(const std::string& location) {
+    return (location.size() == 2 || (location.size() == 3 && location[2] == '\\')) &&
+           std::isalpha(static_cast<unsigned char>(location[0])) != 0 && location[1] == ':';
+}
+
+// By type, or the drive named.
 std::unique_ptr<CdDevice> OpenMciCdAudio(const std::string& drive) {
     MCI_OPEN_PARMSA parameters{};
     parameters.lpstrDeviceType =
@@ -92,8 +99,9 @@ std::unique_ptr<CdDevice> OpenMciCdAudio(const std::string& drive) {
 }  // namespace
 
 std::unique_ptr<CdDevice> OpenCdDrive(const std::string& location) {
-    if (cue::IsCueSheetName(location)) {
-        return cue::OpenCueImage(location);
+    if (!location.empty() && !IsDriveName(location)) {
+        debug::OutputDebugText("CD: " + location + " is neither a CUE sheet nor a CD drive\n");
+        return nullptr;
     }
     return OpenMciCdAudio(location);
 }

@@ -60,9 +60,13 @@ RunResult RecordingProcessRunner::RunProgramAndWait(std::string_view programPath
     return Start(ProgramFileName(programPath), std::move(run)).value_or(RunResult::FailedToStart);
 }
 
-bool RecordingProcessRunner::ProgramFileExists(std::string_view fileName) {
+// Our file name stands for the path: the fake finds it from any folder.
+std::optional<std::string> RecordingProcessRunner::InstalledProgram(std::string_view fileName) {
     std::string name = ProgramFileName(fileName);
-    return programs_.count(name) != 0 || broken_.count(name) != 0;
+    if (programs_.count(name) == 0 && broken_.count(name) == 0) {
+        return std::nullopt;
+    }
+    return name;
 }
 
 }  // namespace platform::process::fake

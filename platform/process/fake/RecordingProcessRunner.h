@@ -37,7 +37,7 @@ class RecordingProcessRunner : public ProcessRunner {
     RunResult RunProgramAndWait(std::string_view programPath,
                                 std::span<const std::string> arguments,
                                 std::string_view currentFolder) override;
-    bool ProgramFileExists(std::string_view fileName) override;
+    std::optional<std::string> InstalledProgram(std::string_view fileName) override;
 
   private:
     // Runs the installed program of that file name, if any; nothing when there is none.

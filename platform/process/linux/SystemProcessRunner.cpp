@@ -21,9 +21,15 @@ namespace {
 
 namespace fs = std::filesystem;
 
-bool IsProgramFile(const fs::path& path) {
+// The absolute path of the program file path names, if it is one this process may run: the one
+// rule for what is installed and what is started.
+std::optional<std::string> ProgramAt(const fs::path& path) {
     std::error_code error;
-    return fs::is_regular_file(path, error) && ::access(path.c_str(), X_OK) == 0;
+    const fs::path absolute = fs::absolute(path, error);
+    if (error || !fs::is_regular_file(absolute, error) || ::access(absolute.c_str(), X_OK) != 0) {
+        return std::nullopt;
+    }
+    return absolute.string();
 }
 
 std::vector<fs::path> SearchFolders(const std::string& ownFolder) {
@@ -104,15 +110,14 @@ std::optional<std::string> SystemProcessRunner::Resolve(std::string_view windows
     if (name.empty()) {
         return std::nullopt;
     }
-    std::error_code error;
     if (name.find('/') != std::string::npos) {
-        fs::path path = fs::absolute(name, error);
-        return !error && IsProgramFile(path) ? std::optional(path.string()) : std::nullopt;
+        return ProgramAt(name);
     }
     for (const fs::path& folder : SearchFolders(ownFolder_)) {
-        fs::path path = fs::absolute(folder / name, error);
-        if (!error && !folder.empty() && IsProgramFile(path)) {
-            return path.string();
+        std::optional<std::string> program =
+            folder.empty() ? std::nullopt : ProgramAt(folder / name);
+        if (program.has_value()) {
+            return program;
         }
     }
     return std::nullopt;
@@ -137,9 +142,16 @@ RunResult SystemProcessRunner::RunProgramAndWait(std::string_view programPath,
                    : RunResult::FailedToStart;
 }
 
-bool SystemProcessRunner::ProgramFileExists(std::string_view fileName) {
+// Only the current folder: a file there that cannot be run is no reason to run another one of the
+// name from our own folder or PATH.
+std::optional<std::string> SystemProcessRunner::InstalledProgram(std::string_view fileName) {
+    const std::string name = ProgramFileName(fileName);
     std::error_code error;
-    return fs::is_regular_file(fs::current_path(error) / ProgramFileName(fileName), error);
+    const fs::path folder = fs::current_path(error);
+    if (error || name.empty()) {
+        return std::nullopt;
+    }
+    return ProgramAt(folder / name);
 }
 
 std::unique_ptr<ProcessRunner> CreateSystemProcessRunner(WaitPump pump) {

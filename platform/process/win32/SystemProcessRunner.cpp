@@ -59,9 +59,20 @@ RunResult SystemProcessRunner::RunProgramAndWait(std::string_view programPath,
     return RunAndWait(JoinCommandLine(programPath, arguments), currentFolder);
 }
 
-bool SystemProcessRunner::ProgramFileExists(std::string_view fileName) {
-    const DWORD attributes = ::GetFileAttributesA(std::string(fileName).c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+// The full path, since a bare name would make CreateProcess search its folders, and find another
+// program of the name where this one is missing.
+std::optional<std::string> SystemProcessRunner::InstalledProgram(std::string_view fileName) {
+    const std::string name(fileName);
+    char full[MAX_PATH];
+    const DWORD length = ::GetFullPathNameA(name.c_str(), MAX_PATH, full, nullptr);
+    if (name.empty() || length == 0 || length >= MAX_PATH) {
+        return std::nullopt;
+    }
+    const DWORD attributes = ::GetFileAttributesA(full);
+    if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+        return std::nullopt;
+    }
+    return std::string(full, length);
 }
 
 std::unique_ptr<ProcessRunner> CreateSystemProcessRunner(WaitPump pump) {

@@ -15,7 +15,7 @@ class SystemProcessRunner : public ProcessRunner {
     RunResult RunProgramAndWait(std::string_view programPath,
                                 std::span<const std::string> arguments,
                                 std::string_view currentFolder) override;
-    bool ProgramFileExists(std::string_view fileName) override;
+    std::optional<std::string> InstalledProgram(std::string_view fileName) override;
 
     // Without a pump the runner blocks in WaitForSingleObject until the program exits.
     void SetWaitPump(WaitPump pump) { pump_ = std::move(pump); }

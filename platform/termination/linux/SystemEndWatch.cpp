@@ -9,11 +9,27 @@ namespace platform::termination {
 
 namespace {
 
+// Also what wakes the watching thread when the watch ends, so it is always watched.
+constexpr int kWakeSignal = SIGTERM;
+
+bool Ignored(int signal) {
+    struct sigaction current {};
+    return sigaction(signal, nullptr, &current) == 0 && current.sa_handler == SIG_IGN;
+}
+
+// Every signal by which a session ends a program that has no handler for it: a logout or kill
+// (TERM), a closed terminal or ended remote session (HUP), Ctrl+C (INT) and Ctrl+\ (QUIT). One
+// the launcher was started ignoring (nohup, a background job) does not end it, and a blocked
+// signal would be kept for sigwait although ignored, so it is left alone.
 sigset_t EndingSignals() {
     sigset_t signals;
     sigemptyset(&signals);
-    sigaddset(&signals, SIGTERM);
-    sigaddset(&signals, SIGINT);
+    sigaddset(&signals, kWakeSignal);
+    for (const int signal : {SIGHUP, SIGINT, SIGQUIT}) {
+        if (!Ignored(signal)) {
+            sigaddset(&signals, signal);
+        }
+    }
     return signals;
 }
 
@@ -32,23 +48,21 @@ sigset_t EndingSignals() {
 
 }  // namespace
 
-SystemEndWatch::SystemEndWatch() {
-    const sigset_t signals = EndingSignals();
-    pthread_sigmask(SIG_BLOCK, &signals, &previousMask_);
+SystemEndWatch::SystemEndWatch() : watched_(EndingSignals()) {
+    pthread_sigmask(SIG_BLOCK, &watched_, &previousMask_);
     watcher_ = std::thread([this] { Watch(); });
 }
 
 SystemEndWatch::~SystemEndWatch() {
     stopping_ = true;
-    pthread_kill(watcher_.native_handle(), SIGTERM);
+    pthread_kill(watcher_.native_handle(), kWakeSignal);
     watcher_.join();
     pthread_sigmask(SIG_SETMASK, &previousMask_, nullptr);
 }
 
 void SystemEndWatch::Watch() {
-    const sigset_t signals = EndingSignals();
     int signal = 0;
-    while (sigwait(&signals, &signal) != 0) {
+    while (sigwait(&watched_, &signal) != 0) {
     }
     if (stopping_) {
         return;

@@ -1,8 +1,10 @@
 #pragma once
-// Ends the process promptly on SIGTERM and SIGINT, after the cleanups of platform/termination.
-// Made first thing in main, before any other thread exists: it blocks both signals in every
-// thread started later, so no library's own handler ever takes them (the sound library's turns
-// them into events nobody reads), and waits for them on a thread of its own.
+// Ends the process promptly on SIGHUP, SIGINT, SIGQUIT and SIGTERM (each of the first three
+// unless the process was started ignoring it), after the cleanups of platform/termination, dying
+// of the signal as it would have without them. Made first thing in
+// main, before any other thread exists: it blocks those signals in every thread started later, so
+// no library's own handler ever takes them (the sound library's turns some into events nobody
+// reads), and waits for them on a thread of its own.
 #include <signal.h>
 
 #include <atomic>
@@ -23,6 +25,7 @@ class SystemEndWatch final : public EndWatch {
   private:
     void Watch();
 
+    const sigset_t watched_;
     sigset_t previousMask_;
     std::atomic<bool> stopping_{false};
     std::thread watcher_;

@@ -1,9 +1,10 @@
-// The CD audio device on CD images, the same for every way the layer opens one (libcdio on Linux,
-// our own CUE sheet reader on Windows and directly): the table of contents as the CUE sheet says,
-// audio and data tracks told apart, digital play heard through the loopback card, and images that
-// are cut short or whose sheet libcdio would misread.
+// The CD audio device on CD images, the same through the layer's open (VELORIN_CD) and through our
+// own CUE sheet reader directly: the table of contents as the CUE sheet says, audio and data tracks
+// told apart, digital play heard through the loopback card, images that are cut short or whose
+// sheet a laxer reader would misread, and nothing but a sheet or a drive opened, never waited on.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <regex>
@@ -212,6 +213,36 @@ TEST_P(CdImage, SheetsWhoseTracksAreNotNumberedOneTwoThreeOpenNoDrive) {
     auto drive = Open(disc);
     ASSERT_NE(drive, nullptr);
     EXPECT_EQ(drive->NumberOfTracks(), 2);
+}
+
+// libcdio's TOC and NRG readers write out of bounds on crafted files, so VELORIN_CD reaches libcdio
+// only when it names a drive. Every other name, whatever the file holds, is refused at once with
+// one line of debug output, and a sheet is known by its extension in any letter case.
+TEST(CdLocation, OnlyACueSheetOrADriveOpensAndAnythingElseIsOneDebugLine) {
+    dsound::loopback::LoopbackAudioSystem card{dsound::loopback::LoopbackOptions{}};
+    dsound::SetAudioSystem(&card);
+    TempDisc disc({0.5});
+    const auto copy = [&](const std::string& name) {
+        std::filesystem::copy_file(disc.image(), disc.folder() / name);
+        return disc.folder() / name;
+    };
+    std::filesystem::path bin = disc.image();
+    bin.replace_extension(".bin");
+    for (const auto& location : {copy("disc.toc"), copy("disc.nrg"), copy("disc"), bin,
+                                 disc.folder(), disc.folder() / "missing"}) {
+        debug::CapturedDebugOutput debug;
+        SetCdLocation(location.string());
+        EXPECT_EQ(OpenCdAudio(), nullptr) << location;
+        EXPECT_EQ(std::count(debug.text().begin(), debug.text().end(), '\n'), 1) << debug.text();
+        EXPECT_NE(debug.text().find(location.string()), std::string::npos) << debug.text();
+    }
+    debug::CapturedDebugOutput quiet;
+    SetCdLocation(copy("Copy.CUE").string());
+    auto drive = OpenCdAudio();
+    ASSERT_NE(drive, nullptr);
+    EXPECT_EQ(drive->NumberOfTracks(), 1);
+    SetCdLocation(std::nullopt);
+    dsound::SetAudioSystem(nullptr);
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include <sstream>
 
 #include "platform/process/linux/SystemProcessRunner.h"
+#include "tests/platform/registry/RegistryTestSupport.h"
 
 namespace fs = std::filesystem;
 namespace process = platform::process;
@@ -61,8 +62,28 @@ TEST_F(ProgramFolder, BareNamesAreFoundInTheOwnFolderBeforeTheCurrentOne) {
     process::SystemProcessRunner runner((root_ / "own").string());
     EXPECT_EQ(runner.RunAndWait("Velorin", {}), process::RunResult::Finished);
     EXPECT_EQ(Recorded(), "own\n" + (root_ / "work").string() + "\n");
-    EXPECT_TRUE(runner.ProgramFileExists("Velorin.exe"));
-    EXPECT_FALSE(runner.ProgramFileExists("exportToWeb.exe"));
+}
+
+// The presence check answers with the path that then runs: the current folder's file, never one
+// of the same name found elsewhere. A file there that cannot run is not installed, even with a
+// runnable one of the name in our own folder and on PATH.
+TEST_F(ProgramFolder, AnInstalledProgramIsTheCurrentFoldersRunnableFileAndThatFileRuns) {
+    AddProgram(root_ / "own" / "exportToWeb", "own");
+    AddProgram(root_ / "path" / "exportToWeb", "path");
+    AddProgram(root_ / "work" / "exportToWeb", "work", false);
+    AddProgram(root_ / "work" / "TsAVIMaker", "work");
+    fs::create_directories(root_ / "work" / "Velorin");
+    const std::string path = (root_ / "path").string() + ":" + std::getenv("PATH");
+    const platform::registry::test::ScopedEnv searched("PATH", path.c_str());
+    process::SystemProcessRunner runner((root_ / "own").string());
+    EXPECT_EQ(runner.InstalledProgram("exportToWeb.exe"), std::nullopt) << "not executable";
+    EXPECT_EQ(runner.InstalledProgram("Velorin.exe"), std::nullopt) << "a folder";
+    EXPECT_EQ(runner.InstalledProgram(""), std::nullopt);
+    AddProgram(root_ / "own" / "TsAVIMaker", "own");
+    const auto maker = runner.InstalledProgram("TsAVIMaker.exe");
+    ASSERT_EQ(maker, (root_ / "work" / "TsAVIMaker").string());
+    EXPECT_EQ(runner.RunProgramAndWait(*maker, {}, {}), process::RunResult::Finished);
+    EXPECT_EQ(Recorded(), "work\n" + (root_ / "work").string() + "\n");
 }
 
 TEST_F(ProgramFolder, AFolderWithBlanksAndWindowsSeparatorsStillFindsTheProgram) {
@@ -84,7 +105,6 @@ TEST_F(ProgramFolder, ProgramsThatCannotStartAreFailures) {
     AddProgram(root_ / "work" / "exportToWeb", "exporter", false);
     process::SystemProcessRunner runner((root_ / "own").string());
     EXPECT_EQ(runner.RunAndWait("exportToWeb x", {}), process::RunResult::FailedToStart);
-    EXPECT_TRUE(runner.ProgramFileExists("exportToWeb.exe"));
     EXPECT_EQ(runner.RunAndWait("NoSuchProgram", {}), process::RunResult::FailedToStart);
     EXPECT_EQ(runner.RunAndWait("", {}), process::RunResult::FailedToStart);
     AddProgram(root_ / "own" / "Velorin", "own");
@@ -93,7 +113,7 @@ TEST_F(ProgramFolder, ProgramsThatCannotStartAreFailures) {
     EXPECT_EQ(Recorded(), "");
 }
 
-// The launcher blocks SIGTERM and SIGINT for its own watching thread; what it starts must not
+// The launcher blocks the signals that end it for its own watching thread; what it starts must not
 // inherit that, or it could not be ended.
 TEST_F(ProgramFolder, StartedProgramsBlockNoSignals) {
     fs::path program = root_ / "own" / "signals";
@@ -103,8 +123,9 @@ TEST_F(ProgramFolder, StartedProgramsBlockNoSignals) {
     ::chmod(program.c_str(), 0755);
     sigset_t ending;
     sigemptyset(&ending);
-    sigaddset(&ending, SIGTERM);
-    sigaddset(&ending, SIGINT);
+    for (const int signal : {SIGHUP, SIGINT, SIGQUIT, SIGTERM}) {
+        sigaddset(&ending, signal);
+    }
     sigset_t previous;
     pthread_sigmask(SIG_BLOCK, &ending, &previous);
     process::SystemProcessRunner runner((root_ / "own").string());

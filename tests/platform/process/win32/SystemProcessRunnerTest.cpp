@@ -1,10 +1,14 @@
 // The Windows runner's wait: with a pump, the thread's messages are handed to it while the
-// started program runs, in short steps, and the wait still ends when the program does.
+// started program runs, in short steps, and the wait still ends when the program does. Its
+// presence check names the very file that then runs.
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <string>
 
 #include "platform/process/win32/SystemProcessRunner.h"
 
@@ -30,4 +34,26 @@ TEST(SystemProcessRunner, AWaitWithAPumpHandsItTheMessagesUntilTheProgramHasExit
     EXPECT_GE(pumps, 1);
     EXPECT_LE(longest, std::chrono::milliseconds(100));
     EXPECT_EQ(runner.RunAndWait("NoSuchProgram", ""), process::RunResult::FailedToStart);
+}
+
+// A bare name would make CreateProcess search the system's folders: the check answers with the
+// current folder's file by its full path, and a program found only by that search is not there.
+TEST(SystemProcessRunner, AnInstalledProgramIsTheCurrentFoldersFileByItsFullPath) {
+    namespace fs = std::filesystem;
+    const fs::path folder = fs::temp_directory_path() /
+                            ("velorin-installed-" + std::to_string(::GetCurrentProcessId()));
+    fs::create_directories(folder / "TsAVIMaker.exe");
+    std::ofstream(folder / "exportToWeb.exe") << "MZ";
+    const fs::path previous = fs::current_path();
+    fs::current_path(folder);
+    process::SystemProcessRunner runner;
+    EXPECT_EQ(runner.InstalledProgram("cmd.exe"), std::nullopt) << "found only by the search";
+    EXPECT_EQ(runner.InstalledProgram("TsAVIMaker.exe"), std::nullopt) << "a folder";
+    EXPECT_EQ(runner.InstalledProgram(""), std::nullopt);
+    const auto exporter = runner.InstalledProgram("exportToWeb.exe");
+    ASSERT_TRUE(exporter.has_value());
+    EXPECT_TRUE(fs::path(*exporter).is_absolute()) << *exporter;
+    EXPECT_TRUE(fs::equivalent(*exporter, folder / "exportToWeb.exe")) << *exporter;
+    fs::current_path(previous);
+    fs::remove_all(folder);
 }
