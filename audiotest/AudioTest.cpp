@@ -1,10 +1,12 @@
 #include <algorithm>
 #include <chrono>
 #include <cstring>
+#include <string>
 
 #include "audiotest/BuiltInTexts.h"
 #include "audiotest/CSoundCapture.h"
 #include "audiotest/CdAudio.h"
+#include "platform/dsound/DirectSound.h"
 #include "platform/ui/MessageBox.h"
 #include "platform/ui/WindowSystem.h"
 #include "resources/Strings.h"
@@ -23,6 +25,17 @@ constexpr auto kPollInterval = 1000ms;
 int MessageId(std::int32_t code) {
     constexpr int kIds[] = {0, 149, 150, 151, 152, 153, 147};  // codes 1 to 6
     return kIds[code];
+}
+
+// The code's message. What the capture records is the sound card's, so when nothing was heard the
+// card may add what to choose (the message's own steps are Windows').
+std::string MessageText(std::int32_t code) {
+    std::string text(resources::LoadResourceString(MessageId(code)));
+    const std::string_view hint = code == 5 ? platform::dsound::NothingHeardHint() : "";
+    if (!hint.empty()) {
+        text.append("\n").append(hint);
+    }
+    return text;
 }
 
 // Codes that find capture objects to release after their box: all but the failed playback.
@@ -173,9 +186,9 @@ bool CSoundCapture::OfferRetry(std::int32_t code, Window* backdropWnd, Window* l
     if (HidesWindows(code)) {
         HideBoth(backdropWnd, launcherWnd);
     }
-    const auto answer = platform::ui::ShowMessage(
-        nullptr, resources::LoadResourceString(MessageId(code)),
-        resources::LoadResourceString(kCaptionId), platform::ui::Buttons::RetryCancel);
+    const auto answer = platform::ui::ShowMessage(nullptr, MessageText(code),
+                                                  resources::LoadResourceString(kCaptionId),
+                                                  platform::ui::Buttons::RetryCancel);
     if (answer == platform::ui::Answer::Cancel) {
         ShowBoth(backdropWnd, launcherWnd);
         if (ReleasesCapture(code)) {

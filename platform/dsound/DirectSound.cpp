@@ -43,6 +43,11 @@ std::unique_ptr<OutputStream> OpenOutputStream() {
     return system != nullptr ? system->OpenOutputStream() : nullptr;
 }
 
+std::string_view NothingHeardHint() {
+    AudioSystem* system = Installed();
+    return system != nullptr ? system->NothingHeardHint() : std::string_view();
+}
+
 void SetAudioSystem(AudioSystem* system) {
     std::lock_guard guard(g_lock);
     g_system = system;

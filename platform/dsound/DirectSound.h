@@ -114,6 +114,8 @@ class AudioSystem {
     virtual std::unique_ptr<Playback> CreatePlayback() = 0;
     virtual std::unique_ptr<Capture> CreateCapture() = 0;
     virtual std::unique_ptr<OutputStream> OpenOutputStream() = 0;
+    // What the user can choose when the capture heard nothing; empty when the message says it.
+    virtual std::string_view NothingHeardHint() const { return {}; }
 };
 
 // The default playback and capture devices of the installed backend; null when unavailable.
@@ -127,5 +129,8 @@ void SetAudioSystem(AudioSystem* system);
 // The platform's own sound card, and the name VELORIN_AUDIO gives it ("sdl", "dsound").
 extern const std::string_view kSystemAudioName;
 std::unique_ptr<AudioSystem> CreateSystemAudio();
+// What the user can choose when the installed card's capture heard nothing from the CD: one line
+// for that message, or empty.
+std::string_view NothingHeardHint();
 
 }  // namespace platform::dsound

@@ -182,8 +182,11 @@ TEST_P(EveryCode, RetryStartsAFreshAttemptAndCancelEndsTheTest) {
     EXPECT_FALSE(Run(&backdrop_, &launcher_));
 
     ASSERT_EQ(boxes_.seen.size(), 2u);
+    // Only when nothing was heard does the card's hint follow the message, on a line of its own.
+    const std::string hint = codeCase.code == 5 ? "\nChoose the output's monitor." : "";
     for (const BoxSeen& box : boxes_.seen) {
-        EXPECT_EQ(box.request.text, resources::LoadResourceString(codeCase.messageId));
+        EXPECT_EQ(box.request.text,
+                  std::string(resources::LoadResourceString(codeCase.messageId)) + hint);
         EXPECT_EQ(box.request.caption, "Sound Capture Unsuccessful");
         EXPECT_EQ(box.request.buttons, platform::ui::Buttons::RetryCancel);
         EXPECT_EQ(box.request.icon, platform::ui::Icon::None);
@@ -236,6 +239,7 @@ std::unique_ptr<rig::SoundCard> UnplayableTrack(const TempDisc& disc) {
 std::unique_ptr<rig::SoundCard> Muted(const TempDisc&) {
     auto options = rig::MutedCard();
     options.acceptedFormats = {{22050, 8}};
+    options.nothingHeardHint = "Choose the output's monitor.";
     return std::make_unique<rig::SoundCard>(options);
 }
 

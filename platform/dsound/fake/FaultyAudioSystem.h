@@ -26,6 +26,7 @@ class FaultyAudioSystem : public AudioSystem {
     std::unique_ptr<Playback> CreatePlayback() override;
     std::unique_ptr<Capture> CreateCapture() override;
     std::unique_ptr<OutputStream> OpenOutputStream() override;
+    std::string_view NothingHeardHint() const override { return inner_.NothingHeardHint(); }
 
     int playbacksCreated() const { return playbacksCreated_.load(); }
     int capturesCreated() const { return capturesCreated_.load(); }

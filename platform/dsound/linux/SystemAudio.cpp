@@ -108,6 +108,13 @@ std::unique_ptr<OutputStream> SystemAudio::OpenOutputStream() {
     return OpenSdlOutputStream();
 }
 
+// The capture records the sound server's default source, which on a desktop is the microphone.
+std::string_view SystemAudio::NothingHeardHint() const {
+    return "On Linux the test records the default input: choose the output's monitor (\"Monitor of "
+           "...\") as the input in the desktop's sound settings, or run: pactl "
+           "set-default-source <output name>.monitor";
+}
+
 std::unique_ptr<Capture> SystemAudio::CreateCapture() {
     auto subsystem = std::make_shared<AudioSubsystem>();
     if (!subsystem->ready()) {

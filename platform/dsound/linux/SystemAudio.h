@@ -11,6 +11,7 @@ class SystemAudio : public AudioSystem {
     std::unique_ptr<Playback> CreatePlayback() override;
     std::unique_ptr<Capture> CreateCapture() override;
     std::unique_ptr<OutputStream> OpenOutputStream() override;
+    std::string_view NothingHeardHint() const override;
 };
 
 }  // namespace platform::dsound::linux_backend

@@ -5,6 +5,7 @@
 #include <atomic>
 #include <cstdint>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "platform/dsound/DirectSound.h"
@@ -24,6 +25,8 @@ struct LoopbackOptions {
     std::vector<AcceptedFormat> acceptedFormats;
     // Refuses a capture buffer while a playback object is open (a half-duplex card).
     bool refuseFullDuplex = false;
+    // What the card tells a user whose capture heard nothing, as a real card may.
+    std::string nothingHeardHint;
 
     // Gain from VELORIN_LOOPBACK_GAIN and speed from VELORIN_LOOPBACK_SPEED, else the defaults.
     static LoopbackOptions FromEnvironment();
@@ -35,6 +38,7 @@ class LoopbackAudioSystem : public AudioSystem {
     std::unique_ptr<Playback> CreatePlayback() override;
     std::unique_ptr<Capture> CreateCapture() override;
     std::unique_ptr<OutputStream> OpenOutputStream() override;
+    std::string_view NothingHeardHint() const override { return options_.nothingHeardHint; }
 
   private:
     LoopbackOptions options_;
