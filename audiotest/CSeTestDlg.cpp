@@ -72,7 +72,7 @@ void CSeTestDlg::WriteAutoplayString(const char* value) {
     if (registry::SetValue(key, kDefaultValue, registry::ValueType::String, data) !=
         registry::Status::Ok) {
         Debug("CSeTestDlg::WriteAutoplayString - Error writing key...\n");
-        key.Close();
+        static_cast<void>(key.Close());
         return;
     }
     if (key.Close() != registry::Status::Ok) {

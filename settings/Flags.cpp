@@ -35,7 +35,7 @@ ReadResult ReadOption(std::string_view name, std::span<std::byte> buffer) {
         return ReadResult::NoKey;
     }
     const bool read = settings::ReadValue(key, name, buffer);
-    key.Close();
+    static_cast<void>(key.Close());
     return read ? ReadResult::Read : ReadResult::Missing;
 }
 
@@ -56,8 +56,8 @@ std::uint8_t GetFlag(std::string_view name, Defaults defaults) {
 void SetBinary(std::string_view name, std::span<const std::byte> data) {
     Key key = OpenOptionsKey();
     if (key.IsOpen()) {
-        SetValue(key, name, ValueType::Binary, data);
-        key.Close();
+        static_cast<void>(SetValue(key, name, ValueType::Binary, data));
+        static_cast<void>(key.Close());
     }
 }
 

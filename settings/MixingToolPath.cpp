@@ -14,7 +14,7 @@ bool GetMixingToolPath(char* buffer, std::uint16_t capacity) {
     }
     settings::TextBuffer text;
     const std::optional<std::size_t> length = settings::ReadText(key, "", text);
-    key.Close();
+    static_cast<void>(key.Close());
     // A cut path names no folder: it counts as not found.
     return length && settings::CopyText(std::string_view(text.data(), *length), buffer, capacity);
 }

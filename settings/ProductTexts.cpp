@@ -31,7 +31,7 @@ ProductText ReadProductText(std::string_view name, settings::TextBuffer& buffer)
         return {};
     }
     ProductText text{.keyOpened = true, .length = settings::ReadText(key, name, buffer)};
-    key.Close();
+    static_cast<void>(key.Close());
     return text;
 }
 
@@ -56,8 +56,8 @@ bool GetText(std::string_view name, char* out, std::size_t capacity) {
 void SetText(std::string_view name, std::string_view text) {
     Key key = OpenProductKey();
     if (key.IsOpen()) {
-        SetValue(key, name, ValueType::String, std::as_bytes(std::span(text)));
-        key.Close();
+        static_cast<void>(SetValue(key, name, ValueType::String, std::as_bytes(std::span(text))));
+        static_cast<void>(key.Close());
     }
 }
 

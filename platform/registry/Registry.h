@@ -18,7 +18,7 @@ enum class Root { LocalMachine, ClassesRoot };
 // write. Any handle may open or create keys below it.
 enum class Access { QueryValue, Read, Write, All };
 
-enum class Status {
+enum class [[nodiscard]] Status{
     Ok,
     NotFound,          // no such key or value
     MoreData,          // the value does not fit the caller's buffer

@@ -161,7 +161,7 @@ WriteBatch::WriteBatch(const Key& key) : store_(key.shared_store()) {
 
 WriteBatch::~WriteBatch() {
     if (status_ == Status::Ok) {
-        store_->EndBatch(false);
+        static_cast<void>(store_->EndBatch(false));
     }
 }
 

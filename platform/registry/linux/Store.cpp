@@ -55,7 +55,7 @@ Status Store::Write(Change change) {
         status = Exec("COMMIT");
     }
     if (!sqlite3_get_autocommit(db_.get())) {
-        Exec("ROLLBACK");
+        static_cast<void>(Exec("ROLLBACK"));
     }
     return status;
 }
@@ -84,7 +84,7 @@ Status Store::EndBatch(bool commit) {
         status = Exec("COMMIT");
     }
     if (!sqlite3_get_autocommit(db_.get())) {
-        Exec("ROLLBACK");
+        static_cast<void>(Exec("ROLLBACK"));
     }
     return commit ? status : Status::Ok;
 }

@@ -102,7 +102,7 @@ Status DeleteTree(HKEY start, const std::string& path) {
         return status;
     }
     const bool noted = NoteDeletedTree(start, path, key.store()->handle());
-    key.Close();
+    static_cast<void>(key.Close());
     if (!noted) {
         NoteFailedWrite();
         return Status::StoreUnavailable;

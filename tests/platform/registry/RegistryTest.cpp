@@ -71,7 +71,7 @@ TEST_F(StoreFile, StoreFollowsItsPathAndCreatesTheFolder) {
 TEST_F(StoreFile, AStoreFileRemovedWhileInUseIsMadeAfresh) {
     Key key;
     ASSERT_EQ(CreateKey(Root::LocalMachine, "SOFTWARE\\Old", key), Status::Ok);
-    key.Close();
+    static_cast<void>(key.Close());
     std::filesystem::remove_all(store_.folder());
     EXPECT_EQ(OpenKey(Root::LocalMachine, "SOFTWARE\\Old", Access::Read, key), Status::NotFound);
     EXPECT_EQ(OpenKey(Root::LocalMachine, "SOFTWARE", Access::Read, key), Status::Ok);
@@ -123,12 +123,12 @@ TEST_F(StoreFile, NamesThatDifferAfterAZeroByteStayApart) {
 TEST_F(StoreFile, AStoreWhoseSettingsDidNotTakeIsNotUsed) {
     Key key;
     ASSERT_EQ(CreateKey(Root::LocalMachine, "SOFTWARE\\T\\Sub", key), Status::Ok);
-    key.Close();
+    static_cast<void>(key.Close());
     {
         ScopedStore elsewhere;  // lets go of the first store
         ASSERT_EQ(OpenKey(Root::LocalMachine, "SOFTWARE", Access::Read, key), Status::Ok);
     }
-    key.Close();
+    static_cast<void>(key.Close());
     sqlite3* other = nullptr;
     ASSERT_EQ(sqlite3_open(store_.path().c_str(), &other), SQLITE_OK);
     ASSERT_EQ(sqlite3_exec(other, "PRAGMA journal_mode = DELETE; BEGIN IMMEDIATE", nullptr, nullptr,
@@ -200,7 +200,7 @@ TEST_F(StoreDefaults, AFreshStoreImportsEachGoodFileInNameOrderAndReportsTheBadO
     Key mixer;
     ASSERT_EQ(OpenKey(Root::LocalMachine, "SOFTWARE\\Mixer", Access::All, mixer), Status::Ok);
     ASSERT_EQ(DeleteValue(mixer, "order"), Status::Ok);
-    mixer.Close();
+    static_cast<void>(mixer.Close());
     {
         ScopedStore elsewhere;  // lets go of the fresh store, so that it is opened again
         test::KeyExists(Root::LocalMachine, "SOFTWARE");

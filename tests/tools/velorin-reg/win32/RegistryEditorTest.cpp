@@ -43,7 +43,7 @@ class RegistryEditorFiles : public ::testing::Test {
                                         std::string("y", 2));
     }
     ~RegistryEditorFiles() override {
-        platform::registry::DeleteKey(Root::LocalMachine, key_);
+        static_cast<void>(platform::registry::DeleteKey(Root::LocalMachine, key_));
         std::error_code ignored;
         std::filesystem::remove_all(folder_, ignored);
     }
