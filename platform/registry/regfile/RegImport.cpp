@@ -29,15 +29,18 @@ Status Apply(const RegChange& change, const Key& root) {
 
 }  // namespace
 
+Status ApplyChange(const RegChange& change, const RegRoots& roots) {
+    return Apply(change,
+                 change.key.root == Root::LocalMachine ? roots.localMachine : roots.classesRoot);
+}
+
 ImportResult ApplyChanges(std::span<const RegChange> changes, const RegRoots& roots) {
     WriteBatch batch(roots.localMachine);
     if (batch.status() != Status::Ok) {
         return {batch.status()};
     }
     for (const RegChange& change : changes) {
-        const Key& root =
-            change.key.root == Root::LocalMachine ? roots.localMachine : roots.classesRoot;
-        if (const Status status = Apply(change, root); status != Status::Ok) {
+        if (const Status status = ApplyChange(change, roots); status != Status::Ok) {
             return {status, change.line, change.key.Full()};
         }
     }

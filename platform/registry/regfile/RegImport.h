@@ -21,8 +21,12 @@ struct ImportResult {
     std::string key = {};
 };
 
-// Deleting a key or value that is not there is no failure, as in the system's own import; a
-// store that cannot start the transaction (busy past its time-out) changes nothing.
+// One change, in whatever transaction is open; deleting a key or value that is not there is no
+// failure, as in the system's own import.
+Status ApplyChange(const RegChange& change, const RegRoots& roots);
+
+// Every change, each as ApplyChange; a store that cannot start the transaction (busy past its
+// time-out) changes nothing.
 ImportResult ApplyChanges(std::span<const RegChange> changes, const RegRoots& roots);
 
 }  // namespace platform::registry::regfile
