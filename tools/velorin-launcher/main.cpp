@@ -1,5 +1,5 @@
 // velorin-launcher: the launcher program. It runs from its installation folder, which holds the
-// sounds it plays by relative path, and reads no command line of its own.
+// sounds it plays by relative path, and reads no command line of its own but --help and --version.
 #include <QApplication>
 #include <QDir>
 
@@ -10,8 +10,11 @@
 #include "platform/ui/qt/QtBackends.h"
 #include "platform/ui/qt/QtWaitPump.h"
 #include "shell/LauncherApp.h"
+#include "tools/velorin-launcher/CommandLine.h"
 
 int main(int argc, char* argv[]) {
+    if (const auto answer = launcher::AnswerCommandLine(argc, argv))
+        return launcher::PrintAnswer(*answer);
     // First, so that every thread started later leaves SIGTERM and SIGINT to it.
     platform::termination::SignalWatch endOnRequest;
     QApplication application(argc, argv);
