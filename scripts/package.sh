@@ -2,8 +2,10 @@
 # Builds the Debian packages (velorin-launcher, velorin-demo) from the checkout's files into dist/,
 # runs the test suite while building (DEB_BUILD_OPTIONS=nocheck skips it), checks them with
 # lintian and checks that each package holds what the install rules promise.
+# package.sh --clean builds them in a clean Debian 12 chroot instead (scripts/clean-package.sh).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
+[[ "${1:-}" == --clean ]] && exec "$root/scripts/clean-package.sh"
 cd "$root"
 "$root/scripts/deps.sh"
 
