@@ -39,7 +39,8 @@ mode=unshare
 [[ $(id -u) == 0 ]] && mode=root
 
 # Runs inside the chroot as root: the build, then the installation in a user's order.
-inside=$(cat <<SCRIPT
+inside="$out/inside.sh"
+cat >"$inside" <<SCRIPT
 set -eux
 mkdir -p /build/velorin-launcher && tar -xf /build/source.tar -C /build/velorin-launcher
 cd /build/velorin-launcher
@@ -56,17 +57,16 @@ run() { runuser -u tester -- env HOME=/home/tester XDG_DATA_HOME=/home/tester/.l
 run first-run
 apt-get install -y --no-install-recommends ./velorin-demo_*.deb ./velorin-demo-data_*.deb
 run mixing-room
-rm -rf /build/velorin-launcher /build/source.tar
+rm -rf /build/velorin-launcher /build/source.tar /build/inside.sh
 SCRIPT
-)
 
 echo "Building in a clean chroot from ${sources[*]} (log: $log)"
 start=$(date +%s)
 status=0
 mmdebstrap --mode="$mode" --variant=buildd --include=ca-certificates,git \
     --customize-hook='mkdir -p "$1/build"' \
-    --customize-hook="copy-in '$source_tar' '$root/scripts/installed-smoke.sh' /build" \
-    --customize-hook="chroot \"\$1\" bash -c $(printf '%q' "$inside")" \
+    --customize-hook="copy-in '$source_tar' '$inside' '$root/scripts/installed-smoke.sh' /build" \
+    --customize-hook='chroot "$1" bash /build/inside.sh' \
     --customize-hook="sync-out /build '$out'" \
     bookworm /dev/null "${sources[@]}" >"$log" 2>&1 || status=$?
 echo "Took $(($(date +%s) - start)) s in all; the package build $(grep -o 'BUILD-SECONDS [0-9]*' "$log" | cut -d' ' -f2) s"
@@ -76,5 +76,5 @@ if ((status != 0)); then
     echo "The clean build failed (status $status)"
     exit 1
 fi
-rm -rf "$out/velorin-launcher" "$out/source.tar"
+rm -f "$out/source.tar" "$out/inside.sh"
 ls -1 "$out"/*.deb
