@@ -63,7 +63,7 @@ SCRIPT
 echo "Building in a clean chroot from ${sources[*]} (log: $log)"
 start=$(date +%s)
 status=0
-mmdebstrap --mode="$mode" --variant=buildd --include=ca-certificates,git \
+mmdebstrap --mode="$mode" --variant=buildd --include=ca-certificates,passwd \
     --customize-hook='mkdir -p "$1/build"' \
     --customize-hook="copy-in '$source_tar' '$inside' '$root/scripts/installed-smoke.sh' /build" \
     --customize-hook='chroot "$1" bash /build/inside.sh' \
