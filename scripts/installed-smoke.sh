@@ -7,7 +7,7 @@
 # Needs xvfb and xdotool. Exit status 0 when the check passed.
 set -euo pipefail
 phase=$1
-: "${XDG_DATA_HOME:?XDG_DATA_HOME must name the user's data folder}"
+: "${XDG_DATA_HOME:?must name the data folder of the user}"
 work=$(mktemp -d)
 pids=()
 cleanup() {
@@ -63,10 +63,12 @@ mixing-room)
     if ! started 2>/dev/null; then
         echo "FAIL: Mixing Room started no mixing tool"; cat "$work/launcher.log"; exit 1
     fi
+    tab=$'\t'
     line=$(grep -m1 '^Blendora Studio VL' "$VELORIN_STANDIN_LOG")
-    echo "Mixing Room started: ${line//$'\t'/ | }"
-    [[ "$line" == $'Blendora Studio VL\t/usr/lib/velorin/Blendora'* ]] ||
-        { echo "FAIL: not the installed mixing tool"; exit 1; }
+    echo "Mixing Room started: ${line//$tab/ | }"
+    installed="$(dirname "$(dirname "$(command -v velorin-launcher)")")/lib/velorin/Blendora"
+    [[ "$line" == "Blendora Studio VL$tab$installed"* ]] ||
+        { echo "FAIL: not the installed mixing tool in $installed"; exit 1; }
     ;;
 *)
     echo "usage: installed-smoke.sh first-run|mixing-room" >&2; exit 2 ;;
