@@ -3,7 +3,9 @@
 #     bin/velorin-launcher (starts it there), bin/velorin-reg, bin/velorin-beats, the desktop entry,
 #     the theme icons, the AppStream metainfo and the manual pages;
 #   component "demo": the stand-ins in the installation folder, the mixing tool in its Blendora/
-#     folder with its registry defaults in share/velorin/registry.d/, and a demonstration disc.
+#     folder with its registry defaults in share/velorin/registry.d/, and bin/velorin-disc with its
+#     manual page;
+#   component "demo-data": the demonstration disc in share/velorin/ (the same on every machine).
 # Nothing installed is written to at run time: each user's state lives in the store.
 include(GNUInstallDirs)
 
@@ -41,6 +43,9 @@ install(TARGETS velorin_standin_velorin velorin_standin_exporter velorin_standin
     DESTINATION ${VELORIN_INSTALL_FOLDER} COMPONENT demo)
 install(TARGETS velorin_standin_blendora DESTINATION ${VELORIN_INSTALL_FOLDER}/Blendora
     COMPONENT demo)
+install(TARGETS velorin-disc DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT demo)
+install(FILES ${PROJECT_SOURCE_DIR}/man/velorin-disc.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1
+    COMPONENT demo)
 # The mixing tool's folder depends on the prefix given to cmake --install, so its registry
 # defaults are written then.
 install(CODE "set(VELORIN_INSTALL_FOLDER \"${VELORIN_INSTALL_FOLDER}\")
@@ -56,4 +61,5 @@ add_custom_command(OUTPUT ${demo_disc}.cue ${demo_disc}.bin
     DEPENDS velorin-disc
     COMMENT "Making the demonstration CD image")
 add_custom_target(velorin_demo_disc ALL DEPENDS ${demo_disc}.cue ${demo_disc}.bin)
-install(FILES ${demo_disc}.cue ${demo_disc}.bin DESTINATION ${VELORIN_DATA_FOLDER} COMPONENT demo)
+install(FILES ${demo_disc}.cue ${demo_disc}.bin DESTINATION ${VELORIN_DATA_FOLDER}
+    COMPONENT demo-data)

@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
-# Builds the Debian packages (velorin-launcher, velorin-demo) from the checkout's files into dist/,
+# Builds the Debian packages (velorin-launcher, velorin-demo, velorin-demo-data) from the checkout's files into dist/,
 # runs the test suite while building (DEB_BUILD_OPTIONS=nocheck skips it), checks them with
 # lintian and checks that each package holds what the install rules promise.
+# package.sh --clean builds them in a clean Debian 12 chroot instead (scripts/clean-package.sh).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
+[[ "${1:-}" == --clean ]] && exec "$root/scripts/clean-package.sh"
 cd "$root"
 "$root/scripts/deps.sh"
 
@@ -69,6 +71,8 @@ check_contents "$root/dist/velorin-launcher_${version}_${arch}.deb" \
 check_contents "$root/dist/velorin-demo_${version}_${arch}.deb" \
     usr/lib/velorin/Velorin usr/lib/velorin/exportToWeb usr/lib/velorin/TsAVIMaker \
     "usr/lib/velorin/Blendora/Blendora Studio VL" \
-    usr/share/velorin/registry.d/blendora-studio-vl.reg usr/share/velorin/VirtualCD.cue \
-    usr/share/velorin/VirtualCD.bin
-echo "Install with: apt install ./dist/velorin-launcher_${version}_${arch}.deb ./dist/velorin-demo_${version}_${arch}.deb"
+    usr/share/velorin/registry.d/blendora-studio-vl.reg usr/bin/velorin-disc \
+    usr/share/man/man1/velorin-disc.1.gz
+check_contents "$root/dist/velorin-demo-data_${version}_all.deb" \
+    usr/share/velorin/VirtualCD.cue usr/share/velorin/VirtualCD.bin
+echo "Install with: apt install ./dist/velorin-launcher_${version}_${arch}.deb ./dist/velorin-demo_${version}_${arch}.deb ./dist/velorin-demo-data_${version}_all.deb"

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # stage.sh BUILD_DIR DEST: lays out an installation folder from a build: the launcher, its sounds
-# and whichever programs around it have been built.
+# and whichever programs around it have been built. The mixing tool's folder is recorded in the
+# store VELORIN_REGISTRY names (run.sh: one in the staged folder), else in the user's own.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=$1

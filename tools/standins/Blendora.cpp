@@ -12,7 +12,7 @@ int main(int argc, char** argv) {
         action = standin::ChooseAction(
             argc, argv, "Blendora Studio VL (stand-in)",
             {{"Export a WAVE file", "export-wav", ""}, {"Close", "nothing", "-"}},
-            (std::filesystem::temp_directory_path() / "velorin-mixes" / "take.wav").string());
+            (std::filesystem::path(standin::ExportFolder("mixes")) / "take.wav").string());
     }
     return action && !standin::Perform(*action) ? 1 : 0;
 }

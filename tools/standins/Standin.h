@@ -40,6 +40,10 @@ void AnalyseIfDue();
 // Records the mixing tool's folder as the mixing tool's installation does.
 bool RecordMixingToolFolder(std::string_view folder);
 
+// The user's own folder for what the stand-ins export (dances, mixes), created if need be: below
+// $XDG_DATA_HOME/velorin (default ~/.local/share/velorin), else in the temporary folder.
+std::string ExportFolder(std::string_view name);
+
 // Writes a small file (for the companion tools' output), ignoring failures.
 void WriteSmallFile(const std::string& path, std::string_view text);
 

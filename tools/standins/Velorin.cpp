@@ -17,7 +17,7 @@ int main(int argc, char** argv) {
              {"Export a mix for the mixing room", "export-mix", ""},
              {"Let the analysis choose model resolution High", "model-resolution", "2"},
              {"Exit without exporting", "nothing", "-"}},
-            (std::filesystem::temp_directory_path() / "velorin-dances" / "Salsa.dnc").string());
+            (std::filesystem::path(standin::ExportFolder("dances")) / "Salsa.dnc").string());
     }
     return action && !standin::Perform(*action) ? 1 : 0;
 }

@@ -2,14 +2,21 @@
 
 #include <stdlib.h>
 
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
 #include <filesystem>
 
 namespace platform::registry {
 
 ScopedStore::ScopedStore() {
     std::string pattern = (std::filesystem::temp_directory_path() / "velorin-registry-XXXXXX");
-    // Should mkdtemp fail, the store layer creates the folder on first use.
-    ::mkdtemp(pattern.data());
+    // Without a folder of its own a test would share its store with others: better to stop there.
+    if (::mkdtemp(pattern.data()) == nullptr) {
+        std::fprintf(stderr, "ScopedStore: cannot make %s: %s\n", pattern.c_str(),
+                     std::strerror(errno));
+        std::abort();
+    }
     folder_ = pattern;
     path_ = folder_ + "/registry.db";
     Set("VELORIN_REGISTRY", path_);

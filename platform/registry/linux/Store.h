@@ -35,6 +35,9 @@ class Store {
     // True for a store this process may only read, opened as a file that does not change: it is
     // opened again for each use, so that it never answers from an outdated copy.
     bool Snapshot() const { return snapshot_; }
+    // The connection, for tables of the store's own upkeep beside keys and values; only while
+    // opening the store, before any other thread has it.
+    sqlite3* Database() const { return db_.get(); }
 
     // Looks up names one below the other, from parent; never writes.
     Status Find(std::int64_t parent, std::span<const std::string_view> names, std::int64_t& id);

@@ -1,5 +1,6 @@
 // Opening and creating the store file. A new store is built under a temporary name, given the
-// defaults that installed packages provide, and moved into place without replacing anything, so a
+// defaults that installed packages provide (an existing one takes in those installed since at each
+// open), and moved into place without replacing anything, so a
 // crash never leaves a half-made store behind and a file that is already there (ours or not) is
 // never overwritten.
 #include <fcntl.h>
@@ -327,7 +328,8 @@ std::shared_ptr<Store> Store::Open(const std::string& path, std::string& problem
         return nullptr;
     }
     struct stat info {};
-    if (::stat(path.c_str(), &info) != 0 && errno == ENOENT && !CreateFresh(path, problem)) {
+    const bool fresh = ::stat(path.c_str(), &info) != 0 && errno == ENOENT;
+    if (fresh && !CreateFresh(path, problem)) {
         return nullptr;
     }
     bool snapshot = false;
@@ -341,6 +343,10 @@ std::shared_ptr<Store> Store::Open(const std::string& path, std::string& problem
         return nullptr;
     }
     problem.clear();  // a read-write attempt may have failed before the read-only one worked
+    // Defaults of packages installed since the store was made reach it at its next open.
+    if (!fresh && !snapshot) {
+        ImportDefaults(store);
+    }
     return store;
 }
 

@@ -29,6 +29,15 @@ Status Apply(const RegChange& change, const Key& root) {
     return IgnoringAbsence(status == Status::Ok ? DeleteValue(key, change.name) : status);
 }
 
+}  // namespace
+
+Status ApplyChange(const RegChange& change, const RegRoots& roots) {
+    return Apply(change,
+                 change.key.root == Root::LocalMachine ? roots.localMachine : roots.classesRoot);
+}
+
+namespace {
+
 ImportResult ApplyInOneBatch(std::span<const RegChange> changes, const RegRoots& roots,
                              const RegChange*& current) {
     WriteBatch batch(roots.localMachine);
@@ -37,9 +46,7 @@ ImportResult ApplyInOneBatch(std::span<const RegChange> changes, const RegRoots&
     }
     for (const RegChange& change : changes) {
         current = &change;
-        const Key& root =
-            change.key.root == Root::LocalMachine ? roots.localMachine : roots.classesRoot;
-        if (const Status status = Apply(change, root); status != Status::Ok) {
+        if (const Status status = ApplyChange(change, roots); status != Status::Ok) {
             return {status, change.line, change.key.Full()};
         }
     }

@@ -22,9 +22,12 @@ struct ImportResult {
     bool outOfMemory = false;  // the store's own reason is LastProblem()
 };
 
-// Deleting a key or value that is not there is no failure, as in the system's own import; a
-// store that cannot start the transaction (busy past its time-out) changes nothing, and neither
-// does running out of memory.
+// One change, in whatever transaction is open; deleting a key or value that is not there is no
+// failure, as in the system's own import.
+Status ApplyChange(const RegChange& change, const RegRoots& roots);
+
+// Every change, each as ApplyChange; a store that cannot start the transaction (busy past its
+// time-out) changes nothing, and neither does running out of memory.
 ImportResult ApplyChanges(std::span<const RegChange> changes, const RegRoots& roots);
 
 }  // namespace platform::registry::regfile

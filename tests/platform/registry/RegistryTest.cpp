@@ -195,17 +195,60 @@ TEST_F(StoreDefaults, AFreshStoreImportsEachGoodFileInNameOrderAndReportsTheBadO
         << text;
     EXPECT_NE(text.find(data_[1] + "/velorin/registry.d/30-root.reg:4: "), std::string::npos)
         << text;
+}
 
-    // A store that is already there is never filled again.
-    Key mixer;
-    ASSERT_EQ(OpenKey(Root::LocalMachine, "SOFTWARE\\Mixer", Access::All, mixer), Status::Ok);
-    ASSERT_EQ(DeleteValue(mixer, "order"), Status::Ok);
-    static_cast<void>(mixer.Close());
+// Opens the current store afresh, as the next program to use it would.
+void OpenAgain() {
     {
-        ScopedStore elsewhere;  // lets go of the fresh store, so that it is opened again
+        ScopedStore elsewhere;  // lets go of the current store
         test::KeyExists(Root::LocalMachine, "SOFTWARE");
     }
-    EXPECT_EQ(test::ReadBack(Root::LocalMachine, "SOFTWARE\\Mixer", "order"), std::nullopt);
+    test::KeyExists(Root::LocalMachine, "SOFTWARE");
+}
+
+std::optional<std::vector<std::byte>> MixerValue(const char* name) {
+    return test::ReadBack(Root::LocalMachine, "SOFTWARE\\Mixer", name);
+}
+
+TEST_F(StoreDefaults, AStoreTakesInEachFileOnceEvenWhenInstalledLaterAndKeepsTheUsersChanges) {
+    ScopedStore store;
+    test::ScopedEnv dataDirs{"XDG_DATA_DIRS", DataDirs().c_str()};
+    ASSERT_TRUE(test::KeyExists(Root::LocalMachine, "SOFTWARE"));
+    EXPECT_FALSE(test::KeyExists(Root::LocalMachine, "SOFTWARE\\Mixer"));
+
+    // Installed after the store's first use.
+    Put(1, "30-mixer.reg",
+        std::string(kMixer) + "@=\"/opt/mixer\"\n\"changed\"=\"a\"\n\"deleted\"=\"a\"\n");
+    OpenAgain();
+    EXPECT_EQ(MixerValue(""), Bytes(std::string("/opt/mixer", 11)));
+    OpenAgain();  // the first program's log reaches the store file as it lets go
+    const auto taken = test::FileStates(store.path());
+    OpenAgain();
+    const auto reopened = test::FileStates(store.path());
+    EXPECT_EQ(reopened[0], taken[0]) << "a file taken in is not applied again";
+    EXPECT_EQ(reopened[1], taken[1]) << "a file taken in is not applied again";
+    EXPECT_EQ(reopened[2], 0) << "a file taken in is not applied again";
+
+    ASSERT_TRUE(
+        test::Write(Root::LocalMachine, "SOFTWARE\\Mixer", "changed", ValueType::String, "mine"));
+    Key mixer;
+    ASSERT_EQ(OpenKey(Root::LocalMachine, "SOFTWARE\\Mixer", Access::All, mixer), Status::Ok);
+    ASSERT_EQ(DeleteValue(mixer, "deleted"), Status::Ok);
+    static_cast<void>(mixer.Close());
+    OpenAgain();
+    EXPECT_EQ(MixerValue("changed"), Bytes("mine"));
+    EXPECT_EQ(MixerValue("deleted"), std::nullopt);
+
+    // A new version of the file: what the user left alone follows it, the rest stays theirs.
+    Put(1, "30-mixer.reg",
+        std::string(kMixer) +
+            "@=\"/opt/mixer2\"\n\"changed\"=\"b\"\n\"deleted\"=\"b\"\n"
+            "\"added\"=dword:00000007\n");
+    OpenAgain();
+    EXPECT_EQ(MixerValue(""), Bytes(std::string("/opt/mixer2", 12)));
+    EXPECT_EQ(MixerValue("changed"), Bytes("mine"));
+    EXPECT_EQ(MixerValue("deleted"), std::nullopt);
+    EXPECT_EQ(MixerValue("added"), Bytes(std::string("\7\0\0\0", 4)));
 }
 
 }  // namespace
