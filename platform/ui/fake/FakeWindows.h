@@ -2,8 +2,8 @@
 // A window system for tests, the same on every platform: each window paints into an RGB surface
 // of its own, text is measured the same everywhere (FakeText.h), the pictures are the resources'
 // BMP files, and time and the user are the test's: a modal run runs the actions queued to run
-// soon and ticks the timers until the window ends, or is handed to the test's script. Every
-// request the windows make is recorded.
+// soon and ticks the timers until the window ends, or is handed to the test's script. A window
+// paints only when it asks to (RedrawWindow): nothing exposes it. Every request is recorded.
 #include <chrono>
 #include <deque>
 #include <functional>
