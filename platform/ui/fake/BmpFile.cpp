@@ -49,8 +49,7 @@ std::optional<Surface> ReadBmp(const std::filesystem::path& path) {
             offset + stride * static_cast<std::size_t>(bottomUp ? height - 1 - y : y);
         for (int x = 0; x < width; ++x) {
             const std::size_t at = row + static_cast<std::size_t>(x) * 3;
-            picture.Fill({x, y, x + 1, y + 1}, {bytes[at + 2], bytes[at + 1], bytes[at]},
-                         picture.Bounds());
+            picture.Set(x, y, {bytes[at + 2], bytes[at + 1], bytes[at]});
         }
     }
     return picture;

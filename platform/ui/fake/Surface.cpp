@@ -61,26 +61,36 @@ Surface Surface::Block(const Rect& part) const {
     return block;
 }
 
-void Surface::Fill(const Rect& rect, Color color, const Rect& clip) {
-    const Rect area = Intersect(Intersect(rect, clip), Bounds());
-    for (int y = area.top; y < area.bottom; ++y) {
-        for (int x = area.left; x < area.right; ++x) {
-            Pixel(x, y) = color;
-        }
+void Surface::Set(int x, int y, Color color) {
+    if (Bounds().Contains(x, y)) {
+        Pixel(x, y) = color;
     }
 }
 
+void Surface::Fill(const Rect& rect, Color color, const Rect& clip) {
+    const Rect area = Intersect(Intersect(rect, clip), Bounds());
+    if (IsEmpty(area)) {
+        return;
+    }
+    for (int y = area.top; y < area.bottom; ++y) {
+        std::fill(&Pixel(area.left, y), &Pixel(area.left, y) + (area.right - area.left), color);
+    }
+}
+
+// Row by row, over the part of destination that both surfaces and clip hold.
 void Surface::Copy(const Surface& source, const Rect& destination, int sourceX, int sourceY,
                    const Rect& clip) {
-    const Rect area = Intersect(Intersect(destination, clip), Bounds());
+    const int dx = destination.left - sourceX;
+    const int dy = destination.top - sourceY;
+    const Rect area = Intersect(Intersect(Intersect(destination, clip), Bounds()),
+                                Shifted(source.Bounds(), dx, dy));
+    if (IsEmpty(area)) {
+        return;
+    }
     for (int y = area.top; y < area.bottom; ++y) {
-        for (int x = area.left; x < area.right; ++x) {
-            const int fromX = sourceX + x - destination.left;
-            const int fromY = sourceY + y - destination.top;
-            if (source.Bounds().Contains(fromX, fromY)) {
-                Pixel(x, y) = source.At(fromX, fromY);
-            }
-        }
+        const Color* row =
+            &source.pixels_[static_cast<std::size_t>((y - dy) * source.width_ + (area.left - dx))];
+        std::copy(row, row + (area.right - area.left), &Pixel(area.left, y));
     }
 }
 

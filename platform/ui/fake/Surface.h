@@ -25,6 +25,8 @@ class Surface {
     // The part as a surface of its own (black where the part leaves this one).
     Surface Block(const Rect& part) const;
 
+    // Nothing happens outside the surface.
+    void Set(int x, int y, Color color);
     void Fill(const Rect& rect, Color color, const Rect& clip);
     // Copies the source from (sourceX, sourceY) on into destination, within clip.
     void Copy(const Surface& source, const Rect& destination, int sourceX, int sourceY,
