@@ -25,12 +25,13 @@ function(velorin_program name)
     target_link_libraries(${name} PRIVATE ${ARG_DEPS} velorin_warnings)
 endfunction()
 
-# velorin_test(NAME SOURCES ... [DEPS ...] [LABELS ...] [ENV ...] [LAUNCHER command ...])
+# velorin_test(NAME SOURCES ... [DEPS ...] [LABELS ...] [ENV ...] [LAUNCHER command ...] [PREFIX p])
+# PREFIX: put before each case's name, for a suite that several programs run (Linux).
 # LABELS: "gui" needs Qt's offscreen platform, "e2e" runs built programs, "x11" needs Xvfb.
 # LAUNCHER (Windows): a command that runs the emulator and the test program as its arguments, for
 # a service the whole program needs (a sound server).
 function(velorin_test name)
-    cmake_parse_arguments(ARG "" "" "SOURCES;DEPS;LABELS;ENV;LAUNCHER" ${ARGN})
+    cmake_parse_arguments(ARG "" "PREFIX" "SOURCES;DEPS;LABELS;ENV;LAUNCHER" ${ARGN})
     add_executable(${name} ${ARG_SOURCES})
     target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR})
     target_link_libraries(${name} PRIVATE ${ARG_DEPS} GTest::gmock GTest::gtest_main velorin_warnings)
@@ -51,7 +52,8 @@ function(velorin_test name)
         set_tests_properties(${name} PROPERTIES ${properties} FIXTURES_REQUIRED "wine;x_display")
         set_property(TEST ${name} APPEND PROPERTY ENVIRONMENT ${VELORIN_WINE_ENVIRONMENT})
     else()
-        gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST PROPERTIES ${properties})
+        gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST TEST_PREFIX "${ARG_PREFIX}"
+            PROPERTIES ${properties})
     endif()
 endfunction()
 

@@ -3,7 +3,7 @@
 
 #include "intro/CreditsDlg.h"
 #include "platform/sound/fake/RecordedSounds.h"
-#include "tests/intro/FakeWindows.h"
+#include "tests/intro/IntroTest.h"
 
 namespace intro_test {
 namespace {

@@ -4,7 +4,7 @@
 #include <optional>
 
 #include "intro/CreditsDlg.h"
-#include "tests/intro/FakeWindows.h"
+#include "tests/intro/IntroTest.h"
 
 namespace intro_test {
 namespace {

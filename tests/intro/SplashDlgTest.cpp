@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "intro/SplashDlg.h"
-#include "tests/intro/FakeWindows.h"
+#include "tests/intro/IntroTest.h"
 
 namespace intro_test {
 namespace {

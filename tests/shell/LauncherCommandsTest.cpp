@@ -1,6 +1,3 @@
-#include <QApplication>
-#include <QTimer>
-
 #include "resources/Strings.h"
 #include "settings/Settings.h"
 #include "tests/shell/LauncherFixture.h"
@@ -33,7 +30,7 @@ TEST_F(LauncherCommands, SetUpOptionsTogglesThePanelRedrawingTheWholeWindowAfter
     ASSERT_EQ(SoundNames(), std::vector<std::string>{kClick});
     EXPECT_EQ(Sounds()[0].flags, platform::sound::SoundFlags::FileName);
     EXPECT_EQ(dlg.painted.back(), kWholeWindow);
-    dlg.OnLButtonDblClk(300, 100);
+    Host().LeftDoubleClick(300, 100);
     EXPECT_FALSE(dlg.m_bOptionsShown) << "the double-click message is a click of its own";
 }
 
@@ -55,10 +52,9 @@ TEST_F(LauncherCommands, ADoubleClickOnAnOptionTogglesItTwiceWithTwoClicks) {
     SetHardwareAcceleration(1);
     Open();
     OpenPanel();
-    dlg.OnMouseMove(20, 155);
-    dlg.OnLButtonDown(20, 155);
+    ClickAt(20, 155);
     EXPECT_EQ(GetHardwareAcceleration(), 0);
-    dlg.OnLButtonDblClk(20, 155);
+    Host().LeftDoubleClick(20, 155);
     EXPECT_EQ(GetHardwareAcceleration(), 1);
     EXPECT_TRUE(dlg.m_regions[10]->selected);
     EXPECT_EQ(SoundNames(), (std::vector<std::string>{kClick, kClick}));
@@ -100,30 +96,30 @@ TEST_F(LauncherCommands, LaunchEmptiesTheHoverTextUntilThePointerMovesToAnotherR
     Open();
     ClickAt(300, 60);
     EXPECT_EQ(dlg.m_strHoverText, "");
-    dlg.OnMouseMove(301, 61);
+    MoveTo(301, 61);
     EXPECT_EQ(dlg.m_strHoverText, "");
-    dlg.OnMouseMove(300, 100);
-    dlg.OnMouseMove(300, 60);
+    MoveTo(300, 100);
+    MoveTo(300, 60);
     EXPECT_EQ(dlg.m_strHoverText, resources::LoadResourceString(154));
 }
 
 TEST_F(LauncherCommands, QuitEscapeEnterAndTheCloseBoxAllEndTheScreen) {
-    using Act = std::function<void(velorin::test::ProbeLauncherDlg&)>;
-    const std::pair<Act, int> ways[] = {
-        {[](auto& screen) {
-             screen.OnMouseMove(300, 100);
-             screen.OnLButtonDown(300, 100);
-             screen.OnMouseMove(300, 225);
-             screen.OnLButtonDown(300, 225);
+    using ui::fake::FakeHost;
+    const std::pair<std::function<void(FakeHost&)>, int> ways[] = {
+        {[](FakeHost& host) {
+             for (const int y : {100, 225}) {
+                 host.MouseMove(300, y);
+                 host.LeftButtonDown(300, y);
+             }
          },
          0},
-        {[](auto& screen) { QTest::keyClick(screen.qtHost(), Qt::Key_Escape); }, ui::kIdCancel},
-        {[](auto& screen) { QTest::keyClick(screen.qtHost(), Qt::Key_Return); }, ui::kIdOk},
-        {[](auto& screen) { screen.qtHost()->close(); }, ui::kIdCancel},
+        {&FakeHost::PressEscape, ui::kIdCancel},
+        {&FakeHost::PressEnter, ui::kIdOk},
+        {&FakeHost::ClickCloseBox, ui::kIdCancel},
     };
     for (const auto& [act, result] : ways) {
         velorin::test::ProbeLauncherDlg screen;
-        QTimer::singleShot(0, [&screen, &act = act] { act(screen); });
+        windows.Soon([&screen, &act = act] { act(ui::fake::HostOf(screen)); });
         EXPECT_EQ(screen.DoModal(), result);
         EXPECT_FALSE(screen.HasWindow());
         EXPECT_FALSE(screen.m_bOptionsShown);

@@ -1,20 +1,33 @@
 #pragma once
-// The launcher screen opened as a modeless window on the offscreen platform, with a temporary
+// The launcher screen opened as a modeless window on the fake window system, with a temporary
 // store, recorded sounds and scripted boxes; every rectangle it paints is recorded.
 #include <gtest/gtest.h>
 
-#include <QImage>
-#include <QTest>
+#include <string>
 #include <vector>
 
 #include "platform/registry/fake/ScopedStore.h"
 #include "platform/sound/fake/RecordedSounds.h"
+#include "platform/ui/fake/FakePicture.h"
+#include "platform/ui/fake/FakeWindows.h"
 #include "platform/ui/fake/ScriptedDialogs.h"
 #include "platform/ui/fake/ScriptedMessageBoxes.h"
-#include "platform/ui/qt/QtHost.h"
 #include "shell/LauncherDlg.h"
 
 namespace velorin::test {
+
+namespace fake = platform::ui::fake;
+
+// The pixels of a picture of the resources; a missing one fails the test.
+inline fake::Surface Picture(int id) {
+    const platform::ui::Picture picture = platform::ui::LoadPicture(id);
+    const auto* data = dynamic_cast<const fake::FakePicture*>(picture.data());
+    if (data == nullptr) {
+        ADD_FAILURE() << "no picture " << id;
+        return {};
+    }
+    return data->pixels();
+}
 
 class ProbeLauncherDlg : public CLauncherDlg {
   public:
@@ -22,34 +35,42 @@ class ProbeLauncherDlg : public CLauncherDlg {
         painted.push_back(dc.ClipBox());
         CLauncherDlg::OnPaint(dc);
     }
-    platform::ui::qt::QtHost* qtHost() const {
-        return static_cast<platform::ui::qt::QtHost*>(host());
-    }
     std::vector<platform::ui::Rect> painted;
 };
 
 class LauncherFixture : public ::testing::Test {
   protected:
+    // Opens the screen and paints it whole, as its first showing does.
     void Open() {
         ASSERT_TRUE(dlg.Create());
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(dlg.qtHost()));
+        ASSERT_TRUE(Host().IsVisible());
+        dlg.RedrawWindow();
         dlg.painted.clear();
     }
     void TearDown() override { dlg.DestroyWindow(); }
 
+    fake::FakeHost& Host() const { return fake::HostOf(dlg); }
+    void MoveTo(int x, int y) { Host().MouseMove(x, y); }
     // Moves the pointer there and presses the left button, as a user's click does; painted then
     // holds only what the click itself redrew.
     void ClickAt(int x, int y) {
-        dlg.OnMouseMove(x, y);
+        MoveTo(x, y);
         dlg.painted.clear();
-        dlg.OnLButtonDown(x, y);
+        Host().LeftButtonDown(x, y);
     }
     void OpenPanel() {
         ClickAt(300, 100);
         dlg.painted.clear();
         soundsSeen_ = sounds.requests().size();
     }
-    QImage Screen() const { return dlg.qtHost()->grab().toImage(); }
+    const fake::Surface& Screen() const { return Host().surface(); }
+    // Whether the screen shows the block at (x, y).
+    bool ShowsAt(int x, int y, const fake::Surface& block) const {
+        return Screen().Block({x, y, x + block.Width(), y + block.Height()}) == block;
+    }
+    // The panel's marks show the options: on or off at each region's corner.
+    void ExpectMarks(const std::vector<std::pair<int, bool>>& marks) const;
+    bool HandShown() const { return Host().cursor() != platform::ui::ArrowCursor(); }
     // The sounds asked for since the panel was opened (or since the start).
     std::vector<platform::sound::fake::RecordedSounds::Request> Sounds() const {
         const auto& all = sounds.requests();
@@ -65,22 +86,20 @@ class LauncherFixture : public ::testing::Test {
 
     platform::registry::ScopedStore store;
     platform::sound::fake::RecordedSounds sounds;
-    platform::ui::fake::ScriptedMessageBoxes boxes;
-    platform::ui::fake::ScriptedDialogs dialogs;
+    fake::FakeWindows windows;
+    fake::ScriptedMessageBoxes boxes;
+    fake::ScriptedDialogs dialogs;
     ProbeLauncherDlg dlg;
 
   private:
     std::size_t soundsSeen_ = 0;
 };
 
-// A picture of the resources, in the screen's pixel format.
-inline QImage Resource(const char* name) {
-    return QImage(QStringLiteral(":/velorin/images/") + name).convertToFormat(QImage::Format_RGB32);
-}
-
-inline bool BlockEquals(const QImage& screen, int x, int y, const QImage& block) {
-    return screen.copy(x, y, block.width(), block.height()).convertToFormat(QImage::Format_RGB32) ==
-           block;
+inline void LauncherFixture::ExpectMarks(const std::vector<std::pair<int, bool>>& marks) const {
+    for (auto [index, selected] : marks) {
+        const CHotRegion& region = *dlg.m_regions[index];
+        EXPECT_TRUE(ShowsAt(region.left, region.top, Picture(selected ? 134 : 133))) << index;
+    }
 }
 
 inline const platform::ui::Rect kWholeWindow{0, 0, 400, 250};

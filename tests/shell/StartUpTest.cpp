@@ -1,10 +1,6 @@
 #include <gtest/gtest.h>
 
-#include <QApplication>
-#include <QGuiApplication>
-#include <QScreen>
-#include <QTest>
-#include <QTimer>
+#include <algorithm>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -12,13 +8,16 @@
 #include "platform/debug/DebugOutput.h"
 #include "platform/registry/fake/ScopedStore.h"
 #include "platform/sound/fake/RecordedSounds.h"
+#include "platform/ui/fake/FakeWindows.h"
 #include "shell/BackdropDlg.h"
 #include "shell/LauncherApp.h"
 #include "tests/platform/registry/RegistryTestSupport.h"
 
 namespace {
 
-constexpr int kPollMs = 50;
+namespace ui = platform::ui;
+using ui::fake::FakeHost;
+using ui::fake::FakeWindows;
 
 // A modal window as it came up: its title and client size.
 using Window = std::tuple<std::string, int, int>;
@@ -28,33 +27,20 @@ struct Observed {
     bool backdropAlwaysCovered = true;
 };
 
-// Ends each modal window of the sequence with Escape as soon as it is up, noting what was shown.
-void EndEachModalWindow(QTimer& timer, Observed& seen) {
-    QObject::connect(&timer, &QTimer::timeout, [&seen] {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (modal == nullptr) {
-            return;
-        }
-        seen.windows.emplace_back(modal->windowTitle().toStdString(), modal->width(),
-                                  modal->height());
-        const QSize screen = QGuiApplication::primaryScreen()->geometry().size();
-        const bool covered = g_pBackdrop != nullptr && g_pBackdrop->IsVisible() &&
-                             g_pBackdrop->GetClientRect().Width() == screen.width() &&
-                             g_pBackdrop->GetClientRect().Height() == screen.height();
-        seen.backdropAlwaysCovered = seen.backdropAlwaysCovered && covered;
-        QTest::keyClick(modal, Qt::Key_Escape);
-    });
-    timer.start(kPollMs);
-}
-
-// The whole start-up, each modal window ended as soon as it is up.
-Observed StartUpAndEndEachWindow() {
+// The whole start-up, each modal window ended with Escape as soon as it runs.
+Observed StartUpAndEndEachWindow(FakeWindows& windows) {
     platform::sound::fake::RecordedSounds sounds;
-    QTimer timer;
     Observed seen;
-    EndEachModalWindow(timer, seen);
+    windows.script = [&](FakeHost& host) {
+        const ui::Rect client = host.ClientRect();
+        seen.windows.emplace_back(host.style().caption, client.Width(), client.Height());
+        const ui::Rect screen{0, 0, windows.screenWidth, windows.screenHeight};
+        seen.backdropAlwaysCovered = seen.backdropAlwaysCovered && g_pBackdrop != nullptr &&
+                                     g_pBackdrop->IsVisible() &&
+                                     g_pBackdrop->GetClientRect() == screen;
+        host.PressEscape();
+    };
     EXPECT_FALSE(theApp.InitInstance());
-    timer.stop();
     EXPECT_EQ(seen.windows,
               (std::vector<Window>{{"", 400, 250}, {"Velorin Launcher", 400, 250}, {"", 640, 480}}))
         << "the splash, the launcher screen, then the credits";
@@ -63,19 +49,21 @@ Observed StartUpAndEndEachWindow() {
 
 }  // namespace
 
-TEST(StartUp, SplashLauncherAndCreditsRunInTurnOverTheBackdropAndNoApplicationIsLeft) {
+TEST(StartUp, SplashLauncherAndCreditsRunInTurnOverTheBackdropAndNoWindowIsLeft) {
     platform::registry::ScopedStore store;
-    const Observed seen = StartUpAndEndEachWindow();
+    FakeWindows windows;
+    const Observed seen = StartUpAndEndEachWindow(windows);
     EXPECT_TRUE(seen.backdropAlwaysCovered);
     EXPECT_EQ(g_pBackdrop, nullptr);
-    EXPECT_TRUE(QApplication::topLevelWidgets().isEmpty()) << "every window is gone";
+    EXPECT_TRUE(windows.hosts().empty()) << "every window is gone";
 }
 
 TEST(StartUp, ABrokenStoreIsNamedInOneDebugLineAndTheSequenceStillRuns) {
     platform::registry::ScopedStore store;
     platform::registry::test::WriteFile(store.path(), "not a store");
     platform::debug::CapturedDebugOutput debug;
-    StartUpAndEndEachWindow();
+    FakeWindows windows;
+    StartUpAndEndEachWindow(windows);
     const std::string& text = debug.text();
     EXPECT_NE(text.find(store.path() + ": not a registry store"), std::string::npos) << text;
     EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 1) << text;
