@@ -20,7 +20,6 @@ namespace {
 
 constexpr uid_t kSessionUser = 65534;  // nobody
 constexpr auto kStartLimit = std::chrono::seconds(30);
-constexpr const char* kSocket = "wayland-velorin";
 
 bool AsRoot() {
     return geteuid() == 0;
@@ -74,21 +73,18 @@ Compositor::~Compositor() {
 }
 
 void Compositor::StartSway(int width, int height) {
-    // The X11 display Xwayland listens on reaches us through a program sway starts.
-    std::ofstream(folder_ / "config") << "xwayland enable\noutput HEADLESS-1 resolution " << width
-                                      << "x" << height << "\nexec printenv DISPLAY\n";
+    // sway names its own socket; that and the X11 display Xwayland listens on reach us through
+    // a program sway starts.
+    std::ofstream(folder_ / "config")
+        << "xwayland enable\noutput HEADLESS-1 resolution " << width << "x" << height
+        << "\nexec printenv WAYLAND_DISPLAY DISPLAY\n";
     GiveToSessionUser(folder_);
     server_ = std::make_unique<ChildProcess>(
         AsSessionUser({"env", "HOME=" + folder_.string(), "XDG_RUNTIME_DIR=" + folder_.string(),
-                       std::string("WAYLAND_DISPLAY=") + kSocket, "WLR_BACKENDS=headless",
-                       "WLR_LIBINPUT_NO_DEVICES=1", "WLR_RENDERER=pixman", "sway", "-c",
-                       (folder_ / "config").string()}));
-    std::string line;
-    while (server_->ReadLine(line)) {
-        if (line.starts_with(":")) {
-            display_ = line;
-            return;
-        }
+                       "WLR_BACKENDS=headless", "WLR_LIBINPUT_NO_DEVICES=1", "WLR_RENDERER=pixman",
+                       "sway", "-c", (folder_ / "config").string()}));
+    if (server_->ReadLine(socket_) && server_->ReadLine(display_)) {
+        return;
     }
     problem_ = "sway did not start (is it installed, and may it run here?)";
 }
@@ -100,7 +96,7 @@ void Compositor::StartWeston(int width, int height) {
         {"env", "HOME=" + folder_.string(), "XDG_RUNTIME_DIR=" + folder_.string(), "weston",
          "--backend=headless-backend.so", "--use-pixman", "--xwayland", "--debug", "--idle-time=0",
          "--width=" + std::to_string(width), "--height=" + std::to_string(height),
-         std::string("--socket=") + kSocket, "--log=" + log.string()}));
+         "--socket=" + socket_, "--log=" + log.string()}));
     const auto deadline = std::chrono::steady_clock::now() + kStartLimit;
     constexpr std::string_view kListening = "xserver listening on display ";
     while (server_->started() && !server_->Wait(std::chrono::milliseconds(100)) &&
@@ -121,7 +117,7 @@ std::vector<std::string> Compositor::SessionCommand(const std::vector<std::strin
                                         "HOME=" + folder_.string(),
                                         "XDG_RUNTIME_DIR=" + folder_.string(),
                                         "XDG_SESSION_TYPE=wayland",
-                                        std::string("WAYLAND_DISPLAY=") + kSocket,
+                                        "WAYLAND_DISPLAY=" + socket_,
                                         "DISPLAY=" + display_};
     command.insert(command.end(), argv.begin(), argv.end());
     return AsSessionUser(command);

@@ -37,6 +37,7 @@ class Compositor {
 
     CompositorKind kind_;
     std::filesystem::path folder_;
+    std::string socket_ = "wayland-velorin";  // in folder_
     std::string display_;
     std::string problem_;
     std::unique_ptr<testing_support::ChildProcess> server_;

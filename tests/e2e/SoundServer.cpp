@@ -91,7 +91,8 @@ bool SoundServer::StartPulseAudio() {
 
 // The null output is made once the session manager runs: it is what picks the defaults.
 bool SoundServer::StartPipeWire() {
-    SetEnvironment("PULSE_SERVER", "unix:" + (folder_ / "pulse" / "native").string());
+    // pipewire-pulse makes its socket where PULSE_RUNTIME_PATH says.
+    SetEnvironment("PULSE_SERVER", "unix:" + (folder_ / "run" / "native").string());
     Start({"dbus-daemon", "--session", "--nofork", "--nopidfile",
            "--address=unix:path=" + (folder_ / "bus").string()});
     for (const char* server : {"pipewire", "wireplumber", "pipewire-pulse"}) {
