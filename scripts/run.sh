@@ -7,7 +7,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
 
 if [[ -z "${DISPLAY:-}" && -z "${WAYLAND_DISPLAY:-}" ]]; then
-    echo "No display (DISPLAY is empty): run it on a virtual one with: xvfb-run -a -s '-screen 0 1024x768x24' ./scripts/run.sh" >&2
+    echo "No display (DISPLAY and WAYLAND_DISPLAY are empty): run it on a virtual one with: xvfb-run -a -s '-screen 0 1024x768x24' ./scripts/run.sh" >&2
     exit 1
 fi
 "$root/scripts/deps.sh"

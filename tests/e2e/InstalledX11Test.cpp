@@ -133,7 +133,7 @@ TEST_F(Installed, WithoutADisplayItSaysSoAndEndsWithStatusOne) {
     ScopedEnv platform("QT_QPA_PLATFORM", nullptr);
     const auto run = RunProgram(InstalledLauncher());
     EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.err, "velorin-launcher: no display (DISPLAY is empty)\n");
+    EXPECT_EQ(run.err, "velorin-launcher: no display (DISPLAY and WAYLAND_DISPLAY are empty)\n");
 }
 
 TEST_F(

@@ -33,4 +33,16 @@ bool ShowsAt(const QImage& screen, const Box& window, int x, int y, const QImage
     return true;
 }
 
+std::optional<Box> Locate(const QImage& screen, const QImage& picture) {
+    for (int y = 0; y + picture.height() <= screen.height(); ++y) {
+        for (int x = 0; x + picture.width() <= screen.width(); ++x) {
+            const Box at{x, y, picture.width(), picture.height()};
+            if (screen.pixel(x, y) == picture.pixel(0, 0) && ShowsAt(screen, at, 0, 0, picture)) {
+                return at;
+            }
+        }
+    }
+    return std::nullopt;
+}
+
 }  // namespace velorin::test

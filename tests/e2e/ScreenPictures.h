@@ -3,6 +3,7 @@
 // launcher's own pictures.
 #include <QImage>
 #include <filesystem>
+#include <optional>
 
 #include "tests/e2e/X11Screen.h"
 
@@ -18,5 +19,8 @@ QImage Screenshot(const std::filesystem::path& file);
 // Whether the screen shows picture with its corner at (x, y) inside window. Pixel by pixel: the
 // screenshot carries colour-space tags that the pictures do not.
 bool ShowsAt(const QImage& screen, const Box& window, int x, int y, const QImage& picture);
+
+// Where on the screen the picture is shown whole, if it is.
+std::optional<Box> Locate(const QImage& screen, const QImage& picture);
 
 }  // namespace velorin::test

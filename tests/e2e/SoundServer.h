@@ -1,8 +1,10 @@
 #pragma once
-// A private PulseAudio server for as long as the object lives, in a temporary folder of its own:
-// one null output whose monitor is the default recording source, so what plays is what is heard.
-// Meanwhile PULSE_SERVER points this process and the programs it starts at it, and SDL uses its
-// pulseaudio driver. The server is stopped by its process id.
+// A private sound server for as long as the object lives, in a temporary folder of its own:
+// PulseAudio, or PipeWire with its session manager and its PulseAudio server (pipewire-pulse, on
+// a D-Bus daemon of its own), as desktops have them. One null output whose monitor is the default
+// recording source, so what plays is what is heard. Meanwhile PULSE_SERVER points this process and
+// the programs it starts at it, and SDL uses its pulseaudio driver. The servers are stopped by
+// their process ids.
 #include <filesystem>
 #include <memory>
 #include <optional>
@@ -15,7 +17,8 @@ namespace velorin::test {
 
 class SoundServer {
   public:
-    SoundServer();
+    enum class Kind { PulseAudio, PipeWire };
+    explicit SoundServer(Kind kind = Kind::PulseAudio);
     ~SoundServer();
     SoundServer(const SoundServer&) = delete;
     SoundServer& operator=(const SoundServer&) = delete;
@@ -26,9 +29,12 @@ class SoundServer {
 
   private:
     void SetEnvironment(const char* name, const std::string& value);
+    bool StartPulseAudio();
+    bool StartPipeWire();
+    void Start(std::vector<std::string> command);
 
     std::filesystem::path folder_;
-    std::unique_ptr<testing_support::ChildProcess> server_;
+    std::vector<std::unique_ptr<testing_support::ChildProcess>> servers_;
     bool ready_ = false;
     std::vector<std::pair<std::string, std::optional<std::string>>> saved_;
 };

@@ -1,7 +1,8 @@
 // The built launcher under a real window manager (openbox, with a 40-pixel band at the top kept
-// free as a panel would): the backdrop covers the whole screen, the frames offer no maximise and
-// a minimised window comes straight back, an empty caption stays empty, and while Velorin runs
-// the launcher screen repaints what a closed box uncovered.
+// free as a panel would): the backdrop covers the whole screen and keeps out of the task bar, the
+// launcher screen stays above it, the frames offer no maximise and a minimised window comes
+// straight back, an empty caption stays empty, and while Velorin runs the launcher screen
+// repaints what a closed box uncovered.
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -194,7 +195,20 @@ TEST_F(UnderAWindowManager, FramesBackdropAndCaptionsAsAskedAndTheScreenRepaints
     EXPECT_EQ(backdrop->box.width, kScreenWidth);
     EXPECT_EQ(backdrop->box.height, kScreenHeight);
     EXPECT_EQ(backdrop->name, "");
+    // Out of the task bar and pager, but for the launcher screen, which stays above the backdrop
+    // as its transient whichever of the two has the focus.
+    for (const char* skip : {"_NET_WM_STATE_SKIP_TASKBAR", "_NET_WM_STATE_SKIP_PAGER"}) {
+        EXPECT_NE(Property(backdrop->id, "_NET_WM_STATE").find(skip), std::string::npos) << skip;
+        EXPECT_EQ(Property(screen->id, "_NET_WM_STATE").find(skip), std::string::npos) << skip;
+    }
+    const std::string owner = Property(screen->id, "WM_TRANSIENT_FOR");
+    EXPECT_EQ(std::strtoul(owner.c_str() + owner.find("0x"), nullptr, 16),
+              std::stoul(backdrop->id));
+    RunProgram({"xdotool", "windowactivate", "--sync", backdrop->id});
     std::this_thread::sleep_for(kFrameSettle);
+    EXPECT_TRUE(
+        ShowsAt(Screenshot(), screen->box, 0, 0, Picture("bitmap-131.png").copy(0, 0, 400, 210)))
+        << "the launcher screen went beneath the backdrop that took the focus";
     ExpectNoMinimiseOrMaximise(screen->id);
 
     ClickAt(screen->box, 330, 62);  // launch: the first run is announced in a box without caption

@@ -59,7 +59,8 @@ int main(int argc, char** argv) {
         return launcher::PrintAnswer(*answer);
     // Without one, the window toolkit would end the launcher with an abort and a long message.
     if (!IsSet("DISPLAY") && !IsSet("WAYLAND_DISPLAY") && !IsSet("QT_QPA_PLATFORM")) {
-        std::fprintf(stderr, "velorin-launcher: no display (DISPLAY is empty)\n");
+        std::fprintf(stderr,
+                     "velorin-launcher: no display (DISPLAY and WAYLAND_DISPLAY are empty)\n");
         return 1;
     }
     std::error_code error;

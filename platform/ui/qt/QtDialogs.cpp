@@ -100,7 +100,9 @@ int QtDialogs::Run(Window* owner, const DialogLayout& layout, const DialogOption
                                      units.Y(control.height));
     }
     dialog.setFixedSize(units.X(layout.width), units.Y(layout.height));
-    PresentToWindowManager(dialog, QString::fromStdString(layout.caption));
+    // As on Windows, a dialog with an owner has no task-bar button of its own.
+    PresentToWindowManager(dialog, QString::fromStdString(layout.caption),
+                           /*taskbarButton=*/dialog.parentWidget() == nullptr);
     return dialog.exec();
 }
 

@@ -46,7 +46,7 @@ QtHost::QtHost(DialogWindow& window, const WindowStyle& style, bool modal, QtWin
         setWindowModality(Qt::ApplicationModal);
     }
     menu_->addAction(QStringLiteral("&Close\tAlt+F4"))->setData(kCommandClose);
-    PresentToWindowManager(*this, QString::fromStdString(style.caption));
+    PresentToWindowManager(*this, QString::fromStdString(style.caption), style.taskbarButton);
 }
 
 QtHost::~QtHost() {
@@ -55,7 +55,7 @@ QtHost::~QtHost() {
 
 void QtHost::RunModal() {
     if (!isVisible()) {
-        show();
+        ShowAboveBackdrop();
     }
     raise();
     activateWindow();
@@ -81,13 +81,14 @@ void QtHost::Show(ShowCommand command) {
             hide();
             return;
         case ShowCommand::Show:
-            show();
+            ShowAboveBackdrop();
             return;
         case ShowCommand::ShowMaximized:
             // A maximised window without a frame is meant to cover the screen, panels included;
             // window managers keep maximised windows clear of panels, full-screen ones not.
             setGeometry(QGuiApplication::primaryScreen()->geometry());
             showFullScreen();
+            system_.SetBackdrop(this);
             return;
     }
 }
@@ -106,7 +107,7 @@ void QtHost::Place(int x, int y, int width, int height) {
     const int caption = system_.GetMetric(Metric::CaptionHeight);
     setFixedSize(width - 2 * frameWidth, height - caption - 2 * frameHeight);
     move(x, y);
-    show();
+    ShowAboveBackdrop();
     raise();
 }
 
@@ -189,6 +190,14 @@ void QtHost::ShowWindowMenu(const QPoint& globalPosition) {
     const QAction* chosen = menu_->exec(globalPosition);
     if (chosen != nullptr) {
         window_.OnSysCommand(chosen->data().toInt());
+    }
+}
+
+void QtHost::ShowAboveBackdrop() {
+    show();
+    QWidget* backdrop = system_.Backdrop();
+    if (backdrop != nullptr && backdrop != this && backdrop->isVisible()) {
+        KeepAbove(*this, *backdrop);
     }
 }
 

@@ -56,6 +56,7 @@ class QtHost final : public QWidget, public WindowHost {
     void timerEvent(QTimerEvent* event) override;
 
   private:
+    void ShowAboveBackdrop();
     void PaintIntoImage(const QRegion& region);
 
     DialogWindow& window_;

@@ -95,7 +95,9 @@ Answer QtMessageBoxes::Show(Window* owner, const MessageRequest& request) {
     const int textWidth = TextWidthFor(box);
     box.setText(WrapKeepingIndent(QString::fromStdString(request.text), QFontMetrics(box.font()),
                                   textWidth));
-    PresentToWindowManager(box, QString::fromStdString(request.caption));
+    // As on Windows, a box with an owner has no task-bar button of its own.
+    PresentToWindowManager(box, QString::fromStdString(request.caption),
+                           /*taskbarButton=*/box.parentWidget() == nullptr);
     if (request.buttons == Buttons::YesNo) {
         box.setEscapeButton(QMessageBox::No);
     } else if (request.buttons != Buttons::Ok) {

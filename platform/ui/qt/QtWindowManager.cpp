@@ -6,8 +6,10 @@
 #include <QGuiApplication>
 #include <QTimer>
 #include <QWidget>
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
+#include <vector>
 
 namespace platform::ui::qt {
 
@@ -40,6 +42,11 @@ class MinimiseGuard final : public QObject {
 
 constexpr auto kNoAtom = static_cast<xcb_atom_t>(XCB_ATOM_NONE);
 
+xcb_connection_t* X11Connection() {
+    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    return x11 != nullptr ? x11->connection() : nullptr;
+}
+
 xcb_atom_t Atom(xcb_connection_t* connection, const char* name) {
     xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(
         connection, xcb_intern_atom(connection, 0, std::strlen(name), name), nullptr);
@@ -51,8 +58,7 @@ xcb_atom_t Atom(xcb_connection_t* connection, const char* name) {
 // The toolkit never lets a title be empty (it puts the program's name in); on X11 the title
 // properties are written again, empty.
 void ClearX11Title(QWidget& window) {
-    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    xcb_connection_t* connection = x11 != nullptr ? x11->connection() : nullptr;
+    xcb_connection_t* connection = X11Connection();
     if (connection == nullptr) {
         return;
     }
@@ -67,15 +73,81 @@ void ClearX11Title(QWidget& window) {
     xcb_flush(connection);
 }
 
+// Adds the skip states to a window about to be mapped: the window manager reads _NET_WM_STATE
+// at the map, and may drop it when the window is withdrawn, so it is written at every show. The
+// toolkit merges its own states into what it finds. Qt::Tool would skip the task bar too, but
+// window managers stack and focus tool windows apart from the application's others.
+class TaskbarSkipper final : public QObject {
+  public:
+    explicit TaskbarSkipper(QWidget& window) : QObject(&window), window_(window) {
+        window.installEventFilter(this);
+    }
+
+  protected:
+    bool eventFilter(QObject* /*watched*/, QEvent* event) override {
+        if (event->type() == QEvent::Show) {
+            AddSkipStates();
+        }
+        return false;
+    }
+
+  private:
+    void AddSkipStates() {
+        xcb_connection_t* connection = X11Connection();
+        if (connection == nullptr) {
+            return;
+        }
+        const auto id = static_cast<xcb_window_t>(window_.winId());
+        const xcb_atom_t state = Atom(connection, "_NET_WM_STATE");
+        std::vector<xcb_atom_t> states;
+        xcb_get_property_reply_t* reply = xcb_get_property_reply(
+            connection, xcb_get_property(connection, 0, id, state, XCB_ATOM_ATOM, 0, 64), nullptr);
+        if (reply != nullptr && reply->format == 32) {
+            const auto* atoms = static_cast<const xcb_atom_t*>(xcb_get_property_value(reply));
+            states.assign(atoms, atoms + xcb_get_property_value_length(reply) / 4);
+        }
+        std::free(reply);
+        for (const char* name : {"_NET_WM_STATE_SKIP_TASKBAR", "_NET_WM_STATE_SKIP_PAGER"}) {
+            const xcb_atom_t skip = Atom(connection, name);
+            if (skip != kNoAtom && std::find(states.begin(), states.end(), skip) == states.end()) {
+                states.push_back(skip);
+            }
+        }
+        xcb_change_property(connection, XCB_PROP_MODE_REPLACE, id, state, XCB_ATOM_ATOM, 32,
+                            static_cast<uint32_t>(states.size()), states.data());
+        xcb_flush(connection);
+    }
+
+    QWidget& window_;
+};
+
 }  // namespace
 
-void PresentToWindowManager(QWidget& window, const QString& title) {
+void PresentToWindowManager(QWidget& window, const QString& title, bool taskbarButton) {
     window.setWindowTitle(title);
     window.winId();
     if (title.isEmpty()) {
         ClearX11Title(window);
     }
     new MinimiseGuard(window);
+    if (!taskbarButton) {
+        new TaskbarSkipper(window);
+    }
+}
+
+void KeepAbove(QWidget& window, QWidget& backdrop) {
+    // The toolkit writes WM_TRANSIENT_FOR for dialog windows only, and deletes it from the others
+    // at every show; ours are normal windows (a dialog type would cost the launcher screen its
+    // task-bar button), so the property is written here, right behind the map request.
+    xcb_connection_t* connection = X11Connection();
+    if (connection == nullptr) {
+        return;
+    }
+    const auto base = static_cast<xcb_window_t>(backdrop.winId());
+    xcb_change_property(connection, XCB_PROP_MODE_REPLACE,
+                        static_cast<xcb_window_t>(window.winId()), XCB_ATOM_WM_TRANSIENT_FOR,
+                        XCB_ATOM_WINDOW, 32, 1, &base);
+    xcb_flush(connection);
 }
 
 }  // namespace platform::ui::qt

@@ -4,6 +4,8 @@
 #include <QCursor>
 #include <QIcon>
 #include <QImage>
+#include <QPointer>
+#include <QWidget>
 #include <map>
 
 #include "platform/ui/WindowSystem.h"
@@ -33,8 +35,13 @@ class QtWindowSystem final : public WindowSystem {
     QCursor ResolveCursor(const Cursor& cursor);
     QIcon LoadIcon(int id) const;
 
+    // The window shown full-screen, which the others are kept above; null while there is none.
+    void SetBackdrop(QWidget* backdrop) { backdrop_ = backdrop; }
+    QWidget* Backdrop() const { return backdrop_; }
+
   private:
     std::map<int, QCursor> cursors_;
+    QPointer<QWidget> backdrop_;
 };
 
 }  // namespace platform::ui::qt

@@ -1,0 +1,131 @@
+// The built launcher on a Wayland session, under real compositors started headless (sway and
+// weston, each with Xwayland), judged from the compositor's side: its screenshots show the
+// splash and then the launcher screen whole over the backdrop (centred on sway), and on sway its
+// window tree shows the backdrop full-screen, only the launcher screen titled, and the launcher
+// screen still shown when the backdrop is given the focus. The toolkit's Wayland backend is
+// installed, as on a desktop, and nothing tells the launcher which backend to use.
+#include <gtest/gtest.h>
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <cstdio>
+#include <thread>
+
+#include "platform/registry/fake/ScopedStore.h"
+#include "tests/e2e/Compositor.h"
+#include "tests/e2e/Installation.h"
+#include "tests/e2e/ScreenPictures.h"
+#include "tests/platform/registry/RegistryTestSupport.h"
+
+namespace fs = std::filesystem;
+using platform::registry::test::ScopedEnv;
+using testing_support::ChildProcess;
+using velorin::test::Box;
+using velorin::test::Compositor;
+using velorin::test::CompositorKind;
+using velorin::test::Picture;
+
+namespace {
+
+constexpr int kScreenWidth = 1024;
+constexpr int kScreenHeight = 768;
+
+// The offset of a window's centre from the screen's.
+QPoint Miss(const Box& box) {
+    return {box.x + box.width / 2 - kScreenWidth / 2, box.y + box.height / 2 - kScreenHeight / 2};
+}
+
+// The compositor's windows that show an X11 window of ours.
+std::vector<QJsonObject> Views(const QJsonObject& node) {
+    std::vector<QJsonObject> views;
+    if (node.contains("window") && !node["window"].isNull()) {
+        views.push_back(node);
+    }
+    for (const char* children : {"nodes", "floating_nodes"}) {
+        for (const QJsonValue child : node[children].toArray()) {
+            const auto below = Views(child.toObject());
+            views.insert(views.end(), below.begin(), below.end());
+        }
+    }
+    return views;
+}
+
+class OnAWaylandSession : public ::testing::TestWithParam<CompositorKind> {
+  protected:
+    // Where the compositor shows the picture, waiting for it to appear.
+    std::optional<Box> AwaitPicture(const QImage& picture) {
+        const auto deadline = std::chrono::steady_clock::now() + velorin::test::kWindowWait;
+        while (std::chrono::steady_clock::now() < deadline) {
+            if (const auto found = velorin::test::Locate(session_.Screenshot(), picture)) {
+                return found;
+            }
+            std::this_thread::sleep_for(velorin::test::kPollPeriod);
+        }
+        return std::nullopt;
+    }
+
+    std::vector<QJsonObject> SwayViews() {
+        const std::string tree = session_.Sway({"-t", "get_tree"});
+        return Views(QJsonDocument::fromJson(QByteArray::fromStdString(tree)).object());
+    }
+
+    platform::registry::ScopedStore store_;
+    fs::path folder_ = store_.folder();
+    ScopedEnv cache_{"XDG_CACHE_HOME", store_.folder().c_str()};
+    ScopedEnv platform_{"QT_QPA_PLATFORM", nullptr};
+    ScopedEnv audio_{"VELORIN_AUDIO", "loopback"};
+    Compositor session_{GetParam(), kScreenWidth, kScreenHeight};
+};
+
+}  // namespace
+
+TEST_P(OnAWaylandSession, SplashAndLauncherScreenAreCentredOverTheBackdrop) {
+    if (!session_.Problem().empty()) {
+        GTEST_SKIP() << session_.Problem();
+    }
+    const fs::path install = velorin::test::StageLauncher(folder_);
+    velorin::test::GiveToSessionUser(folder_);
+    ChildProcess launcher(session_.SessionCommand({(install / "velorin-launcher").string()}),
+                          ChildProcess::Output::Shared);
+
+    const auto splash = AwaitPicture(Picture("bitmap-146.png"));
+    ASSERT_TRUE(splash) << "no splash over the backdrop";
+    const auto screen = AwaitPicture(Picture("bitmap-131.png").copy(0, 0, 400, 210));
+    ASSERT_TRUE(screen) << "no launcher screen over the backdrop";
+    const QPoint splashMiss = Miss(*splash);
+    // The frame is centred, so the client area sits lower by half the title bar.
+    const QPoint screenMiss = Miss({screen->x, screen->y, 400, 250});
+    std::printf("placement error (px): splash %d,%d launcher screen %d,%d\n", splashMiss.x(),
+                splashMiss.y(), screenMiss.x(), screenMiss.y());
+    // weston's shell places a transient window of Xwayland's where it likes (over the backdrop,
+    // but not centred); only sway is held to the place.
+    if (GetParam() != CompositorKind::Sway) {
+        return;
+    }
+    EXPECT_LE(std::abs(splashMiss.x()) + std::abs(splashMiss.y()), 1);
+    EXPECT_LE(std::abs(screenMiss.x()), 1);
+    EXPECT_LE(std::abs(screenMiss.y()), 20);
+    std::optional<QJsonObject> backdrop;
+    for (const QJsonObject& view : SwayViews()) {
+        const QJsonObject rect = view["rect"].toObject();
+        if (view["fullscreen_mode"].toInt() == 1) {
+            backdrop = view;
+            EXPECT_EQ(rect["width"].toInt(), kScreenWidth);
+            EXPECT_EQ(rect["height"].toInt(), kScreenHeight);
+        }
+        const QString name = view["name"].toString();
+        EXPECT_TRUE(name.isEmpty() || name == "Velorin Launcher") << name.toStdString();
+    }
+    ASSERT_TRUE(backdrop) << "no full-screen backdrop";
+    EXPECT_EQ((*backdrop)["name"].toString(), "");
+    session_.Sway({"[con_id=" + std::to_string((*backdrop)["id"].toInt()) + "]", "focus"});
+    EXPECT_TRUE(AwaitPicture(Picture("bitmap-131.png").copy(0, 0, 400, 210)))
+        << "the launcher screen went beneath the backdrop that took the focus";
+}
+
+INSTANTIATE_TEST_SUITE_P(Compositors, OnAWaylandSession,
+                         ::testing::Values(CompositorKind::Sway, CompositorKind::Weston),
+                         [](const auto& info) {
+                             return info.param == CompositorKind::Sway ? "sway" : "weston";
+                         });
