@@ -1,4 +1,4 @@
-# cmake -DCPACK=... -DCONFIG=CPackConfig.cmake -DWORK=FOLDER -DWINE64=...
+# cmake -DCPACK=... -DCONFIG=CPackConfig.cmake -DWORK=FOLDER -DWINE64=... -DOBJDUMP=...
 #       -P WindowsZipTest.cmake
 # Packs the build with cpack into WORK, checks the ZIP's list of files, unpacks it, runs its
 # blendora-setup.exe and reads what it recorded with its velorin-reg.exe (under the registry of
@@ -35,6 +35,14 @@ endif()
 
 file(ARCHIVE_EXTRACT INPUT ${zip} DESTINATION ${WORK}/unpacked)
 set(folder ${WORK}/unpacked/${top})
+# The launcher and the stand-ins open no console window; the command-line tools do.
+foreach(program velorin-launcher.exe Velorin.exe exportToWeb.exe TsAVIMaker.exe
+                "Blendora/Blendora Studio VL.exe")
+    run(${OBJDUMP} -p "${folder}/${program}")
+    if(NOT out MATCHES "Subsystem[^\n]*\\(Windows GUI\\)")
+        message(FATAL_ERROR "${program} is not a GUI program")
+    endif()
+endforeach()
 run(${WINE64} ${folder}/blendora-setup.exe)
 run(${WINE64} ${folder}/velorin-reg.exe query
     "HKEY_LOCAL_MACHINE\\SOFTWARE\\Blendora Technologies, Inc.\\Blendora Studio VL\\Path" "")
