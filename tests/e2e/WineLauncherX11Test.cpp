@@ -87,6 +87,8 @@ constexpr int kOnlyButton = 0;
 constexpr int kRightOfTwo = 45;
 // The launcher's own item is the last of Wine's window menu, whose top-left is at the pointer.
 constexpr int kLastMenuItem = 90;
+// A point of the caption, above the client area: the window menu opens from there only.
+constexpr int kCaptionAbove = 9;
 
 // The path Wine's Z: drive gives a file of the host.
 std::string WindowsPath(const fs::path& path) {
@@ -186,8 +188,9 @@ TEST_F(WineLauncher, SplashScreenHoverPanelLaunchAboutAndCreditsEndWithStatusZer
     EXPECT_EQ(Query("Velorin", "FPS").substr(0, 6), "REG_SZ")
         << "the stand-in's analysis stored no speed";
 
-    ClickAt(client->x + 200, client->y + 100, velorin::test::MouseButton::Right);  // window menu
-    ClickAt(client->x + 200 + 60, client->y + 100 + kLastMenuItem);  // About Launcher...
+    const int caption = client->y - kCaptionAbove;
+    ClickAt(client->x + 200, caption, velorin::test::MouseButton::Right);  // window menu
+    ClickAt(client->x + 200 + 60, caption + kLastMenuItem);                // About Launcher...
     const std::optional<Box> about = FindWindow("^About Launcher$");
     ASSERT_TRUE(about) << "no About box";
     ClickAt(*about, about->width - 39, 43);  // OK
