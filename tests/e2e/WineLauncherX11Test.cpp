@@ -106,6 +106,11 @@ class WineLauncher : public testing::Test {
             !fs::exists(fs::path(build) / "tools/velorin-launcher/velorin-launcher.exe")) {
             GTEST_SKIP() << "no Windows build, Wine prefix and display to run it on";
         }
+        // An installation made elsewhere (the setup program's), or the build installed here.
+        if (const char* installed = std::getenv("VELORIN_WINDOWS_INSTALLATION")) {
+            install_ = installed;
+            return;
+        }
         install_ = fs::path(folder_.folder()) / "install";
         RunProgram({VELORIN_CMAKE, "--install", build, "--prefix", install_.string()});
     }

@@ -21,7 +21,7 @@ endfunction()
 
 file(REMOVE_RECURSE ${WORK})
 file(MAKE_DIRECTORY ${WORK}/unpacked)
-run(${CPACK} --config ${CONFIG} -B ${WORK})
+run(${CPACK} -G ZIP --config ${CONFIG} -B ${WORK})
 set(zip ${WORK}/${top}.zip)
 
 run(${CMAKE_COMMAND} -E tar tf ${zip})
