@@ -11,13 +11,7 @@ set(folder "${drive}/Program Files/Velorin Launcher")
 set(menu "${drive}/ProgramData/Microsoft/Windows/Start Menu/Programs")
 set(mixing_tool_key "HKLM\\SOFTWARE\\Blendora Technologies, Inc.\\Blendora Studio VL\\Path")
 
-function(run)
-    execute_process(COMMAND ${ARGN} RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE out)
-    if(NOT status EQUAL 0)
-        message(FATAL_ERROR "${ARGN} failed (${status}):\n${out}")
-    endif()
-    set(out "${out}" PARENT_SCOPE)
-endfunction()
+include(${CMAKE_CURRENT_LIST_DIR}/Run.cmake)
 
 # The names of every key below HKEY_LOCAL_MACHINE\SOFTWARE in both views, and of every file and
 # folder in Program Files and the Start menu: what the setup adds and the uninstaller takes back.

@@ -11,13 +11,7 @@ set(expected
     ${top}/Velorin.exe ${top}/blendora-setup.exe ${top}/exportToWeb.exe ${top}/velorin-launcher.exe
     ${top}/velorin-reg.exe)
 
-function(run)
-    execute_process(COMMAND ${ARGN} RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE out)
-    if(NOT status EQUAL 0)
-        message(FATAL_ERROR "${ARGN} failed (${status}):\n${out}")
-    endif()
-    set(out "${out}" PARENT_SCOPE)
-endfunction()
+include(${CMAKE_CURRENT_LIST_DIR}/Run.cmake)
 
 file(REMOVE_RECURSE ${WORK})
 file(MAKE_DIRECTORY ${WORK}/unpacked)
