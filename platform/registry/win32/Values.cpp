@@ -18,6 +18,16 @@ std::string Narrow(std::wstring_view text) {
     return narrow;
 }
 
+namespace {
+
+// Both text types hold UTF-16 in the registry; an expandable text is given as it is stored,
+// its variables unexpanded.
+bool IsText(DWORD type) {
+    return type == REG_SZ || type == REG_EXPAND_SZ;
+}
+
+}  // namespace
+
 LSTATUS ReadValue(HKEY key, std::string_view name, DWORD& type, std::vector<std::byte>& data) {
     const std::wstring valueName = Wide(name);
     DWORD size = 0;
@@ -30,7 +40,7 @@ LSTATUS ReadValue(HKEY key, std::string_view name, DWORD& type, std::vector<std:
         return code;
     }
     raw.resize(size);
-    if (type == REG_SZ) {
+    if (IsText(type)) {
         const std::string text =
             Narrow({reinterpret_cast<const wchar_t*>(raw.data()), raw.size() / sizeof(wchar_t)});
         const auto* bytes = reinterpret_cast<const std::byte*>(text.data());
@@ -44,7 +54,7 @@ LSTATUS ReadValue(HKEY key, std::string_view name, DWORD& type, std::vector<std:
 
 LSTATUS WriteValue(HKEY key, std::string_view name, DWORD type, std::span<const std::byte> data) {
     const std::wstring valueName = Wide(name);
-    if (type != REG_SZ) {
+    if (!IsText(type)) {
         return ::RegSetValueExW(key, valueName.c_str(), 0, type,
                                 reinterpret_cast<const BYTE*>(data.data()),
                                 static_cast<DWORD>(data.size()));

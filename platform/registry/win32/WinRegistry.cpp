@@ -1,10 +1,13 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <memory>
+#include <type_traits>
 
 #include "platform/registry/Registry.h"
 #include "platform/registry/win32/Roots.h"
 #include "platform/registry/win32/Store.h"
+#include "platform/registry/win32/SystemCalls.h"
 #include "platform/registry/win32/UndoJournal.h"
 #include "platform/registry/win32/Values.h"
 
@@ -32,46 +35,74 @@ REGSAM Rights(Access access) {
     return KEY_READ;
 }
 
-std::string Join(const std::string& base, std::string_view path) {
+std::string Join(std::string_view base, std::string_view path) {
     if (base.empty() || path.empty()) {
-        return base + std::string(path);
+        return std::string(base).append(path);
     }
-    return base + '\\' + std::string(path);
+    return std::string(base).append("\\").append(path);
 }
 
-Status Open(HKEY root, const std::string& path, Access access, Key& out) {
+using KeyHandle = std::unique_ptr<std::remove_pointer_t<HKEY>, decltype(&::RegCloseKey)>;
+
+// Where a key is reached from: the open key the path starts at, and (for the key handles made)
+// the root and path that key was itself reached by.
+struct Start {
+    HKEY handle;
+    HKEY root;
+    std::string path;
+};
+
+Start FromRoot(HKEY root) {
+    return {root, root, ""};
+}
+
+Start Below(const Key& parent) {
+    return {parent.store()->handle(), parent.store()->root(), parent.store()->path()};
+}
+
+Status Open(const Start& start, std::string_view path, Access access, Key& out) {
     HKEY handle = nullptr;
-    const LSTATUS code = ::RegOpenKeyExA(root, path.c_str(), 0, Rights(access), &handle);
+    const LSTATUS code = OpenSubKey(start.handle, std::string(path), Rights(access), handle);
     if (code == ERROR_SUCCESS) {
-        out = Key(std::make_shared<Store>(handle, root, path), 0, access);
+        out = Key(std::make_shared<Store>(handle, start.root, Join(start.path, path)), 0, access);
     }
     return StatusOf(code);
 }
 
-Status Create(HKEY root, const std::string& path, Key& out) {
-    std::size_t end = 0;
-    while (end != std::string::npos) {
-        end = path.find('\\', end + 1);
-        const std::string reached = path.substr(0, end);
-        HKEY handle = nullptr;
+// Each name is created below the key of the one before it, so that only the key asked for gets
+// full access (the keys on the way get the right to create below them) and a batch learns each
+// key it made.
+Status Create(const Start& start, std::string_view path, Key& out) {
+    if (path.empty()) {
+        return Open(start, path, Access::All, out);
+    }
+    KeyHandle current(nullptr, &::RegCloseKey);
+    std::string reached = start.path;
+    std::size_t begin = 0;
+    for (;;) {
+        const std::size_t end = path.find('\\', begin);
+        const bool last = end == std::string_view::npos;
+        const std::string name(path.substr(begin, last ? path.npos : end - begin));
+        reached = Join(reached, name);
+        HKEY next = nullptr;
         DWORD disposition = 0;
         const LSTATUS code =
-            ::RegCreateKeyExA(root, reached.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
-                              KEY_ALL_ACCESS, nullptr, &handle, &disposition);
+            CreateSubKey(current ? current.get() : start.handle, name,
+                         last ? KEY_ALL_ACCESS : KEY_CREATE_SUB_KEY, next, &disposition);
         if (code != ERROR_SUCCESS) {
             NoteFailedWrite();
             return StatusOf(code);
         }
         if (disposition == REG_CREATED_NEW_KEY) {
-            NoteCreatedKey(root, reached);
+            NoteCreatedKey(start.root, reached);
         }
-        if (end == std::string::npos) {
-            out = Key(std::make_shared<Store>(handle, root, path), 0, Access::All);
-        } else {
-            ::RegCloseKey(handle);
+        if (last) {
+            out = Key(std::make_shared<Store>(next, start.root, reached), 0, Access::All);
+            return Status::Ok;
         }
+        current.reset(next);
+        begin = end + 1;
     }
-    return Status::Ok;
 }
 
 // The root, or the stand-in for it, that a path starts from.
@@ -96,23 +127,13 @@ Status DeleteTree(HKEY start, const std::string& path) {
     if (path.empty()) {
         return Status::InvalidArgument;
     }
-    Key key;
-    const Status status = Open(start, path, Access::All, key);
-    if (status != Status::Ok) {
-        return status;
-    }
-    const bool noted = NoteDeletedTree(start, path, key.store()->handle());
-    static_cast<void>(key.Close());
-    if (!noted) {
+    const LSTATUS code =
+        DeleteKeyTree(start, path, [&](HKEY key) { return NoteDeletedTree(start, path, key); });
+    if (code == ERROR_CANCELLED) {
         NoteFailedWrite();
         return Status::StoreUnavailable;
     }
-    LSTATUS code = ::RegDeleteTreeA(start, path.c_str());
-    if (code == ERROR_SUCCESS) {
-        // Whether the tree's own key went with its contents differs between versions.
-        code = ::RegDeleteKeyA(start, path.c_str());
-    }
-    return code == ERROR_FILE_NOT_FOUND ? Status::Ok : StatusOf(code);
+    return StatusOf(code);
 }
 
 }  // namespace
@@ -120,34 +141,23 @@ Status DeleteTree(HKEY start, const std::string& path) {
 Status OpenKey(Root root, std::string_view path, Access access, Key& out) {
     HKEY start = nullptr;
     const Status status = Reach(root, path, start, out);
-    return status == Status::Ok ? Open(start, std::string(path), access, out) : status;
+    return status == Status::Ok ? Open(FromRoot(start), path, access, out) : status;
 }
 
 Status OpenKey(const Key& parent, std::string_view path, Access access, Key& out) {
     const Status status = ReachBelow(parent, path, out);
-    if (status != Status::Ok) {
-        return status;
-    }
-    return Open(parent.store()->root(), Join(parent.store()->path(), path), access, out);
+    return status == Status::Ok ? Open(Below(parent), path, access, out) : status;
 }
 
 Status CreateKey(Root root, std::string_view path, Key& out) {
     HKEY start = nullptr;
     const Status status = Reach(root, path, start, out);
-    if (status != Status::Ok) {
-        return status;
-    }
-    return path.empty() ? Open(start, "", Access::All, out) : Create(start, std::string(path), out);
+    return status == Status::Ok ? Create(FromRoot(start), path, out) : status;
 }
 
 Status CreateKey(const Key& parent, std::string_view path, Key& out) {
     const Status status = ReachBelow(parent, path, out);
-    if (status != Status::Ok) {
-        return status;
-    }
-    const std::string full = Join(parent.store()->path(), path);
-    return full.empty() ? Open(parent.store()->root(), full, Access::All, out)
-                        : Create(parent.store()->root(), full, out);
+    return status == Status::Ok ? Create(Below(parent), path, out) : status;
 }
 
 Status QueryValue(const Key& key, std::string_view name, std::span<std::byte> buffer,

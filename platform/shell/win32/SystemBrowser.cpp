@@ -10,7 +10,9 @@ namespace platform::shell {
 
 void SystemBrowser::OpenPage(std::string_view address) {
     const std::string page(address);
-    ::ShellExecuteA(nullptr, "open", page.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+    // The window the user acted in owns whatever the shell has to show; a browser started
+    // hidden would never be seen, so the page is shown normally.
+    ::ShellExecuteA(::GetActiveWindow(), "open", page.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
 }
 
 std::unique_ptr<Browser> CreateSystemBrowser() {

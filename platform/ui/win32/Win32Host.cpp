@@ -88,10 +88,7 @@ void KeepFixedFrameItems(HMENU menu) {
 
 Win32Host::Win32Host(DialogWindow& window, const WindowStyle& style, bool /*modal*/,
                      Win32WindowSystem& system)
-    : window_(window),
-      system_(system),
-      windowMenu_(style.windowMenu),
-      painted_(::CreateRectRgn(0, 0, 0, 0)) {
+    : window_(window), system_(system), painted_(::CreateRectRgn(0, 0, 0, 0)) {
     HWND owner = style.taskbarButton ? nullptr : system.HiddenOwner();
     ::CreateWindowExW(ExtendedStyleFor(style), system.ClassName(), Widen(style.caption).c_str(),
                       StyleFor(style), 0, 0, 0, 0, owner, nullptr, ::GetModuleHandleW(nullptr),

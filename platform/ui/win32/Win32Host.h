@@ -52,7 +52,6 @@ class Win32Host final : public WindowHost {
     bool HandleInput(UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT HandleSysCommand(WPARAM wParam, LPARAM lParam);
     bool HandleSetCursor(LPARAM lParam);
-    void ShowWindowMenu(LPARAM lParam);
     void OnPaintMessage();
     Win32Surface& EnsureSurface();
     void PaintIntoSurface(HRGN region);
@@ -61,7 +60,6 @@ class Win32Host final : public WindowHost {
 
     DialogWindow& window_;
     Win32WindowSystem& system_;
-    bool windowMenu_;
     HWND hwnd_ = nullptr;
     std::unique_ptr<Win32Surface> surface_;
     GdiObject painted_;  // the part of the surface painted since the window was last shown

@@ -66,9 +66,6 @@ LRESULT Win32Host::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             break;
         case WM_SYSCOMMAND:
             return HandleSysCommand(wParam, lParam);
-        case WM_CONTEXTMENU:
-            ShowWindowMenu(lParam);
-            return 0;
         case WM_CLOSE:
             // Whoever asks a window to close asks what the window menu's Close asks.
             window_.OnSysCommand(kCommandClose);
@@ -129,24 +126,6 @@ bool Win32Host::HandleSetCursor(LPARAM lParam) {
         ::SetCursor(system_.ResolveCursor(ArrowCursor()));
     }
     return true;
-}
-
-void Win32Host::ShowWindowMenu(LPARAM lParam) {
-    if (!windowMenu_) {
-        return;
-    }
-    POINT at{XOf(lParam), YOf(lParam)};
-    if (lParam == -1) {
-        // From the keyboard: at the window's top-left corner.
-        at = {0, 0};
-        ::ClientToScreen(hwnd_, &at);
-    }
-    const BOOL command =
-        ::TrackPopupMenu(::GetSystemMenu(hwnd_, FALSE), TPM_RETURNCMD | TPM_RIGHTBUTTON, at.x, at.y,
-                         0, hwnd_, nullptr);
-    if (command != 0) {
-        ::SendMessageW(hwnd_, WM_SYSCOMMAND, static_cast<WPARAM>(command), 0);
-    }
 }
 
 void Win32Host::OnPaintMessage() {

@@ -58,10 +58,12 @@ class RegistryEditorFiles : public ::testing::Test {
                   platform::registry::test::Bytes(std::string("y", 2)));
     }
 
-    // The machine's own roots, not a test's stand-in for them: the editor knows only those.
+    // The machine's own roots, not a test's stand-in for them: the editor knows only those. The
+    // editor here is a 64-bit program and works on the 64-bit view of SOFTWARE, so the key is
+    // one that both views share.
     platform::registry::test::ScopedEnv realRoots_{"VELORIN_REGISTRY", nullptr};
     const std::string key_ =
-        "SOFTWARE\\Velorin Tests\\Editor " + std::to_string(::GetCurrentProcessId());
+        "SYSTEM\\Velorin Tests\\Editor " + std::to_string(::GetCurrentProcessId());
     const std::string fullKey_ = "HKEY_LOCAL_MACHINE\\" + key_;
     const std::filesystem::path folder_ =
         std::filesystem::temp_directory_path() /
