@@ -16,7 +16,7 @@ namespace art {
 namespace {
 
 // The five buttons, top to bottom, in the order of their regions.
-const std::array<ButtonFace, 5> kButtons{{
+const std::array<ButtonFace, resources::kLauncherButtonCount> kButtons{{
     {"Launch Velorin", Glyph::Play},
     {"Set-Up Options", Glyph::Gear},
     {"Audio Test", Glyph::Speaker},
@@ -88,10 +88,11 @@ void DrawWaves(QPainter& painter) {
 
 void DrawButtons(QPainter& painter, bool setUpLit) {
     for (int index = 0; index < int(kButtons.size()); ++index) {
-        const Region& region = kRegions[index];
-        const qreal top = (region.top + region.bottom - kButtonHeight) / 2.0;
+        const auto region = static_cast<LauncherRegion>(index);
+        const resources::RegionBounds& bounds = resources::BoundsOf(region);
+        const qreal top = (bounds.top + bounds.bottom - kButtonHeight) / 2.0;
         const QRectF rect(kButtonLeft, top, kButtonRight - kButtonLeft, kButtonHeight);
-        const bool lit = setUpLit && index == kSetUpOptionsRegion;
+        const bool lit = setUpLit && region == LauncherRegion::SetUpOptions;
         DrawButton(painter, rect, kButtons[index], lit ? ButtonLook::Lit : ButtonLook::Plain);
     }
 }
