@@ -12,7 +12,6 @@ namespace disc {
 
 namespace {
 
-constexpr std::int64_t kSamplesPerSector = 588 * 2;
 constexpr std::int64_t kChunkSectors = kSectorsPerSecond;
 
 std::string Msf(std::int64_t sector) {

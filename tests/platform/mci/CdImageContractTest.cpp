@@ -27,7 +27,6 @@ namespace {
 using testing_support::TempDisc;
 
 constexpr int kRate = 8000;
-constexpr int kSectorBytes = 2352;
 
 // Energy of the next seconds of what the loopback card hears.
 double HeardEnergy(double seconds) {
@@ -60,7 +59,7 @@ std::vector<int> CueBoundaries(const std::filesystem::path& cue) {
 }
 
 int Sectors(const Msf& length) {
-    return (length.minutes * 60 + length.seconds) * kFramesPerSecond + length.frames;
+    return (length.minutes * 60 + length.seconds) * kSectorsPerSecond + length.frames;
 }
 
 struct ImageOpener {

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/mci/AudioSectors.h"
 #include "tests/support/ChildProcess.h"
 
 namespace {
@@ -17,7 +18,8 @@ namespace {
 namespace fs = std::filesystem;
 using testing::HasSubstr;
 
-constexpr std::uintmax_t kSectorBytes = 2352;
+constexpr std::uintmax_t kSecondBytes =
+    platform::mci::kSectorsPerSecond * platform::mci::kSectorBytes;
 
 class VelorinDisc : public testing::Test {
   protected:
@@ -81,11 +83,11 @@ TEST_F(VelorinDisc, ANewImageReplacesALongerOneWhole) {
     ASSERT_EQ(Run({image, "2", "1.5", "3"}).status, 0);
     ASSERT_EQ(Run({image, "1"}).status, 0);
     EXPECT_EQ(Files(), (std::vector<std::string>{"disc.bin", "disc.cue"}));
-    EXPECT_EQ(fs::file_size(folder_ / "disc.bin"), 75 * kSectorBytes);
+    EXPECT_EQ(fs::file_size(folder_ / "disc.bin"), kSecondBytes);
     EXPECT_EQ(Cue(), "FILE \"disc.bin\" BINARY\n  TRACK 01 AUDIO\n    INDEX 01 00:00:00\n");
 
     ASSERT_EQ(Run({image}).status, 0);
-    EXPECT_EQ(fs::file_size(folder_ / "disc.bin"), 30 * 75 * kSectorBytes) << "30 s by default";
+    EXPECT_EQ(fs::file_size(folder_ / "disc.bin"), 30 * kSecondBytes) << "30 s by default";
 }
 
 TEST_F(VelorinDisc, AFailedWriteLeavesTheEarlierImageAndNoTemporaryFile) {
