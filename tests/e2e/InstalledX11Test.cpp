@@ -10,11 +10,10 @@
 #include <filesystem>
 #include <fstream>
 #include <map>
-#include <thread>
 
 #include "platform/registry/fake/ScopedStore.h"
+#include "tests/e2e/ScreenPictures.h"
 #include "tests/e2e/VirtualDisplay.h"
-#include "tests/e2e/X11Screen.h"
 #include "tests/platform/registry/RegistryTestSupport.h"
 #include "tests/support/ChildProcess.h"
 
@@ -26,7 +25,6 @@ using velorin::test::Box;
 using velorin::test::ClickAt;
 using velorin::test::FindWindow;
 using velorin::test::kRunLimit;
-using velorin::test::kSettle;
 
 namespace {
 
@@ -99,11 +97,11 @@ class Installed : public ::testing::Test {
         return {(prefix_ / "bin/velorin-launcher").string()};
     }
 
-    // The launcher screen once shown and settled enough to take clicks.
-    static std::optional<Box> SettledScreen() {
+    // The launcher screen once it answers the mouse.
+    static std::optional<Box> AnsweringScreen(const fs::path& shot) {
         std::optional<Box> screen = FindWindow("^Velorin Launcher$");
-        if (screen) {
-            std::this_thread::sleep_for(kSettle);
+        if (screen && !velorin::test::WaitUntilAnswering(shot, *screen)) {
+            return std::nullopt;
         }
         return screen;
     }
@@ -156,11 +154,13 @@ TEST_F(Installed, StartedFromBinItOpensTheMixingToolAFreshStoreKnowsAndChangesNo
 
     ChildProcess launcher(InstalledLauncher(), ChildProcess::Output::Shared);
     ASSERT_TRUE(launcher.started());
-    const std::optional<Box> screen = SettledScreen();
+    const std::optional<Box> screen = AnsweringScreen(folder / "screen.png");
     ASSERT_TRUE(screen) << "no launcher screen";
     EXPECT_EQ(velorin::test::WindowClass("^Velorin Launcher$"),
               DesktopEntryValue(prefix_ / kDesktopEntry, "StartupWMClass"));
     ClickAt(*screen, 330, 185);  // Mixing Room
+    ASSERT_TRUE(velorin::test::WaitUntilAnswering(folder / "screen.png", *screen))
+        << "the launcher screen did not come back from the mixing tool";
     ClickAt(*screen, 300, 225);  // Quit
     EXPECT_EQ(launcher.Wait(kRunLimit), std::optional<int>(0));
 
@@ -185,7 +185,7 @@ TEST_F(Installed, WithoutACdDriveTheAudioTestPassesOnTheDemonstrationDisc) {
 
     ChildProcess launcher(InstalledLauncher(), ChildProcess::Output::Shared);
     ASSERT_TRUE(launcher.started());
-    const std::optional<Box> screen = SettledScreen();
+    const std::optional<Box> screen = AnsweringScreen(fs::path(store.folder()) / "screen.png");
     ASSERT_TRUE(screen) << "no launcher screen";
     ClickAt(*screen, 300, 140);  // Audio Test
     const std::optional<Box> prompt = FindWindow("^Audio Test$");

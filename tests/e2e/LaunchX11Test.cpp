@@ -8,8 +8,8 @@
 
 #include "platform/registry/fake/ScopedStore.h"
 #include "tests/e2e/Installation.h"
+#include "tests/e2e/ScreenPictures.h"
 #include "tests/e2e/VirtualDisplay.h"
-#include "tests/e2e/X11Screen.h"
 #include "tests/platform/registry/RegistryTestSupport.h"
 #include "tests/support/ChildProcess.h"
 
@@ -24,9 +24,11 @@ using velorin::test::kRunLimit;
 
 namespace {
 
-void ClickLaunch() {
+// Once the launcher screen answers, that is, no longer waits for a program it started.
+void ClickLaunch(const fs::path& shot) {
     std::optional<Box> screen = FindWindow("^Velorin Launcher$");
     ASSERT_TRUE(screen) << "no launcher screen";
+    ASSERT_TRUE(velorin::test::WaitUntilAnswering(shot, *screen)) << "the screen does not answer";
     ClickAt(*screen, 330, 62);
 }
 
@@ -80,11 +82,11 @@ TEST(LaunchOnX11, HandOffsToTheStandInsAndANothingExportedRunEndsTheLauncher) {
 
     ChildProcess launcher({(install / "velorin-launcher").string()}, ChildProcess::Output::Shared);
     ASSERT_TRUE(launcher.started());
-    ClickLaunch();
+    ClickLaunch(folder / "screen.png");
     std::optional<Box> question = FindWindow("^Create AVI Movie from Dance$");
     ASSERT_TRUE(question) << "no AVI question";
     velorin::test::ClickLeftOfTwoButtons(*question);  // OK
-    ClickLaunch();
+    ClickLaunch(folder / "screen.png");
     EXPECT_EQ(launcher.Wait(kRunLimit), std::optional<int>(0));
 
     const std::string at = "\t" + install.string();

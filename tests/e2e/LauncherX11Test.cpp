@@ -5,7 +5,6 @@
 
 #include <cstdlib>
 #include <filesystem>
-#include <thread>
 
 #include "platform/registry/fake/ScopedStore.h"
 #include "settings/Settings.h"
@@ -22,9 +21,9 @@ using velorin::test::Box;
 using velorin::test::ClickAt;
 using velorin::test::FindWindow;
 using velorin::test::kRunLimit;
-using velorin::test::kSettle;
 using velorin::test::Picture;
 using velorin::test::ShowsAt;
+using velorin::test::WaitForScreen;
 
 TEST(LauncherOnX11, PanelOptionIsStoredShownAndQuitEndsTheProgramCleanly) {
     platform::registry::ScopedStore store;
@@ -40,16 +39,17 @@ TEST(LauncherOnX11, PanelOptionIsStoredShownAndQuitEndsTheProgramCleanly) {
     ASSERT_TRUE(launcher.started());
     const std::optional<Box> corner = FindWindow("^Velorin Launcher$");
     ASSERT_TRUE(corner) << "no launcher screen appeared";
-    std::this_thread::sleep_for(kSettle);
 
     ClickAt(*corner, 300, 100);  // Set-Up Options
     ClickAt(*corner, 20, 77);    // Character Dialogue
-    const QImage screen = velorin::test::Screenshot(store.folder() + "/screen.png");
+    const QImage screen = WaitForScreen(store.folder() + "/screen.png", [&](const QImage& shot) {
+        return ShowsAt(shot, *corner, 16, 72, Picture("bitmap-133.png"));
+    });
     ASSERT_FALSE(screen.isNull());
-    EXPECT_TRUE(ShowsAt(screen, *corner, 17, 180, Picture("bitmap-145.png").copy(17, 180, 158, 24)))
-        << "the options panel is not on the screen";
     EXPECT_TRUE(ShowsAt(screen, *corner, 16, 72, Picture("bitmap-133.png")))
         << "Character Dialogue does not show as off";
+    EXPECT_TRUE(ShowsAt(screen, *corner, 17, 180, Picture("bitmap-145.png").copy(17, 180, 158, 24)))
+        << "the options panel is not on the screen";
     EXPECT_TRUE(ShowsAt(screen, *corner, 16, 85, Picture("bitmap-134.png")))
         << "Background Sounds does not show as on";
 

@@ -1,7 +1,9 @@
 #include "tests/e2e/ScreenPictures.h"
 
+#include <chrono>
 #include <cstdlib>
 #include <string>
+#include <thread>
 
 #include "tests/support/ChildProcess.h"
 
@@ -31,6 +33,58 @@ bool ShowsAt(const QImage& screen, const Box& window, int x, int y, const QImage
         }
     }
     return true;
+}
+
+QImage WaitForScreen(const std::filesystem::path& file,
+                     const std::function<bool(const QImage&)>& shows) {
+    const auto deadline = std::chrono::steady_clock::now() + kWindowWait;
+    for (;;) {
+        QImage screen = Screenshot(file);
+        if ((!screen.isNull() && shows(screen)) || std::chrono::steady_clock::now() >= deadline) {
+            return screen;
+        }
+        std::this_thread::sleep_for(kPollPeriod);
+    }
+}
+
+bool WaitUntilShown(const std::filesystem::path& file, const Box& window, int x, int y,
+                    const QImage& picture) {
+    const auto shown = [&](const QImage& screen) { return ShowsAt(screen, window, x, y, picture); };
+    return shown(WaitForScreen(file, shown));
+}
+
+bool WaitUntilAnswering(const std::filesystem::path& file, const Box& window) {
+    // The hover text is white on the blue band; nothing else there is.
+    const auto hoverTextShown = [&](const QImage& screen) {
+        for (int y = 213; y < 249; ++y) {
+            for (int x = 5; x < 253; ++x) {
+                if (screen.pixel(window.x + x, window.y + y) == qRgb(255, 255, 255)) {
+                    return true;
+                }
+            }
+        }
+        return false;
+    };
+    // First off the button until no hover text shows (an earlier one may still be on the
+    // screen); then onto it and off in turn, a look at the screen apart so that no move hides
+    // another, until its text shows.
+    const auto off = [&](const QImage& screen) {
+        if (!hoverTextShown(screen)) {
+            return true;
+        }
+        MovePointer(window.x + 100, window.y + 30);  // over no region
+        return false;
+    };
+    bool onButton = false;
+    const auto on = [&](const QImage& screen) {
+        if (hoverTextShown(screen)) {
+            return true;
+        }
+        onButton = !onButton;
+        MovePointer(window.x + (onButton ? 330 : 100), window.y + (onButton ? 62 : 30));
+        return false;
+    };
+    return !hoverTextShown(WaitForScreen(file, off)) && hoverTextShown(WaitForScreen(file, on));
 }
 
 }  // namespace velorin::test

@@ -3,6 +3,7 @@
 // launcher's own pictures.
 #include <QImage>
 #include <filesystem>
+#include <functional>
 
 #include "tests/e2e/X11Screen.h"
 
@@ -18,5 +19,16 @@ QImage Screenshot(const std::filesystem::path& file);
 // Whether the screen shows picture with its corner at (x, y) inside window. Pixel by pixel: the
 // screenshot carries colour-space tags that the pictures do not.
 bool ShowsAt(const QImage& screen, const Box& window, int x, int y, const QImage& picture);
+
+// Takes screenshots (to file) until shows(screen) holds or kWindowWait has passed; the last one.
+QImage WaitForScreen(const std::filesystem::path& file,
+                     const std::function<bool(const QImage&)>& shows);
+// Whether the screen comes to show picture with its corner at (x, y) inside window.
+bool WaitUntilShown(const std::filesystem::path& file, const Box& window, int x, int y,
+                    const QImage& picture);
+// Whether the launcher screen in window comes to answer the mouse: moved onto the launch button
+// from elsewhere, it draws the button's hover text. Input sent before has been handled or
+// dropped by then.
+bool WaitUntilAnswering(const std::filesystem::path& file, const Box& window);
 
 }  // namespace velorin::test
