@@ -12,11 +12,12 @@
 #include "tests/e2e/VirtualDisplay.h"
 #include "tests/platform/registry/RegistryTestSupport.h"
 #include "tests/support/ChildProcess.h"
+#include "tests/support/Helpers.h"
 
 namespace fs = std::filesystem;
-using platform::registry::test::ScopedEnv;
 using testing_support::ChildProcess;
 using testing_support::RunProgram;
+using testing_support::ScopedEnv;
 using velorin::test::Box;
 using velorin::test::ClickAt;
 using velorin::test::FindWindow;

@@ -13,6 +13,7 @@
 #include "tests/e2e/VirtualDisplay.h"
 #include "tests/e2e/X11Screen.h"
 #include "tests/support/ChildProcess.h"
+#include "tests/support/Helpers.h"
 
 namespace fs = std::filesystem;
 using testing_support::ChildProcess;
@@ -31,8 +32,8 @@ TEST(LauncherOnX11, PanelOptionIsStoredShownAndQuitEndsTheProgramCleanly) {
     SetAudioBackgroundSounds(1);
     velorin::test::VirtualDisplay display(1024, 768);
     ASSERT_TRUE(display.Ready()) << "Xvfb did not start";
-    setenv("QT_QPA_PLATFORM", "xcb", 1);
-    setenv("VELORIN_AUDIO", "loopback", 1);
+    testing_support::ScopedEnv platform("QT_QPA_PLATFORM", "xcb");
+    testing_support::ScopedEnv audio("VELORIN_AUDIO", "loopback");
     const fs::path install = velorin::test::StageLauncher(store.folder());
 
     ChildProcess launcher({(install / "velorin-launcher").string()}, ChildProcess::Output::Shared);

@@ -14,7 +14,7 @@
 #include "platform/sound/fake/RecordedSounds.h"
 #include "shell/BackdropDlg.h"
 #include "shell/LauncherApp.h"
-#include "tests/platform/registry/RegistryTestSupport.h"
+#include "tests/support/Helpers.h"
 
 namespace {
 
@@ -73,7 +73,7 @@ TEST(StartUp, SplashLauncherAndCreditsRunInTurnOverTheBackdropAndNoApplicationIs
 
 TEST(StartUp, ABrokenStoreIsNamedInOneDebugLineAndTheSequenceStillRuns) {
     platform::registry::ScopedStore store;
-    platform::registry::test::WriteFile(store.path(), "not a store");
+    testing_support::WriteFile(store.path(), "not a store");
     platform::debug::CapturedDebugOutput debug;
     StartUpAndEndEachWindow();
     const std::string& text = debug.text();

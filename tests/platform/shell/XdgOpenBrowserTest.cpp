@@ -9,11 +9,11 @@
 
 #include "platform/registry/fake/ScopedStore.h"
 #include "platform/shell/linux/XdgOpenBrowser.h"
-#include "tests/platform/registry/RegistryTestSupport.h"
+#include "tests/support/Helpers.h"
 
 namespace fs = std::filesystem;
-using platform::registry::test::ReadFile;
-using platform::registry::test::ScopedEnv;
+using testing_support::ReadFile;
+using testing_support::ScopedEnv;
 
 TEST(XdgOpenBrowser, HandsTheAddressToXdgOpenOnThePathAsItsOneArgument) {
     platform::registry::ScopedStore scratch;  // a temporary folder of its own

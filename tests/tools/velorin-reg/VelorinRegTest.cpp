@@ -8,6 +8,7 @@
 #include "settings/Settings.h"
 #include "tests/platform/registry/RegistryTestSupport.h"
 #include "tests/support/ChildProcess.h"
+#include "tests/support/Helpers.h"
 
 namespace {
 
@@ -18,8 +19,8 @@ using platform::registry::test::Bytes;
 using platform::registry::test::KeyExists;
 using platform::registry::test::ReadBack;
 using platform::registry::test::Utf16;
-using platform::registry::test::WriteFile;
 using testing_support::ProgramResult;
+using testing_support::WriteFile;
 
 constexpr std::string_view kHeader = "Windows Registry Editor Version 5.00\n";
 
@@ -107,7 +108,7 @@ TEST_F(VelorinReg, ExitStatusesSayWhatWentWrong) {
 
     WriteFile(store_.path(), "not a store");
     ExpectFailure(Reg({"query", "HKLM\\SOFTWARE"}), 2, store_.path());
-    EXPECT_EQ(platform::registry::test::ReadFile(store_.path()), "not a store");
+    EXPECT_EQ(testing_support::ReadFile(store_.path()), "not a store");
 }
 
 TEST_F(VelorinReg, DeleteTakesAValueOrAWholeTree) {

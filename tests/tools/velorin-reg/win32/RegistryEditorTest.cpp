@@ -9,6 +9,7 @@
 #include "platform/registry/Registry.h"
 #include "tests/platform/registry/RegistryTestSupport.h"
 #include "tests/support/ChildProcess.h"
+#include "tests/support/Helpers.h"
 
 namespace {
 
@@ -59,7 +60,7 @@ class RegistryEditorFiles : public ::testing::Test {
     }
 
     // The machine's own roots, not a test's stand-in for them: the editor knows only those.
-    platform::registry::test::ScopedEnv realRoots_{"VELORIN_REGISTRY", nullptr};
+    testing_support::ScopedEnv realRoots_{"VELORIN_REGISTRY", nullptr};
     const std::string key_ =
         "SOFTWARE\\Velorin Tests\\Editor " + std::to_string(::GetCurrentProcessId());
     const std::string fullKey_ = "HKEY_LOCAL_MACHINE\\" + key_;
