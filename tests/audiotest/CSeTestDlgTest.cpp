@@ -45,12 +45,12 @@ TEST_F(AutoplayGuard, BlanksTheVerbWhileActiveAndPutsItBack) {
 }
 
 TEST_F(AutoplayGuard, RestoreWithoutSuspendWritesTheBlankAndGuardsChain) {
-    ASSERT_TRUE(Write(Root::ClassesRoot, kShell, "", ValueType::String, std::string("play", 5)));
+    ASSERT_TRUE(Write(Root::ClassesRoot, kShell, "", ValueType::String, std::string("play\0", 5)));
     CSeTestDlg unsuspended;
     unsuspended.RestoreAutoplay();
     EXPECT_EQ(Autoplay(), Stored(""));
 
-    ASSERT_TRUE(Write(Root::ClassesRoot, kShell, "", ValueType::String, std::string("open", 5)));
+    ASSERT_TRUE(Write(Root::ClassesRoot, kShell, "", ValueType::String, std::string("open\0", 5)));
     CSeTestDlg first;
     first.SuspendAutoplay();
     CSeTestDlg second;

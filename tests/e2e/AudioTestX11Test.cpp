@@ -37,7 +37,7 @@ using velorin::test::kRunLimit;
 namespace {
 
 constexpr const char* kOptions = "SOFTWARE\\Tessaly\\Velorin\\Options";
-const auto kPlay = Bytes(std::string("play", 5));
+const auto kPlay = Bytes(std::string("play\0", 5));
 
 class AudioTestOnRealParts : public ::testing::Test {
   protected:

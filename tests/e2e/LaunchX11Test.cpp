@@ -35,7 +35,7 @@ void ClickLaunch(const fs::path& shot) {
 
 // The launcher with the stand-ins for the programs it hands off to.
 fs::path Stage(const fs::path& folder) {
-    const fs::path install = velorin::test::StageLauncher(folder);
+    fs::path install = velorin::test::StageLauncher(folder);
     for (const char* program : {"Velorin", "exportToWeb", "TsAVIMaker"}) {
         fs::copy_file(fs::path(VELORIN_STANDIN_DIR) / program, install / program);
     }

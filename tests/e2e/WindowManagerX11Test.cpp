@@ -202,7 +202,7 @@ class UnderAWindowManager : public ::testing::Test {
         if (!FindWindow("^Velorin \\(stand-in\\)$")) {
             return {};
         }
-        const std::string id = Trimmed(
+        std::string id = Trimmed(
             RunProgram({"xdotool", "search", "--onlyvisible", "--name", "^Velorin \\(stand-in\\)$"})
                 .out);
         RunProgram({"xdotool", "windowmove", id, "0", "0"});

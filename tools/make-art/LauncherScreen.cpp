@@ -74,11 +74,12 @@ void DrawWaves(QPainter& painter) {
     for (const auto& [amplitude, cycles, alpha] :
          {std::tuple{9.0, 2.5, 120}, std::tuple{6.0, 4.0, 80}}) {
         QPainterPath wave;
-        for (qreal x = kLeft; x <= kRight; x += 1) {
+        for (int step = 0; kLeft + step <= kRight; ++step) {
+            const qreal x = kLeft + step;
             const qreal along = (x - kLeft) / (kRight - kLeft);
             const qreal y = kMiddle + amplitude * std::sin(along * cycles * 2 * 3.14159265) *
                                           std::sin(along * 3.14159265);
-            x == kLeft ? wave.moveTo(x, y) : wave.lineTo(x, y);
+            step == 0 ? wave.moveTo(x, y) : wave.lineTo(x, y);
         }
         painter.setPen(QPen(QColor(255, 255, 255, alpha), 1.5));
         painter.setBrush(Qt::NoBrush);

@@ -166,7 +166,7 @@ TEST_P(CdImage, PlaysTheLastTrackToTheEndAndStopsAtOnce) {
 TEST_P(CdImage, ABinCutShortPlaysWhatIsThereAndEndsWithoutAFault) {
     TempDisc disc({1.0, 1.0});
     std::filesystem::path bin = disc.image();
-    std::filesystem::resize_file(bin.replace_extension(".bin"), 40 * kSectorBytes);
+    std::filesystem::resize_file(bin.replace_extension(".bin"), std::uintmax_t{40} * kSectorBytes);
     auto drive = OpenInTmsf(disc);
     ASSERT_NE(drive, nullptr);
     EXPECT_EQ(drive->NumberOfTracks(), 2) << "the sheet still lists both";

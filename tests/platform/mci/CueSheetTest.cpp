@@ -113,7 +113,7 @@ TEST(CueSheetReader, RefusesEverySheetItCannotReadExactly) {
 TEST(CueImageOpen, FindsTheBinBesideTheSheetAndNowhereElse) {
     debug::CapturedDebugOutput debug;
     testing_support::TempDisc disc({0.5});
-    const std::filesystem::path folder = disc.folder();
+    const std::filesystem::path& folder = disc.folder();
     EXPECT_NE(OpenCueImage(disc.image()), nullptr);
 
     // A sheet in a sub-folder does not find the BIN in the folder above, nor in the current one.

@@ -102,7 +102,7 @@ TEST(RegFileReader, StopsAtTheFirstWrongLineAndSaysWhatIsWrong) {
 
 TEST(RegFileWriter, WritesValueLinesAndExportsThatReadBackByteForByte) {
     EXPECT_EQ(ValueLine({"d", ValueType::Dword, DwordBytes(42)}), "\"d\"=dword:0000002a");
-    EXPECT_EQ(ValueLine({"", ValueType::String, test::Bytes(std::string("a\"b\\", 5))}),
+    EXPECT_EQ(ValueLine({"", ValueType::String, test::Bytes(std::string("a\"b\\\0", 5))}),
               "@=\"a\\\"b\\\\\"");
 
     ScopedStore store;
@@ -112,8 +112,8 @@ TEST(RegFileWriter, WritesValueLinesAndExportsThatReadBackByteForByte) {
         ValueType type;
         std::string data;
     } kValues[] = {
-        {path, "text", ValueType::String, std::string("say \"hi\" \\\xC3\xA9", 13)},
-        {path, "", ValueType::String, std::string("default", 8)},
+        {path, "text", ValueType::String, std::string("say \"hi\" \\\xC3\xA9\0", 13)},
+        {path, "", ValueType::String, std::string("default\0", 8)},
         {path, "unterminated", ValueType::String, "no zero"},
         {path, "long", ValueType::Binary, std::string(100, '\x5a')},
         {path, "number", ValueType::Dword, std::string("\x2a\x00\x00\x01", 4)},

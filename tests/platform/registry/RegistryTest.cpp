@@ -139,9 +139,9 @@ TEST_F(StoreDefaults, AFreshStoreImportsEachGoodFileInNameOrderAndReportsTheBadO
     testing_support::ScopedEnv dataDirs{"XDG_DATA_DIRS", DataDirs().c_str()};
 
     EXPECT_EQ(test::ReadBack(Root::LocalMachine, "SOFTWARE\\Mixer", ""),
-              Bytes(std::string("/opt/first", 11)));
+              Bytes(std::string("/opt/first\0", 11)));
     EXPECT_EQ(test::ReadBack(Root::LocalMachine, "SOFTWARE\\Mixer", "order"),
-              Bytes(std::string("40", 3)));
+              Bytes(std::string("40\0", 3)));
     for (const char* name : {"hidden", "bad", "root"}) {
         EXPECT_EQ(test::ReadBack(Root::LocalMachine, "SOFTWARE\\Mixer", name), std::nullopt)
             << name;

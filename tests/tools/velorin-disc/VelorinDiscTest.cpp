@@ -19,7 +19,7 @@ namespace fs = std::filesystem;
 using testing::HasSubstr;
 
 constexpr std::uintmax_t kSecondBytes =
-    platform::mci::kSectorsPerSecond * platform::mci::kSectorBytes;
+    std::uintmax_t{platform::mci::kSectorsPerSecond} * platform::mci::kSectorBytes;
 
 class VelorinDisc : public testing::Test {
   protected:

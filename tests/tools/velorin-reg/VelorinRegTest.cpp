@@ -14,7 +14,6 @@ namespace {
 
 using platform::registry::Root;
 using platform::registry::ScopedStore;
-using platform::registry::ValueType;
 using platform::registry::test::Bytes;
 using platform::registry::test::KeyExists;
 using platform::registry::test::ReadBack;

@@ -26,8 +26,8 @@ struct Sample {
 
 // Texts carry their terminating zero, as both importers store them.
 const Sample kSamples[] = {
-    {"", ValueType::String, std::string("play", 5)},
-    {"Quoted \"Name\"", ValueType::String, std::string("C:\\Dances\\Salsa \"one\".dnc", 26)},
+    {"", ValueType::String, std::string("play\0", 5)},
+    {"Quoted \"Name\"", ValueType::String, std::string("C:\\Dances\\Salsa \"one\".dnc\0", 26)},
     {"Flags", ValueType::Binary, std::string("\x00\xff\x10", 3)},
     {"Count", ValueType::Dword, std::string("\x2a\x00\x00\x00", 4)},
 };
@@ -41,7 +41,7 @@ class RegistryEditorFiles : public ::testing::Test {
                                             sample.data);
         }
         platform::registry::test::Write(Root::LocalMachine, key_ + "\\Sub", "x", ValueType::String,
-                                        std::string("y", 2));
+                                        std::string("y\0", 2));
     }
     ~RegistryEditorFiles() override {
         platform::registry::DeleteKey(Root::LocalMachine, key_);
@@ -56,7 +56,7 @@ class RegistryEditorFiles : public ::testing::Test {
                 << sample.name;
         }
         EXPECT_EQ(ReadBack(Root::LocalMachine, key_ + "\\Sub", "x"),
-                  platform::registry::test::Bytes(std::string("y", 2)));
+                  platform::registry::test::Bytes(std::string("y\0", 2)));
     }
 
     // The machine's own roots, not a test's stand-in for them: the editor knows only those.
