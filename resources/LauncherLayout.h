@@ -1,5 +1,6 @@
 #pragma once
-// The launcher screen's layout: its size, its thirteen hot regions and the option marks. The
+// The launcher screen's layout: its size, its thirteen hot regions, the option marks and the hover
+// text's box. The
 // screen's code hit-tests these regions and make-art draws the pictures around them, so both read
 // them from here and cannot drift apart.
 #include <array>
@@ -52,6 +53,9 @@ inline constexpr std::array<RegionBounds, kLauncherRegionCount> kLauncherRegions
     {16, 162, 166, 172},
     {17, 180, 175, 204},
 }};
+
+// The hover text's box on the blue band at the bottom left.
+inline constexpr RegionBounds kHoverTextBox{5, 213, 253, 249};
 
 constexpr int IndexOf(LauncherRegion region) {
     return static_cast<int>(region);

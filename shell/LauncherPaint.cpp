@@ -5,7 +5,8 @@ using resources::LauncherRegion;
 
 namespace {
 
-constexpr ui::Rect kHoverTextRect{5, 213, 253, 249};
+constexpr ui::Rect kHoverTextRect{resources::kHoverTextBox.left, resources::kHoverTextBox.top,
+                                  resources::kHoverTextBox.right, resources::kHoverTextBox.bottom};
 constexpr ui::Color kHoverBandBlue{62, 45, 178};
 constexpr int kHoverTextPoints = 8;
 constexpr int kPointsPerInch = 72;

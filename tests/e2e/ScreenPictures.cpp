@@ -5,6 +5,7 @@
 #include <string>
 #include <thread>
 
+#include "resources/LauncherLayout.h"
 #include "tests/support/ChildProcess.h"
 
 namespace velorin::test {
@@ -55,9 +56,12 @@ bool WaitUntilShown(const std::filesystem::path& file, const Box& window, int x,
 
 bool WaitUntilAnswering(const std::filesystem::path& file, const Box& window) {
     // The hover text is white on the blue band; nothing else there is.
+    const resources::RegionBounds& text = resources::kHoverTextBox;
+    const resources::RegionBounds& button =
+        resources::BoundsOf(resources::LauncherRegion::LaunchVelorin);
     const auto hoverTextShown = [&](const QImage& screen) {
-        for (int y = 213; y < 249; ++y) {
-            for (int x = 5; x < 253; ++x) {
+        for (int y = text.top; y < text.bottom; ++y) {
+            for (int x = text.left; x < text.right; ++x) {
                 if (screen.pixel(window.x + x, window.y + y) == qRgb(255, 255, 255)) {
                     return true;
                 }
@@ -81,7 +85,8 @@ bool WaitUntilAnswering(const std::filesystem::path& file, const Box& window) {
             return true;
         }
         onButton = !onButton;
-        MovePointer(window.x + (onButton ? 330 : 100), window.y + (onButton ? 62 : 30));
+        MovePointer(window.x + (onButton ? (button.left + button.right) / 2 : 100),
+                    window.y + (onButton ? (button.top + button.bottom) / 2 : 30));
         return false;
     };
     return !hoverTextShown(WaitForScreen(file, off)) && hoverTextShown(WaitForScreen(file, on));

@@ -18,7 +18,8 @@ inline QRect RegionRect(LauncherRegion region) {
     return QRect(QPoint(bounds.left, bounds.top), QPoint(bounds.right - 1, bounds.bottom - 1));
 }
 
-// The band runs from y = 212 to the bottom; the hover text's boxes (5, 213)-(253, 249) lie on it.
+// The band runs from y = 212 to the bottom; the hover text's box (resources::kHoverTextBox) lies
+// on it.
 constexpr int kBandTop = 212;
 constexpr int kBandRight = 262;
 
