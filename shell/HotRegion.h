@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "platform/ui/Window.h"
+#include "resources/LauncherLayout.h"
 
 class CHotRegion {
   public:
@@ -15,6 +16,10 @@ class CHotRegion {
     // Strictly inside: a point on the border belongs to no region.
     bool Contains(int x, int y) const { return left < x && x < right && top < y && y < bottom; }
     platform::ui::Rect Bounds() const { return {left, top, right, bottom}; }
+    // Where an option's mark is drawn.
+    platform::ui::Rect MarkBounds() const {
+        return {left, top, left + resources::kMarkSize, top + resources::kMarkSize};
+    }
 
     std::string text;
     int left;

@@ -7,18 +7,25 @@
 
 namespace ui = platform::ui;
 namespace sound = platform::sound;
+using resources::LauncherRegion;
 
 namespace {
 
-constexpr int kMarkSize = 10;
 // Covers the three model-resolution marks.
 constexpr ui::Rect kResolutionMarks{25, 129, 175, 141};
-constexpr int kFirstResolutionRegion = 7;
-constexpr int kResolutionCount = 3;
 // The order in which a click's region is looked for: the panel first while it shows, then the
-// buttons. Region 1 is in both lists; its command is the same either way.
-constexpr int kPanelOrder[] = {1, 12, 7, 8, 9, 5, 6, 10, 11};
-constexpr int kButtonOrder[] = {4, 0, 1, 3, 2};
+// buttons. Set-Up Options is in both lists; its command is the same either way.
+constexpr LauncherRegion kPanelOrder[] = {
+    LauncherRegion::SetUpOptions,     LauncherRegion::RetestSystem,
+    LauncherRegion::LowResolution,    LauncherRegion::MediumResolution,
+    LauncherRegion::HighResolution,   LauncherRegion::CharacterDialogue,
+    LauncherRegion::BackgroundSounds, LauncherRegion::HardwareAcceleration,
+    LauncherRegion::BvhExport,
+};
+constexpr LauncherRegion kButtonOrder[] = {
+    LauncherRegion::Quit,       LauncherRegion::LaunchVelorin, LauncherRegion::SetUpOptions,
+    LauncherRegion::MixingRoom, LauncherRegion::AudioTest,
+};
 
 }  // namespace
 
@@ -28,60 +35,65 @@ void CLauncherDlg::HandleClick() {
     }
     sound::PlaySound(".\\Sounds\\Sys\\S0\\click.wav", sound::SoundFlags::FileName);
     auto find = [this](const auto& order) {
-        auto found = std::find_if(std::begin(order), std::end(order), [this](int index) {
+        return std::find_if(std::begin(order), std::end(order), [this](LauncherRegion region) {
+            const int index = resources::IndexOf(region);
             return index < static_cast<int>(m_regions.size()) &&
                    m_regions[index].get() == m_pHotRegion;
         });
-        return found != std::end(order) ? *found : -1;
     };
-    int index = m_bOptionsShown ? find(kPanelOrder) : -1;
-    if (index < 0) {
-        index = find(kButtonOrder);
+    if (m_bOptionsShown) {
+        if (const auto* found = find(kPanelOrder); found != std::end(kPanelOrder)) {
+            RunCommand(*found);
+            return;
+        }
     }
-    if (index >= 0) {
-        RunCommand(index);
+    if (const auto* found = find(kButtonOrder); found != std::end(kButtonOrder)) {
+        RunCommand(*found);
     }
 }
 
-void CLauncherDlg::RunCommand(int index) {
-    switch (index) {
-        case 0:
+void CLauncherDlg::RunCommand(LauncherRegion region) {
+    switch (region) {
+        case LauncherRegion::LaunchVelorin:
             m_strHoverText.clear();
             ClosePanel();
             LaunchVelorin();
             return;
-        case 1:
+        case LauncherRegion::SetUpOptions:
             m_bOptionsShown = !m_bOptionsShown;
             RedrawWindow();
             return;
-        case 2:
+        case LauncherRegion::AudioTest:
             RunAudioTest();
             return;
-        case 3:
+        case LauncherRegion::MixingRoom:
             ClosePanel();
             RunMixingTool();
             return;
-        case 4:
+        case LauncherRegion::Quit:
             ClosePanel();
             EndDialog(0);
             return;
-        case 5:
-            ToggleOption(index, SetAudioDialogue);
+        case LauncherRegion::CharacterDialogue:
+            ToggleOption(region, SetAudioDialogue);
             return;
-        case 6:
-            ToggleOption(index, SetAudioBackgroundSounds);
+        case LauncherRegion::BackgroundSounds:
+            ToggleOption(region, SetAudioBackgroundSounds);
             return;
-        case 10:
-            ToggleOption(index, SetHardwareAcceleration);
+        case LauncherRegion::LowResolution:
+        case LauncherRegion::MediumResolution:
+        case LauncherRegion::HighResolution:
+            ChooseModelResolution(static_cast<std::int16_t>(
+                resources::IndexOf(region) - resources::IndexOf(LauncherRegion::LowResolution)));
             return;
-        case 11:
-            ToggleOption(index, SetBvhExport);
+        case LauncherRegion::HardwareAcceleration:
+            ToggleOption(region, SetHardwareAcceleration);
             return;
-        case kRetestRegion:
+        case LauncherRegion::BvhExport:
+            ToggleOption(region, SetBvhExport);
+            return;
+        case LauncherRegion::RetestSystem:
             RetestComputer();
-            return;
-        default:
-            ChooseModelResolution(static_cast<std::int16_t>(index - kFirstResolutionRegion));
             return;
     }
 }
@@ -93,11 +105,11 @@ void CLauncherDlg::ClosePanel() {
     }
 }
 
-void CLauncherDlg::ToggleOption(int index, void (*store)(std::uint8_t)) {
-    CHotRegion& region = *m_regions[index];
+void CLauncherDlg::ToggleOption(LauncherRegion option, void (*store)(std::uint8_t)) {
+    CHotRegion& region = HotRegion(option);
     region.selected = !region.selected;
     store(region.selected ? 1 : 0);
-    const ui::Rect mark{region.left, region.top, region.left + kMarkSize, region.top + kMarkSize};
+    const ui::Rect mark = region.MarkBounds();
     RedrawWindow(&mark);
 }
 
@@ -105,10 +117,16 @@ void CLauncherDlg::ChooseModelResolution(std::int16_t resolution) {
     if (m_nModelResolution == resolution) {
         return;
     }
-    for (int choice = 0; choice < kResolutionCount; ++choice) {
-        m_regions[kFirstResolutionRegion + choice]->selected = choice == resolution;
-    }
+    ShowModelResolution(resolution);
     SetModelResolution(resolution);
-    m_nModelResolution = resolution;
     RedrawWindow(&kResolutionMarks);
+}
+
+void CLauncherDlg::ShowModelResolution(std::int16_t resolution) {
+    m_nModelResolution = resolution;
+    const int first = resources::IndexOf(LauncherRegion::LowResolution);
+    const int last = resources::IndexOf(LauncherRegion::HighResolution);
+    for (int index = first; index <= last; ++index) {
+        m_regions[index]->selected = index - first == resolution;
+    }
 }

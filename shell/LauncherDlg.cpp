@@ -5,6 +5,7 @@
 #include "shell/AboutDlg.h"
 
 namespace ui = platform::ui;
+using resources::LauncherRegion;
 
 namespace {
 
@@ -15,18 +16,7 @@ constexpr int kMarkOnPictureId = 134;
 constexpr int kOptionsPictureId = 145;
 constexpr int kOptionsRetestPictureId = 149;
 constexpr int kAboutMenuTextId = 101;
-constexpr int kFirstHoverTextId = 154;  // the texts of regions 0 to 4, in order
-
-struct RegionBounds {
-    int left, top, right, bottom;
-};
-
-constexpr RegionBounds kRegionBounds[CLauncherDlg::kRegionCount] = {
-    {260, 50, 400, 75},   {260, 90, 400, 115},  {260, 130, 400, 160}, {260, 170, 400, 200},
-    {260, 210, 400, 240}, {16, 72, 165, 82},    {16, 85, 171, 95},    {26, 131, 69, 141},
-    {83, 131, 145, 141},  {160, 131, 203, 141}, {16, 150, 190, 160},  {16, 162, 166, 172},
-    {17, 180, 175, 204},
-};
+constexpr int kFirstHoverTextId = 154;  // the buttons' texts, in the order of their regions
 
 }  // namespace
 
@@ -45,8 +35,9 @@ bool CLauncherDlg::OnInitDialog() {
     }
     SetIcon(m_hIcon);
 
-    const int width = kClientWidth + 2 * ui::GetSystemMetric(ui::Metric::FixedFrameWidth);
-    const int height = kClientHeight + ui::GetSystemMetric(ui::Metric::CaptionHeight) +
+    const int width =
+        resources::kLauncherWidth + 2 * ui::GetSystemMetric(ui::Metric::FixedFrameWidth);
+    const int height = resources::kLauncherHeight + ui::GetSystemMetric(ui::Metric::CaptionHeight) +
                        2 * ui::GetSystemMetric(ui::Metric::FixedFrameHeight);
     SetWindowPos((ui::GetSystemMetric(ui::Metric::ScreenWidth) - width) / 2,
                  (ui::GetSystemMetric(ui::Metric::ScreenHeight) - height) / 2, width, height);
@@ -65,23 +56,17 @@ bool CLauncherDlg::OnInitDialog() {
 }
 
 void CLauncherDlg::BuildHotRegions() {
-    auto add = [this](int index) {
-        const RegionBounds& b = kRegionBounds[index];
+    for (const resources::RegionBounds& b : resources::kLauncherRegions) {
         m_regions.push_back(std::make_unique<CHotRegion>(b.left, b.top, b.right, b.bottom));
-        return m_regions.back().get();
-    };
-    for (int index = 0; index < kButtonCount; ++index) {
-        add(index)->SetText(resources::LoadResourceString(kFirstHoverTextId + index));
     }
-    add(5)->selected = GetAudioDialogue() != 0;
-    add(6)->selected = GetAudioBackgroundSounds() != 0;
-    m_nModelResolution = GetModelResolution();
-    for (int choice = 0; choice < 3; ++choice) {
-        add(7 + choice)->selected = m_nModelResolution == choice;
+    for (int index = 0; index < resources::kLauncherButtonCount; ++index) {
+        m_regions[index]->SetText(resources::LoadResourceString(kFirstHoverTextId + index));
     }
-    add(10)->selected = GetHardwareAcceleration() != 0;
-    add(11)->selected = GetBvhExport() != 0;
-    add(kRetestRegion);
+    HotRegion(LauncherRegion::CharacterDialogue).selected = GetAudioDialogue() != 0;
+    HotRegion(LauncherRegion::BackgroundSounds).selected = GetAudioBackgroundSounds() != 0;
+    ShowModelResolution(GetModelResolution());
+    HotRegion(LauncherRegion::HardwareAcceleration).selected = GetHardwareAcceleration() != 0;
+    HotRegion(LauncherRegion::BvhExport).selected = GetBvhExport() != 0;
 }
 
 void CLauncherDlg::OnSysCommand(int command) {

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/ui/DialogWindow.h"
+#include "resources/LauncherLayout.h"
 #include "shell/HotRegion.h"
 
 // The About item the launcher screen adds to its window menu.
@@ -17,11 +18,6 @@ class CLauncherDlg : public platform::ui::DialogWindow {
   public:
     static constexpr int kTemplateId = 102;
     static constexpr int kIconId = 128;
-    static constexpr int kRegionCount = 13;
-    static constexpr int kButtonCount = 5;
-    static constexpr int kRetestRegion = 12;
-    static constexpr int kClientWidth = 400;
-    static constexpr int kClientHeight = 250;
     // The part of the blue band that the hover text repaints.
     static constexpr platform::ui::Rect kHoverTextArea{0, 211, 254, 249};
 
@@ -37,10 +33,12 @@ class CLauncherDlg : public platform::ui::DialogWindow {
     void OnDestroy() override;
 
     void BuildHotRegions();
-    void DrawOptionMark(platform::ui::Canvas& dc, int index);
+    void DrawOptionMark(platform::ui::Canvas& dc, resources::LauncherRegion option);
     // Draws nothing when dc is null.
     void DrawHoverText(platform::ui::Canvas* dc);
     void HandleClick();
+    // Marks resolution (0 low, 1 medium, 2 high) as chosen, without storing it or repainting.
+    void ShowModelResolution(std::int16_t resolution);
 
     // The flows a click starts: launching Velorin, the re-test, the mixing room, the audio test.
     void LaunchVelorin();
@@ -50,7 +48,7 @@ class CLauncherDlg : public platform::ui::DialogWindow {
 
     int m_hIcon = kIconId;
     bool m_bOptionsShown = false;
-    std::vector<std::unique_ptr<CHotRegion>> m_regions;  // indexed 0 to 12; owns the records
+    std::vector<std::unique_ptr<CHotRegion>> m_regions;  // indexed as LauncherRegion; owns them
     CHotRegion* m_pHotRegion = nullptr;  // the region under the pointer at the last move
     platform::ui::Cursor m_hHandCursor;
     platform::ui::Picture m_bmpMain;
@@ -67,10 +65,13 @@ class CLauncherDlg : public platform::ui::DialogWindow {
     std::uint8_t m_bAnalysedHardwareAcceleration = 0;
 
   private:
+    CHotRegion& HotRegion(resources::LauncherRegion region) {
+        return *m_regions[resources::IndexOf(region)];
+    }
     void ClosePanel();
-    void ToggleOption(int index, void (*store)(std::uint8_t));
+    void ToggleOption(resources::LauncherRegion option, void (*store)(std::uint8_t));
     void ChooseModelResolution(std::int16_t resolution);
-    void RunCommand(int index);
+    void RunCommand(resources::LauncherRegion region);
     // The engine part of the audio test: capture while the CD plays, then store the verdict.
     void RunAudioCaptureTest();
 };

@@ -6,9 +6,6 @@
 
 namespace {
 
-constexpr int kFirstResolutionRegion = 7;
-constexpr int kResolutionChoices = 3;
-
 // The launcher screen as the flows see it.
 class LauncherDlgScreen : public LauncherScreen {
   public:
@@ -17,10 +14,7 @@ class LauncherDlgScreen : public LauncherScreen {
     platform::ui::Window& ScreenWindow() override { return dlg_; }
     platform::ui::Window* Backdrop() override { return g_pBackdrop; }
     void ShowModelResolution(std::int16_t resolution) override {
-        dlg_.m_nModelResolution = resolution;
-        for (int choice = 0; choice < kResolutionChoices; ++choice) {
-            dlg_.m_regions[kFirstResolutionRegion + choice]->selected = choice == resolution;
-        }
+        dlg_.ShowModelResolution(resolution);
     }
     void EndDialog(int result) override { dlg_.EndDialog(result); }
     LaunchState State() override {

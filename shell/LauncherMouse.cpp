@@ -7,12 +7,13 @@ namespace sound = platform::sound;
 void CLauncherDlg::OnMouseMove(int x, int y) {
     CHotRegion* hit = nullptr;
     bool retestHot = false;
-    const int live = std::min<int>(m_bOptionsShown ? kRegionCount : kButtonCount,
-                                   static_cast<int>(m_regions.size()));
+    const int live = std::min<int>(
+        m_bOptionsShown ? resources::kLauncherRegionCount : resources::kLauncherButtonCount,
+        static_cast<int>(m_regions.size()));
     for (int index = 0; index < live; ++index) {
         if (m_regions[index]->Contains(x, y)) {
             hit = m_regions[index].get();
-            retestHot = index == kRetestRegion;
+            retestHot = index == resources::IndexOf(resources::LauncherRegion::RetestSystem);
             break;
         }
     }
@@ -30,7 +31,7 @@ void CLauncherDlg::OnMouseMove(int x, int y) {
             sound::PlaySound(".\\Sounds\\Sys\\S0\\snap.wav",
                              sound::SoundFlags::Async | sound::SoundFlags::FileName);
         }
-        const ui::Rect retest = m_regions[kRetestRegion]->Bounds();
+        const ui::Rect retest = HotRegion(resources::LauncherRegion::RetestSystem).Bounds();
         RedrawWindow(&retest);
     }
 }

@@ -1,16 +1,25 @@
 #include "shell/LauncherDlg.h"
 
 namespace ui = platform::ui;
+using resources::LauncherRegion;
 
 namespace {
 
-constexpr ui::Rect kHoverTextRect{5, 213, 253, 249};
+constexpr ui::Rect kHoverTextRect{resources::kHoverTextBox.left, resources::kHoverTextBox.top,
+                                  resources::kHoverTextBox.right, resources::kHoverTextBox.bottom};
 constexpr ui::Color kHoverBandBlue{62, 45, 178};
 constexpr int kHoverTextPoints = 8;
 constexpr int kPointsPerInch = 72;
-constexpr int kMarkSize = 10;
 // The marks, in the order they are drawn.
-constexpr int kMarkedRegions[] = {5, 6, 10, 7, 8, 9, 11};
+constexpr LauncherRegion kMarkedRegions[] = {
+    LauncherRegion::CharacterDialogue,
+    LauncherRegion::BackgroundSounds,
+    LauncherRegion::HardwareAcceleration,
+    LauncherRegion::LowResolution,
+    LauncherRegion::MediumResolution,
+    LauncherRegion::HighResolution,
+    LauncherRegion::BvhExport,
+};
 
 // number * numerator / denominator, rounded to the nearest integer.
 int MulDiv(int number, int numerator, int denominator) {
@@ -31,22 +40,21 @@ void CLauncherDlg::OnPaint(ui::Canvas& dc) {
     const ui::Picture& background = !m_bOptionsShown ? m_bmpMain
                                     : m_bRetestHot   ? m_bmpOptionsRetest
                                                      : m_bmpOptions;
-    dc.CopyPicture(background, {0, 0, kClientWidth, kClientHeight});
+    dc.CopyPicture(background, {0, 0, resources::kLauncherWidth, resources::kLauncherHeight});
     if (m_bOptionsShown) {
-        for (int index : kMarkedRegions) {
-            DrawOptionMark(dc, index);
+        for (LauncherRegion option : kMarkedRegions) {
+            DrawOptionMark(dc, option);
         }
     }
     DrawHoverText(&dc);
 }
 
-void CLauncherDlg::DrawOptionMark(ui::Canvas& dc, int index) {
-    if (index >= static_cast<int>(m_regions.size())) {
+void CLauncherDlg::DrawOptionMark(ui::Canvas& dc, LauncherRegion option) {
+    if (resources::IndexOf(option) >= static_cast<int>(m_regions.size())) {
         return;
     }
-    const CHotRegion& region = *m_regions[index];
-    dc.CopyPicture(region.selected ? m_bmpMarkOn : m_bmpMarkOff,
-                   {region.left, region.top, region.left + kMarkSize, region.top + kMarkSize});
+    const CHotRegion& region = HotRegion(option);
+    dc.CopyPicture(region.selected ? m_bmpMarkOn : m_bmpMarkOff, region.MarkBounds());
 }
 
 void CLauncherDlg::DrawHoverText(ui::Canvas* dc) {

@@ -20,6 +20,7 @@
 #include <vector>
 
 #include "bench/startup/ScreenProbe.h"
+#include "resources/LauncherLayout.h"
 
 extern char** environ;
 
@@ -28,14 +29,16 @@ namespace {
 using Clock = std::chrono::steady_clock;
 using startup_timing::ScreenProbe;
 
-constexpr int kScreenWidth = 400;  // the splash and the launcher screen alike
-constexpr int kScreenHeight = 250;
-constexpr int kLaunchX = 330;  // inside the launch button, in client pixels
-constexpr int kLaunchY = 62;
-constexpr int kBandLeft = 5;  // the hover text's rectangle
-constexpr int kBandTop = 213;
-constexpr int kBandWidth = 248;
-constexpr int kBandHeight = 36;
+constexpr int kScreenWidth = resources::kLauncherWidth;  // the splash and the launcher screen alike
+constexpr int kScreenHeight = resources::kLauncherHeight;
+constexpr resources::RegionBounds kLaunch =
+    resources::BoundsOf(resources::LauncherRegion::LaunchVelorin);
+constexpr int kLaunchX = (kLaunch.left + kLaunch.right) / 2;  // in client pixels
+constexpr int kLaunchY = (kLaunch.top + kLaunch.bottom) / 2;
+constexpr int kBandLeft = resources::kHoverTextBox.left;
+constexpr int kBandTop = resources::kHoverTextBox.top;
+constexpr int kBandWidth = resources::kHoverTextBox.right - resources::kHoverTextBox.left;
+constexpr int kBandHeight = resources::kHoverTextBox.bottom - resources::kHoverTextBox.top;
 constexpr auto kPollPeriod = std::chrono::microseconds(500);
 constexpr auto kGiveUp = std::chrono::seconds(20);
 

@@ -8,6 +8,7 @@
 
 #include "platform/dsound/DirectSound.h"
 #include "platform/dsound/loopback/Loopback.h"
+#include "platform/mci/AudioSectors.h"
 
 namespace fuzzing {
 
@@ -16,7 +17,6 @@ namespace {
 namespace mci = platform::mci;
 
 constexpr int kBinSectors = 300;
-constexpr int kSectorBytes = 2352;
 
 struct Scratch {
     Scratch()
@@ -37,7 +37,7 @@ const std::filesystem::path& DiscFolder() {
     static const Scratch scratch;
     static const std::filesystem::path folder = [] {
         const auto& path = scratch.path;
-        std::vector<char> sectors(static_cast<std::size_t>(kBinSectors) * kSectorBytes, 1);
+        std::vector<char> sectors(static_cast<std::size_t>(kBinSectors) * mci::kSectorBytes, 1);
         std::ofstream(path / "disc.bin", std::ios::binary).write(sectors.data(), sectors.size());
         static platform::dsound::loopback::LoopbackAudioSystem card({});
         platform::dsound::SetAudioSystem(&card);

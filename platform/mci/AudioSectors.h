@@ -4,8 +4,11 @@
 
 namespace platform::mci {
 
-// One audio sector holds 1/75 s: 588 stereo frames of 16-bit samples, 2,352 bytes.
+// A disc holds 75 sectors a second (the frames of an MSF position); an audio sector holds 588
+// stereo frames of 16-bit samples.
+constexpr int kSectorsPerSecond = 75;
 constexpr int kSamplesPerSector = 588 * 2;
+constexpr int kSectorBytes = kSamplesPerSector * static_cast<int>(sizeof(std::int16_t));  // 2,352
 
 class AudioSectorReader {
   public:

@@ -14,6 +14,8 @@
 #include <optional>
 #include <string>
 
+#include "platform/mci/AudioSectors.h"
+
 namespace platform::mci {
 
 enum class DeviceType { CdAudio, WaveAudio };
@@ -21,7 +23,7 @@ enum class DeviceType { CdAudio, WaveAudio };
 // How positions are given: MSF (the default of a fresh open) or TMSF (track first).
 enum class TimeFormat { Msf, Tmsf };
 
-// A length or position in minutes, seconds and frames (75 frames a second).
+// A length or position in minutes, seconds and frames (kSectorsPerSecond frames a second).
 struct Msf {
     std::uint8_t minutes = 0;
     std::uint8_t seconds = 0;
@@ -35,8 +37,6 @@ struct Tmsf {
     std::uint8_t seconds = 0;
     std::uint8_t frames = 0;
 };
-
-constexpr int kFramesPerSecond = 75;
 
 class CdDevice {
   public:

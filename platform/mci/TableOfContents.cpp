@@ -23,9 +23,9 @@ std::optional<Msf> TableOfContents::TrackLength(int track) const {
         return std::nullopt;
     }
     const std::int32_t sectors = span->end - span->start;
-    const std::int32_t seconds = sectors / kFramesPerSecond;
+    const std::int32_t seconds = sectors / kSectorsPerSecond;
     return Msf{static_cast<std::uint8_t>(seconds / 60), static_cast<std::uint8_t>(seconds % 60),
-               static_cast<std::uint8_t>(sectors % kFramesPerSecond)};
+               static_cast<std::uint8_t>(sectors % kSectorsPerSecond)};
 }
 
 std::optional<SectorRange> TableOfContents::PlayRange(Tmsf from, std::optional<Tmsf> to) const {
@@ -67,7 +67,7 @@ std::optional<std::int32_t> TableOfContents::Position(Tmsf position) const {
     if (track == nullptr || !track->start.has_value()) {
         return std::nullopt;
     }
-    return *track->start + (position.minutes * 60 + position.seconds) * kFramesPerSecond +
+    return *track->start + (position.minutes * 60 + position.seconds) * kSectorsPerSecond +
            position.frames;
 }
 

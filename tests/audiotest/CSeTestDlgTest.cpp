@@ -58,7 +58,7 @@ TEST_F(AutoplayGuard, ABlankVerbIsNeverPutBackAndGuardsChain) {
     unsuspended.RestoreAutoplay();
     EXPECT_EQ(Autoplay(), Stored("play"));
 
-    ASSERT_TRUE(Write(Root::ClassesRoot, kShell, "", ValueType::String, std::string("open", 5)));
+    ASSERT_TRUE(Write(Root::ClassesRoot, kShell, "", ValueType::String, std::string("open\0", 5)));
     CSeTestDlg first;
     first.SuspendAutoplay();
     CSeTestDlg second;

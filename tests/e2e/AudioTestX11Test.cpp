@@ -19,14 +19,15 @@
 #include "tests/e2e/X11Screen.h"
 #include "tests/platform/registry/RegistryTestSupport.h"
 #include "tests/support/ChildProcess.h"
+#include "tests/support/Helpers.h"
 #include "tests/support/TempDisc.h"
 
 namespace fs = std::filesystem;
 using platform::registry::Root;
 using platform::registry::test::Bytes;
 using platform::registry::test::ReadBack;
-using platform::registry::test::ScopedEnv;
 using testing_support::ChildProcess;
+using testing_support::ScopedEnv;
 using velorin::test::Box;
 using velorin::test::ClickAt;
 using velorin::test::ClickLeftOfTwoButtons;
@@ -37,7 +38,7 @@ using velorin::test::kRunLimit;
 namespace {
 
 constexpr const char* kOptions = "SOFTWARE\\Tessaly\\Velorin\\Options";
-const auto kPlay = Bytes(std::string("play", 5));
+const auto kPlay = Bytes(std::string("play\0", 5));
 
 class AudioTestOnRealParts : public ::testing::Test {
   protected:

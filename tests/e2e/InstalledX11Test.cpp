@@ -10,24 +10,23 @@
 #include <filesystem>
 #include <fstream>
 #include <map>
-#include <thread>
 
 #include "platform/registry/fake/ScopedStore.h"
+#include "tests/e2e/ScreenPictures.h"
 #include "tests/e2e/SoundServer.h"
 #include "tests/e2e/VirtualDisplay.h"
-#include "tests/e2e/X11Screen.h"
 #include "tests/platform/registry/RegistryTestSupport.h"
 #include "tests/support/ChildProcess.h"
+#include "tests/support/Helpers.h"
 
 namespace fs = std::filesystem;
-using platform::registry::test::ScopedEnv;
 using testing_support::ChildProcess;
 using testing_support::RunProgram;
+using testing_support::ScopedEnv;
 using velorin::test::Box;
 using velorin::test::ClickAt;
 using velorin::test::FindWindow;
 using velorin::test::kRunLimit;
-using velorin::test::kSettle;
 
 namespace {
 
@@ -94,11 +93,11 @@ class Installed : public ::testing::Test {
         return {(prefix_ / "bin/velorin-launcher").string()};
     }
 
-    // The launcher screen once shown and settled enough to take clicks.
-    static std::optional<Box> SettledScreen() {
+    // The launcher screen once it answers the mouse.
+    static std::optional<Box> AnsweringScreen(const fs::path& shot) {
         std::optional<Box> screen = FindWindow("^Velorin Launcher$");
-        if (screen) {
-            std::this_thread::sleep_for(kSettle);
+        if (screen && !velorin::test::WaitUntilAnswering(shot, *screen)) {
+            return std::nullopt;
         }
         return screen;
     }
@@ -144,7 +143,7 @@ TEST_F(
     std::ofstream(folder / "script.txt") << "Blendora nothing\n";
     velorin::test::VirtualDisplay display(1024, 768);
     ASSERT_TRUE(display.Ready()) << "Xvfb did not start";
-    ScopedEnv platform("QT_QPA_PLATFORM", "xcb");
+    ScopedEnv qtPlatform("QT_QPA_PLATFORM", "xcb");
     // The store's first use comes before the demonstration package's defaults are installed.
     ASSERT_TRUE(
         platform::registry::test::KeyExists(platform::registry::Root::LocalMachine, "SOFTWARE"));
@@ -156,11 +155,13 @@ TEST_F(
 
     ChildProcess launcher(InstalledLauncher(), ChildProcess::Output::Shared);
     ASSERT_TRUE(launcher.started());
-    const std::optional<Box> screen = SettledScreen();
+    const std::optional<Box> screen = AnsweringScreen(folder / "screen.png");
     ASSERT_TRUE(screen) << "no launcher screen";
     EXPECT_EQ(velorin::test::WindowClass("^Velorin Launcher$"),
               DesktopEntryValue(prefix_ / kDesktopEntry, "StartupWMClass"));
     ClickAt(*screen, 330, 185);  // Mixing Room
+    ASSERT_TRUE(velorin::test::WaitUntilAnswering(folder / "screen.png", *screen))
+        << "the launcher screen did not come back from the mixing tool";
     ClickAt(*screen, 300, 225);  // Quit
     EXPECT_EQ(launcher.Wait(kRunLimit), std::optional<int>(0));
 
@@ -181,13 +182,13 @@ TEST_F(Installed, WithoutACdDriveTheAudioTestPlaysTheDemonstrationDiscToTheRealR
     platform::registry::ScopedStore store;
     velorin::test::VirtualDisplay display(1024, 768);
     ASSERT_TRUE(display.Ready()) << "Xvfb did not start";
-    ScopedEnv platform("QT_QPA_PLATFORM", "xcb");
+    ScopedEnv qtPlatform("QT_QPA_PLATFORM", "xcb");
     ScopedEnv cd("VELORIN_CD", nullptr);
     ScopedEnv audio("VELORIN_AUDIO", nullptr);
-    const auto audioTest = [](const char* verdictTitle) {
+    const auto audioTest = [&](const char* verdictTitle) {
         ChildProcess launcher(InstalledLauncher(), ChildProcess::Output::Shared);
         ASSERT_TRUE(launcher.started());
-        const std::optional<Box> screen = SettledScreen();
+        const std::optional<Box> screen = AnsweringScreen(fs::path(store.folder()) / "screen.png");
         ASSERT_TRUE(screen) << "no launcher screen";
         ClickAt(*screen, 300, 140);  // Audio Test
         const std::optional<Box> prompt = FindWindow("^Audio Test$");

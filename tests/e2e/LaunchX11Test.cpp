@@ -8,15 +8,16 @@
 
 #include "platform/registry/fake/ScopedStore.h"
 #include "tests/e2e/Installation.h"
+#include "tests/e2e/ScreenPictures.h"
 #include "tests/e2e/VirtualDisplay.h"
-#include "tests/e2e/X11Screen.h"
 #include "tests/platform/registry/RegistryTestSupport.h"
 #include "tests/support/ChildProcess.h"
+#include "tests/support/Helpers.h"
 
 namespace fs = std::filesystem;
-using platform::registry::test::ScopedEnv;
 using testing_support::ChildProcess;
 using testing_support::RunProgram;
+using testing_support::ScopedEnv;
 using velorin::test::Box;
 using velorin::test::ClickAt;
 using velorin::test::FindWindow;
@@ -24,15 +25,17 @@ using velorin::test::kRunLimit;
 
 namespace {
 
-void ClickLaunch() {
+// Once the launcher screen answers, that is, no longer waits for a program it started.
+void ClickLaunch(const fs::path& shot) {
     std::optional<Box> screen = FindWindow("^Velorin Launcher$");
     ASSERT_TRUE(screen) << "no launcher screen";
+    ASSERT_TRUE(velorin::test::WaitUntilAnswering(shot, *screen)) << "the screen does not answer";
     ClickAt(*screen, 330, 62);
 }
 
 // The launcher with the stand-ins for the programs it hands off to.
 fs::path Stage(const fs::path& folder) {
-    const fs::path install = velorin::test::StageLauncher(folder);
+    fs::path install = velorin::test::StageLauncher(folder);
     for (const char* program : {"Velorin", "exportToWeb", "TsAVIMaker"}) {
         fs::copy_file(fs::path(VELORIN_STANDIN_DIR) / program, install / program);
     }
@@ -80,11 +83,11 @@ TEST(LaunchOnX11, HandOffsToTheStandInsAndANothingExportedRunEndsTheLauncher) {
 
     ChildProcess launcher({(install / "velorin-launcher").string()}, ChildProcess::Output::Shared);
     ASSERT_TRUE(launcher.started());
-    ClickLaunch();
+    ClickLaunch(folder / "screen.png");
     std::optional<Box> question = FindWindow("^Create AVI Movie from Dance$");
     ASSERT_TRUE(question) << "no AVI question";
     velorin::test::ClickLeftOfTwoButtons(*question);  // OK
-    ClickLaunch();
+    ClickLaunch(folder / "screen.png");
     EXPECT_EQ(launcher.Wait(kRunLimit), std::optional<int>(0));
 
     const std::string at = "\t" + install.string();

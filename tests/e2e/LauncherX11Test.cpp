@@ -5,7 +5,6 @@
 
 #include <cstdlib>
 #include <filesystem>
-#include <thread>
 
 #include "platform/registry/fake/ScopedStore.h"
 #include "settings/Settings.h"
@@ -14,6 +13,7 @@
 #include "tests/e2e/VirtualDisplay.h"
 #include "tests/e2e/X11Screen.h"
 #include "tests/support/ChildProcess.h"
+#include "tests/support/Helpers.h"
 
 namespace fs = std::filesystem;
 using testing_support::ChildProcess;
@@ -22,9 +22,9 @@ using velorin::test::Box;
 using velorin::test::ClickAt;
 using velorin::test::FindWindow;
 using velorin::test::kRunLimit;
-using velorin::test::kSettle;
 using velorin::test::Picture;
 using velorin::test::ShowsAt;
+using velorin::test::WaitForScreen;
 
 TEST(LauncherOnX11, PanelOptionIsStoredShownAndQuitEndsTheProgramCleanly) {
     platform::registry::ScopedStore store;
@@ -32,24 +32,25 @@ TEST(LauncherOnX11, PanelOptionIsStoredShownAndQuitEndsTheProgramCleanly) {
     SetAudioBackgroundSounds(1);
     velorin::test::VirtualDisplay display(1024, 768);
     ASSERT_TRUE(display.Ready()) << "Xvfb did not start";
-    setenv("QT_QPA_PLATFORM", "xcb", 1);
-    setenv("VELORIN_AUDIO", "loopback", 1);
+    testing_support::ScopedEnv platform("QT_QPA_PLATFORM", "xcb");
+    testing_support::ScopedEnv audio("VELORIN_AUDIO", "loopback");
     const fs::path install = velorin::test::StageLauncher(store.folder());
 
     ChildProcess launcher({(install / "velorin-launcher").string()}, ChildProcess::Output::Shared);
     ASSERT_TRUE(launcher.started());
     const std::optional<Box> corner = FindWindow("^Velorin Launcher$");
     ASSERT_TRUE(corner) << "no launcher screen appeared";
-    std::this_thread::sleep_for(kSettle);
 
     ClickAt(*corner, 300, 100);  // Set-Up Options
     ClickAt(*corner, 20, 77);    // Character Dialogue
-    const QImage screen = velorin::test::Screenshot(store.folder() + "/screen.png");
+    const QImage screen = WaitForScreen(store.folder() + "/screen.png", [&](const QImage& shot) {
+        return ShowsAt(shot, *corner, 16, 72, Picture("bitmap-133.png"));
+    });
     ASSERT_FALSE(screen.isNull());
-    EXPECT_TRUE(ShowsAt(screen, *corner, 17, 180, Picture("bitmap-145.png").copy(17, 180, 158, 24)))
-        << "the options panel is not on the screen";
     EXPECT_TRUE(ShowsAt(screen, *corner, 16, 72, Picture("bitmap-133.png")))
         << "Character Dialogue does not show as off";
+    EXPECT_TRUE(ShowsAt(screen, *corner, 17, 180, Picture("bitmap-145.png").copy(17, 180, 158, 24)))
+        << "the options panel is not on the screen";
     EXPECT_TRUE(ShowsAt(screen, *corner, 16, 85, Picture("bitmap-134.png")))
         << "Background Sounds does not show as on";
 

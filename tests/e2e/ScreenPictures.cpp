@@ -1,8 +1,11 @@
 #include "tests/e2e/ScreenPictures.h"
 
+#include <chrono>
 #include <cstdlib>
 #include <string>
+#include <thread>
 
+#include "resources/LauncherLayout.h"
 #include "tests/support/ChildProcess.h"
 
 namespace velorin::test {
@@ -43,6 +46,62 @@ std::optional<Box> Locate(const QImage& screen, const QImage& picture) {
         }
     }
     return std::nullopt;
+}
+
+QImage WaitForScreen(const std::filesystem::path& file,
+                     const std::function<bool(const QImage&)>& shows) {
+    const auto deadline = std::chrono::steady_clock::now() + kWindowWait;
+    for (;;) {
+        QImage screen = Screenshot(file);
+        if ((!screen.isNull() && shows(screen)) || std::chrono::steady_clock::now() >= deadline) {
+            return screen;
+        }
+        std::this_thread::sleep_for(kPollPeriod);
+    }
+}
+
+bool WaitUntilShown(const std::filesystem::path& file, const Box& window, int x, int y,
+                    const QImage& picture) {
+    const auto shown = [&](const QImage& screen) { return ShowsAt(screen, window, x, y, picture); };
+    return shown(WaitForScreen(file, shown));
+}
+
+bool WaitUntilAnswering(const std::filesystem::path& file, const Box& window) {
+    // The hover text is white on the blue band; nothing else there is.
+    const resources::RegionBounds& text = resources::kHoverTextBox;
+    const resources::RegionBounds& button =
+        resources::BoundsOf(resources::LauncherRegion::LaunchVelorin);
+    const auto hoverTextShown = [&](const QImage& screen) {
+        for (int y = text.top; y < text.bottom; ++y) {
+            for (int x = text.left; x < text.right; ++x) {
+                if (screen.pixel(window.x + x, window.y + y) == qRgb(255, 255, 255)) {
+                    return true;
+                }
+            }
+        }
+        return false;
+    };
+    // First off the button until no hover text shows (an earlier one may still be on the
+    // screen); then onto it and off in turn, a look at the screen apart so that no move hides
+    // another, until its text shows.
+    const auto off = [&](const QImage& screen) {
+        if (!hoverTextShown(screen)) {
+            return true;
+        }
+        MovePointer(window.x + 100, window.y + 30);  // over no region
+        return false;
+    };
+    bool onButton = false;
+    const auto on = [&](const QImage& screen) {
+        if (hoverTextShown(screen)) {
+            return true;
+        }
+        onButton = !onButton;
+        MovePointer(window.x + (onButton ? (button.left + button.right) / 2 : 100),
+                    window.y + (onButton ? (button.top + button.bottom) / 2 : 30));
+        return false;
+    };
+    return !hoverTextShown(WaitForScreen(file, off)) && hoverTextShown(WaitForScreen(file, on));
 }
 
 }  // namespace velorin::test

@@ -3,6 +3,7 @@
 // launcher's own pictures.
 #include <QImage>
 #include <filesystem>
+#include <functional>
 #include <optional>
 
 #include "tests/e2e/X11Screen.h"
@@ -22,5 +23,15 @@ bool ShowsAt(const QImage& screen, const Box& window, int x, int y, const QImage
 
 // Where on the screen the picture is shown whole, if it is.
 std::optional<Box> Locate(const QImage& screen, const QImage& picture);
+// Takes screenshots (to file) until shows(screen) holds or kWindowWait has passed; the last one.
+QImage WaitForScreen(const std::filesystem::path& file,
+                     const std::function<bool(const QImage&)>& shows);
+// Whether the screen comes to show picture with its corner at (x, y) inside window.
+bool WaitUntilShown(const std::filesystem::path& file, const Box& window, int x, int y,
+                    const QImage& picture);
+// Whether the launcher screen in window comes to answer the mouse: moved onto the launch button
+// from elsewhere, it draws the button's hover text. Input sent before has been handled or
+// dropped by then.
+bool WaitUntilAnswering(const std::filesystem::path& file, const Box& window);
 
 }  // namespace velorin::test

@@ -115,14 +115,6 @@ SoundServer::~SoundServer() {
         (*server)->Kill(SIGTERM);
         (*server)->Wait(std::chrono::seconds(5));
     }
-    servers_.clear();
-    for (auto it = saved_.rbegin(); it != saved_.rend(); ++it) {
-        if (it->second.has_value()) {
-            setenv(it->first.c_str(), it->second->c_str(), 1);
-        } else {
-            unsetenv(it->first.c_str());
-        }
-    }
     if (!folder_.empty()) {
         std::error_code ignored;
         std::filesystem::remove_all(folder_, ignored);
@@ -134,9 +126,7 @@ bool SoundServer::MuteOutput(bool muted) {
 }
 
 void SoundServer::SetEnvironment(const char* name, const std::string& value) {
-    const char* old = std::getenv(name);
-    saved_.emplace_back(name, old != nullptr ? std::optional<std::string>(old) : std::nullopt);
-    setenv(name, value.c_str(), 1);
+    environment_.push_back(std::make_unique<testing_support::ScopedEnv>(name, value.c_str()));
 }
 
 }  // namespace velorin::test

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "tests/support/ChildProcess.h"
+#include "tests/support/Helpers.h"
 
 namespace velorin::test {
 
@@ -36,7 +37,7 @@ class SoundServer {
     std::filesystem::path folder_;
     std::vector<std::unique_ptr<testing_support::ChildProcess>> servers_;
     bool ready_ = false;
-    std::vector<std::pair<std::string, std::optional<std::string>>> saved_;
+    std::vector<std::unique_ptr<testing_support::ScopedEnv>> environment_;
 };
 
 }  // namespace velorin::test

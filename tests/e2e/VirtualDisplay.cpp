@@ -1,7 +1,5 @@
 #include "tests/e2e/VirtualDisplay.h"
 
-#include <cstdlib>
-
 namespace velorin::test {
 
 namespace {
@@ -25,19 +23,8 @@ VirtualDisplay::VirtualDisplay(int width, int height) : server_(ServerCommand(wi
     if (number.empty()) {
         return;
     }
-    if (const char* old = std::getenv("DISPLAY")) {
-        previous_ = old;
-    }
     name_ = ":" + number;
-    setenv("DISPLAY", name_.c_str(), 1);
-}
-
-VirtualDisplay::~VirtualDisplay() {
-    if (previous_) {
-        setenv("DISPLAY", previous_->c_str(), 1);
-    } else {
-        unsetenv("DISPLAY");
-    }
+    display_.emplace("DISPLAY", name_.c_str());
 }
 
 }  // namespace velorin::test

@@ -4,13 +4,13 @@
 #include <string>
 
 #include "tests/support/ChildProcess.h"
+#include "tests/support/Helpers.h"
 
 namespace velorin::test {
 
 class VirtualDisplay {
   public:
     VirtualDisplay(int width, int height);
-    ~VirtualDisplay();
     VirtualDisplay(const VirtualDisplay&) = delete;
     VirtualDisplay& operator=(const VirtualDisplay&) = delete;
     bool Ready() const { return !name_.empty(); }
@@ -18,7 +18,7 @@ class VirtualDisplay {
   private:
     testing_support::ChildProcess server_;
     std::string name_;
-    std::optional<std::string> previous_;
+    std::optional<testing_support::ScopedEnv> display_;
 };
 
 }  // namespace velorin::test

@@ -17,10 +17,11 @@
 #include "tests/e2e/Installation.h"
 #include "tests/e2e/ScreenPictures.h"
 #include "tests/platform/registry/RegistryTestSupport.h"
+#include "tests/support/Helpers.h"
 
 namespace fs = std::filesystem;
-using platform::registry::test::ScopedEnv;
 using testing_support::ChildProcess;
+using testing_support::ScopedEnv;
 using velorin::test::Box;
 using velorin::test::Compositor;
 using velorin::test::CompositorKind;

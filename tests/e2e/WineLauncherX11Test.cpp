@@ -17,20 +17,21 @@
 #include "platform/registry/fake/ScopedStore.h"
 #include "tests/e2e/ScreenPictures.h"
 #include "tests/e2e/X11Screen.h"
-#include "tests/platform/registry/RegistryTestSupport.h"
 #include "tests/support/ChildProcess.h"
+#include "tests/support/Helpers.h"
 
 namespace fs = std::filesystem;
-using platform::registry::test::ScopedEnv;
 using testing_support::ChildProcess;
 using testing_support::RunProgram;
+using testing_support::ScopedEnv;
 using velorin::test::Box;
 using velorin::test::ClickAt;
 using velorin::test::FindWindow;
-using velorin::test::kSettle;
 using velorin::test::Pick;
 using velorin::test::Picture;
 using velorin::test::ShowsAt;
+using velorin::test::WaitForScreen;
+using velorin::test::WaitUntilAnswering;
 
 namespace {
 
@@ -58,17 +59,16 @@ bool AllBlack(const QImage& screen, int x, int y) {
 
 // Where a picture of the given size shows in the middle of the screen, waiting for it to appear.
 std::optional<Box> WaitInTheMiddle(const fs::path& shot, const QImage& picture) {
-    const auto until = std::chrono::steady_clock::now() + velorin::test::kWindowWait;
-    while (std::chrono::steady_clock::now() < until) {
-        const QImage screen = velorin::test::Screenshot(shot);
+    const auto inTheMiddle = [&](const QImage& screen) -> std::optional<Box> {
+        if (screen.isNull()) {
+            return std::nullopt;
+        }
         const Box middle{(screen.width() - picture.width() - kMostFrame) / 2,
                          (screen.height() - picture.height() - kMostFrame) / 2, 0, 0};
-        if (std::optional<Box> found = ClientArea(screen, middle, picture)) {
-            return found;
-        }
-        std::this_thread::sleep_for(velorin::test::kPollPeriod);
-    }
-    return std::nullopt;
+        return ClientArea(screen, middle, picture);
+    };
+    return inTheMiddle(
+        WaitForScreen(shot, [&](const QImage& screen) { return inTheMiddle(screen).has_value(); }));
 }
 
 // Wine centres a message box's buttons under its text. A box without a title is told from the
@@ -159,30 +159,39 @@ TEST_F(WineLauncher, SplashScreenHoverPanelLaunchAboutAndCreditsEndWithStatusZer
         << "no splash in the middle of the screen";
     const std::optional<Box> outer = FindWindow("^Velorin Launcher$");
     ASSERT_TRUE(outer) << "no launcher screen appeared";
-    std::this_thread::sleep_for(kSettle);
 
     const fs::path& shots = folder;
-    QImage screen = velorin::test::Screenshot(shots / "screen.png");
-    const std::optional<Box> client = ClientArea(screen, *outer, Picture("bitmap-131.png"));
+    const QImage main = Picture("bitmap-131.png");
+    const auto drawn = [&](const QImage& shot) {
+        const std::optional<Box> area = ClientArea(shot, *outer, main);
+        return area && ShowsAt(shot, *area, 0, 0, main.copy(0, 0, 400, 210));  // all but the band
+    };
+    QImage screen = WaitForScreen(shots / "screen.png", drawn);
+    const std::optional<Box> client = ClientArea(screen, *outer, main);
     ASSERT_TRUE(client) << "the launcher screen's picture is not on the screen";
     EXPECT_EQ(client->width, 400);
     // The window with its frame is centred, so the client area sits half a caption low.
-    EXPECT_NEAR(client->x + 200, screen.width() / 2, kFrameOffCentre);
-    EXPECT_NEAR(client->y + 125, screen.height() / 2, kFrameOffCentre);
+    EXPECT_LE(std::abs(client->x + 200 - screen.width() / 2), kFrameOffCentre);
+    EXPECT_LE(std::abs(client->y + 125 - screen.height() / 2), kFrameOffCentre);
     EXPECT_TRUE(AllBlack(screen, 5, 5) && AllBlack(screen, screen.width() - 5, screen.height() - 5))
         << "the backdrop does not cover the screen in black";
 
     const QImage withoutHover = screen.copy(client->x, client->y + 210, 260, 40);
+    const QImage panel = Picture("bitmap-145.png").copy(17, 180, 158, 24);
+    const auto hoverText = [&](const QImage& shot) {
+        return shot.copy(client->x, client->y + 210, 260, 40) != withoutHover;
+    };
     ClickAt(client->x + 300, client->y + 100);  // Set-Up Options, whose hover text shows
-    screen = velorin::test::Screenshot(shots / "panel.png");
-    EXPECT_NE(screen.copy(client->x, client->y + 210, 260, 40), withoutHover)
-        << "no hover text under the pointer's command";
-    EXPECT_TRUE(ShowsAt(screen, *client, 17, 180, Picture("bitmap-145.png").copy(17, 180, 158, 24)))
+    screen = WaitForScreen(shots / "panel.png", [&](const QImage& shot) {
+        return hoverText(shot) && ShowsAt(shot, *client, 17, 180, panel);
+    });
+    EXPECT_TRUE(hoverText(screen)) << "no hover text under the pointer's command";
+    EXPECT_TRUE(ShowsAt(screen, *client, 17, 180, panel))
         << "the options panel is not on the screen";
 
     ClickAt(client->x + 20, client->y + 77);  // Character Dialogue
-    screen = velorin::test::Screenshot(shots / "option.png");
-    EXPECT_TRUE(ShowsAt(screen, *client, 16, 72, Picture("bitmap-133.png")))
+    EXPECT_TRUE(velorin::test::WaitUntilShown(shots / "option.png", *client, 16, 72,
+                                              Picture("bitmap-133.png")))
         << "Character Dialogue does not show as off";
     EXPECT_EQ(Query("Velorin\\Options", "Audio Dialogue").substr(0, 13), "REG_BINARY\t00");
 
@@ -193,13 +202,23 @@ TEST_F(WineLauncher, SplashScreenHoverPanelLaunchAboutAndCreditsEndWithStatusZer
     EXPECT_EQ(Query("Velorin", "FPS").substr(0, 6), "REG_SZ")
         << "the stand-in's analysis stored no speed";
 
+    ASSERT_TRUE(WaitUntilAnswering(shots / "screen.png", *client)) << "not back on the screen";
     const int caption = client->y - kCaptionAbove;
     ClickAt(client->x + 200, caption, velorin::test::MouseButton::Right);  // window menu
-    ClickAt(client->x + 200 + 60, caption + kLastMenuItem);                // About Launcher...
+    // The menu opens below the caption, over the top of the picture.
+    const QImage underMenu = main.copy(201, 21, 40, 40);
+    EXPECT_FALSE(ShowsAt(WaitForScreen(shots / "menu.png",
+                                       [&](const QImage& shot) {
+                                           return !ShowsAt(shot, *client, 201, 21, underMenu);
+                                       }),
+                         *client, 201, 21, underMenu))
+        << "no window menu";
+    ClickAt(client->x + 200 + 60, caption + kLastMenuItem);  // About Launcher...
     const std::optional<Box> about = FindWindow("^About Launcher$");
     ASSERT_TRUE(about) << "no About box";
     ClickAt(*about, about->width - 39, 43);  // OK
 
+    ASSERT_TRUE(WaitUntilAnswering(shots / "screen.png", *client)) << "the About box stays";
     ClickAt(client->x + 300, client->y + 225);  // Quit
     const std::optional<Box> credits =
         WaitInTheMiddle(shots / "credits.png", Picture("bitmap-148.png"));

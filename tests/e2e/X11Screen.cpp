@@ -75,7 +75,10 @@ std::string WindowClass(const std::string& title) {
 void ClickAt(int x, int y, MouseButton button) {
     RunProgram({"xdotool", "mousemove", std::to_string(x), std::to_string(y), "click",
                 std::to_string(static_cast<int>(button))});
-    std::this_thread::sleep_for(kSettle);
+}
+
+void MovePointer(int x, int y) {
+    RunProgram({"xdotool", "mousemove", std::to_string(x), std::to_string(y)});
 }
 
 void ClickAt(const Box& window, int x, int y) {

@@ -13,9 +13,6 @@ struct Box {
 
 // A loaded machine can take long to show a window; a window that is there is found at once.
 constexpr auto kWindowWait = std::chrono::seconds(60);
-// A window just shown or clicked may still be placed and drawn: clicks and screenshots wait this
-// long after it.
-constexpr auto kSettle = std::chrono::milliseconds(600);
 // How often a wait for something on the screen looks again.
 constexpr auto kPollPeriod = std::chrono::milliseconds(200);
 // A whole run of the launcher ends well within this; it only guards against hangs.
@@ -35,8 +32,9 @@ std::string WindowClass(const std::string& title);
 
 enum class MouseButton { Left = 1, Right = 3 };
 
-// Clicks at a screen position and gives the program a moment to react.
+// Clicks at a screen position; the program reacts in its own time.
 void ClickAt(int x, int y, MouseButton button = MouseButton::Left);
+void MovePointer(int x, int y);
 // Clicks at a position inside a window.
 void ClickAt(const Box& window, int x, int y);
 

@@ -7,14 +7,14 @@
 #include "settings/Settings.h"
 #include "tests/launch/FlowFixture.h"
 #include "tests/launch/SystemServices.h"
-#include "tests/platform/registry/RegistryTestSupport.h"
+#include "tests/support/Helpers.h"
 
 namespace launch_test {
 namespace {
 
 namespace fs = std::filesystem;
 namespace ui = platform::ui;
-using platform::registry::test::ScopedEnv;
+using testing_support::ScopedEnv;
 using Strings = std::vector<std::string>;
 
 // The built stand-in program's file name: name and the platform's program suffix.
@@ -116,8 +116,7 @@ TEST_F(EndToEnd, FirstRunThenChangedOptionsThenReTest) {
     standinFlows_.RetestComputer();
     EXPECT_EQ(screen_.shownResolution, 2);
     EXPECT_EQ(GetModelResolution(), 2);
-    std::ifstream left(ScriptPath());
-    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(left), {}), "Blendora nothing\n");
+    EXPECT_EQ(testing_support::ReadFile(ScriptPath()), "Blendora nothing\n");
 }
 
 TEST_F(EndToEnd, EachHandOffAndTheReturnToVelorinThroughTheMixingTool) {

@@ -8,7 +8,7 @@
 #include "tests/launch/FlowFixture.h"
 #include "tests/launch/LocalSockets.h"
 #include "tests/launch/SystemServices.h"
-#include "tests/platform/registry/RegistryTestSupport.h"
+#include "tests/support/Helpers.h"
 
 namespace launch_test {
 namespace {
@@ -85,7 +85,7 @@ std::string ClosedAddress() {
 // The local server is asked directly, whatever proxy the machine may be configured with.
 class InternetCheck : public ::testing::Test {
   protected:
-    platform::registry::test::ScopedEnv noProxy_{"no_proxy", "127.0.0.1"};
+    testing_support::ScopedEnv noProxy_{"no_proxy", "127.0.0.1"};
 };
 
 TEST_F(InternetCheck, OnlineAsksWithTheAgent007AndReadsNothing) {

@@ -15,7 +15,7 @@ class ProcessorOfferTest : public FlowTest {
   protected:
     void SetUp() override {
         StoreText("FPS", "30 fps");
-        InstallVelorin([this] { StoreText("VelorinExportedDanceForAVI", "/d/keep-open.dnc"); });
+        InstallVelorin([] { StoreText("VelorinExportedDanceForAVI", "/d/keep-open.dnc"); });
         processes_.Install("TsAVIMaker");
     }
 };

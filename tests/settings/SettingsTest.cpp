@@ -6,6 +6,7 @@
 #include "platform/registry/fake/ScopedStore.h"
 #include "settings/Settings.h"
 #include "tests/platform/registry/RegistryTestSupport.h"
+#include "tests/support/Helpers.h"
 
 namespace {
 
@@ -62,13 +63,13 @@ TEST_F(Settings, WithoutSoftwareGettersGiveNoKeyResultsAndSettersDoNothing) {
 }
 
 TEST_F(Settings, AnInvalidStoreFileGivesNoKeyResultsAndIsLeftAlone) {
-    platform::registry::test::WriteFile(store_.path(), "not a store");
+    testing_support::WriteFile(store_.path(), "not a store");
     EXPECT_EQ(GetAudioDialogue(), 0);
     EXPECT_EQ(GetBvhExport(), 1);
     EXPECT_FALSE(IsSpeedTestPending());
     SetBvhExport(0);
     RequestSpeedTest();
-    EXPECT_EQ(platform::registry::test::ReadFile(store_.path()), "not a store");
+    EXPECT_EQ(testing_support::ReadFile(store_.path()), "not a store");
 }
 
 TEST_F(Settings, FlagsAreOneBinaryByteReadBackUnchanged) {

@@ -60,7 +60,7 @@ class AudioTestCommand : public velorin::test::LauncherFixture {
     VerbWatchingBoxes watching_;
 };
 
-const std::string kPlay = std::string("play", 5);
+const std::string kPlay = std::string("play\0", 5);
 
 TEST_F(AudioTestCommand, PassesOnADiscImageStoresOneAndBringsTheVerbBack) {
     rig::SoundCard card;

@@ -11,7 +11,7 @@
 #include "platform/ui/fake/FakeWindows.h"
 #include "shell/BackdropDlg.h"
 #include "shell/LauncherApp.h"
-#include "tests/platform/registry/RegistryTestSupport.h"
+#include "tests/support/Helpers.h"
 
 namespace {
 
@@ -60,7 +60,7 @@ TEST(StartUp, SplashLauncherAndCreditsRunInTurnOverTheBackdropAndNoWindowIsLeft)
 
 TEST(StartUp, ABrokenStoreIsNamedInOneDebugLineAndTheSequenceStillRuns) {
     platform::registry::ScopedStore store;
-    platform::registry::test::WriteFile(store.path(), "not a store");
+    testing_support::WriteFile(store.path(), "not a store");
     platform::debug::CapturedDebugOutput debug;
     FakeWindows windows;
     StartUpAndEndEachWindow(windows);

@@ -16,7 +16,7 @@ namespace art {
 namespace {
 
 // The five buttons, top to bottom, in the order of their regions.
-const std::array<ButtonFace, 5> kButtons{{
+const std::array<ButtonFace, resources::kLauncherButtonCount> kButtons{{
     {"Launch Velorin", Glyph::Play},
     {"Set-Up Options", Glyph::Gear},
     {"Audio Test", Glyph::Speaker},
@@ -74,11 +74,12 @@ void DrawWaves(QPainter& painter) {
     for (const auto& [amplitude, cycles, alpha] :
          {std::tuple{9.0, 2.5, 120}, std::tuple{6.0, 4.0, 80}}) {
         QPainterPath wave;
-        for (qreal x = kLeft; x <= kRight; x += 1) {
+        for (int step = 0; kLeft + step <= kRight; ++step) {
+            const qreal x = kLeft + step;
             const qreal along = (x - kLeft) / (kRight - kLeft);
             const qreal y = kMiddle + amplitude * std::sin(along * cycles * 2 * 3.14159265) *
                                           std::sin(along * 3.14159265);
-            x == kLeft ? wave.moveTo(x, y) : wave.lineTo(x, y);
+            step == 0 ? wave.moveTo(x, y) : wave.lineTo(x, y);
         }
         painter.setPen(QPen(QColor(255, 255, 255, alpha), 1.5));
         painter.setBrush(Qt::NoBrush);
@@ -88,10 +89,11 @@ void DrawWaves(QPainter& painter) {
 
 void DrawButtons(QPainter& painter, bool setUpLit) {
     for (int index = 0; index < int(kButtons.size()); ++index) {
-        const Region& region = kRegions[index];
-        const qreal top = (region.top + region.bottom - kButtonHeight) / 2.0;
+        const auto region = static_cast<LauncherRegion>(index);
+        const resources::RegionBounds& bounds = resources::BoundsOf(region);
+        const qreal top = (bounds.top + bounds.bottom - kButtonHeight) / 2.0;
         const QRectF rect(kButtonLeft, top, kButtonRight - kButtonLeft, kButtonHeight);
-        const bool lit = setUpLit && index == kSetUpOptionsRegion;
+        const bool lit = setUpLit && region == LauncherRegion::SetUpOptions;
         DrawButton(painter, rect, kButtons[index], lit ? ButtonLook::Lit : ButtonLook::Plain);
     }
 }

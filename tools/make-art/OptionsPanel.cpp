@@ -12,17 +12,17 @@ namespace {
 constexpr int kLabelIndent = kMarkSize + 4;
 
 struct OptionLabel {
-    int region;
+    LauncherRegion region;
     const char* text;
 };
 constexpr OptionLabel kOptionLabels[] = {
-    {5, "Character Dialogue"},
-    {6, "Background Sounds"},
-    {7, "Low"},
-    {8, "Medium"},
-    {9, "High"},
-    {10, "Hardware Acceleration"},
-    {11, "BVH Export Option"},
+    {LauncherRegion::CharacterDialogue, "Character Dialogue"},
+    {LauncherRegion::BackgroundSounds, "Background Sounds"},
+    {LauncherRegion::LowResolution, "Low"},
+    {LauncherRegion::MediumResolution, "Medium"},
+    {LauncherRegion::HighResolution, "High"},
+    {LauncherRegion::HardwareAcceleration, "Hardware Acceleration"},
+    {LauncherRegion::BvhExport, "BVH Export Option"},
 };
 
 void DrawCard(QPainter& painter) {
@@ -52,8 +52,8 @@ void DrawLabels(QPainter& painter) {
     const TextStyle label{Font("DejaVu Sans", 11, QFont::Normal), QColor(kInk), Qt::transparent,
                           Qt::AlignLeft | Qt::AlignVCenter};
     for (const OptionLabel& option : kOptionLabels) {
-        const Region& region = kRegions[option.region];
-        const QRectF box(region.left + kLabelIndent, region.top - 2, 200, kMarkSize + 4);
+        const QRect region = RegionRect(option.region);
+        const QRectF box(region.left() + kLabelIndent, region.top() - 2, 200, kMarkSize + 4);
         DrawText(painter, box, option.text, label);
     }
     DrawText(painter, QRectF(16, 114, 220, 14), "Character Model Resolution", label);
@@ -68,11 +68,11 @@ void DrawOptionsPanel(QPainter& painter, bool retestLit) {
     DrawLabels(painter);
     // Pointing at the button repaints only its region, so the lit and the plain look may differ
     // only inside it: both are clipped to it.
-    const Region& retest = kRegions[kRetestRegion];
+    const QRect retest = RegionRect(LauncherRegion::RetestSystem);
     constexpr int kInset = 3;
     painter.save();
-    painter.setClipRect(retest.Rect());
-    DrawButton(painter, QRectF(retest.Rect()).adjusted(kInset, kInset, -kInset + 1, -kInset + 1),
+    painter.setClipRect(retest);
+    DrawButton(painter, QRectF(retest).adjusted(kInset, kInset, -kInset + 1, -kInset + 1),
                {"RE-TEST SYSTEM", Glyph::None, 10},
                retestLit ? ButtonLook::Lit : ButtonLook::Plain);
     painter.restore();

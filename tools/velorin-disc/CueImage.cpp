@@ -16,7 +16,6 @@ namespace disc {
 
 namespace {
 
-constexpr std::int64_t kSamplesPerSector = 588 * 2;
 constexpr std::int64_t kChunkSectors = kSectorsPerSecond;
 constexpr std::size_t kMaxFileName = 255;
 

@@ -6,11 +6,13 @@
 #include <string>
 #include <vector>
 
+#include "platform/mci/AudioSectors.h"
 #include "tools/velorin-disc/RhythmTrack.h"
 
 namespace disc {
 
-constexpr int kSectorsPerSecond = 75;
+using platform::mci::kSamplesPerSector;
+using platform::mci::kSectorsPerSecond;
 constexpr std::int64_t kMaxSectors = 80 * 60 * kSectorsPerSecond;  // an 80-minute disc
 constexpr int kMaxTracks = 99;                                     // as on every disc
 constexpr int kMaxDataNumber = 99;

@@ -5,6 +5,7 @@
 #include <iterator>
 
 #include "platform/debug/DebugOutput.h"
+#include "platform/mci/AudioSectors.h"
 #include "platform/mci/DigitalDrive.h"
 #include "platform/mci/cue/CueSheet.h"
 
@@ -13,7 +14,7 @@ namespace platform::mci::cue {
 namespace {
 
 // Past 100 minutes no position of a sheet can reach: a bigger file adds nothing playable.
-constexpr std::int64_t kMaxDiscSectors = 100 * 60 * kFramesPerSecond;
+constexpr std::int64_t kMaxDiscSectors = std::int64_t{100} * 60 * kSectorsPerSecond;
 
 // The BIN's sectors as they are stored: 16-bit little-endian samples, left first.
 class BinSectors : public AudioSectorReader {

@@ -3,11 +3,12 @@
 #include <algorithm>
 #include <cctype>
 
+#include "platform/mci/AudioSectors.h"
+
 namespace platform::mci::cue {
 
 namespace {
 
-constexpr int kSectorsPerSecond = 75;
 constexpr std::size_t kMaxFileName = 255;
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 

@@ -15,7 +15,6 @@ namespace platform::mci::cue {
 
 // A sheet is a few lines per track; anything larger is not one.
 constexpr std::size_t kMaxSheetBytes = 64 * 1024;
-constexpr int kSectorBytes = 2352;
 
 struct CueTrack {
     bool audio = false;

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "platform/cpu/cpuid/CpuidProcessor.h"
-#include "tests/platform/registry/RegistryTestSupport.h"
+#include "tests/support/Helpers.h"
 
-using platform::registry::test::ScopedEnv;
+using testing_support::ScopedEnv;
 
 TEST(CpuidProcessor, AnswersFromTheProcessorUnlessTheEnvironmentSays) {
     platform::cpu::CpuidProcessor processor;

@@ -28,7 +28,6 @@ namespace {
 using testing_support::TempDisc;
 
 constexpr int kRate = 8000;
-constexpr int kSectorBytes = 2352;
 
 // Energy of the next seconds of what the loopback card hears.
 double HeardEnergy(double seconds) {
@@ -61,7 +60,7 @@ std::vector<int> CueBoundaries(const std::filesystem::path& cue) {
 }
 
 int Sectors(const Msf& length) {
-    return (length.minutes * 60 + length.seconds) * kFramesPerSecond + length.frames;
+    return (length.minutes * 60 + length.seconds) * kSectorsPerSecond + length.frames;
 }
 
 struct ImageOpener {
@@ -168,7 +167,7 @@ TEST_P(CdImage, PlaysTheLastTrackToTheEndAndStopsAtOnce) {
 TEST_P(CdImage, ABinCutShortPlaysWhatIsThereAndEndsWithoutAFault) {
     TempDisc disc({1.0, 1.0});
     std::filesystem::path bin = disc.image();
-    std::filesystem::resize_file(bin.replace_extension(".bin"), 40 * kSectorBytes);
+    std::filesystem::resize_file(bin.replace_extension(".bin"), std::uintmax_t{40} * kSectorBytes);
     auto drive = OpenInTmsf(disc);
     ASSERT_NE(drive, nullptr);
     EXPECT_EQ(drive->NumberOfTracks(), 2) << "the sheet still lists both";

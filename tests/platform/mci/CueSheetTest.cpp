@@ -4,12 +4,12 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 #include <string>
 
 #include "platform/debug/DebugOutput.h"
 #include "platform/mci/cue/CueImage.h"
 #include "platform/mci/cue/CueSheet.h"
+#include "tests/support/Helpers.h"
 #include "tests/support/TempDisc.h"
 #include "tools/velorin-disc/CueImage.h"
 
@@ -110,14 +110,10 @@ TEST(CueSheetReader, RefusesEverySheetItCannotReadExactly) {
     }
 }
 
-void WriteText(const std::filesystem::path& file, const std::string& text) {
-    std::ofstream(file, std::ios::binary) << text;
-}
-
 TEST(CueImageOpen, FindsTheBinBesideTheSheetAndNowhereElse) {
     debug::CapturedDebugOutput debug;
     testing_support::TempDisc disc({0.5});
-    const std::filesystem::path folder = disc.folder();
+    const std::filesystem::path& folder = disc.folder();
     EXPECT_NE(OpenCueImage(disc.image()), nullptr);
 
     // A sheet in a sub-folder does not find the BIN in the folder above, nor in the current one.
@@ -133,14 +129,14 @@ TEST(CueImageOpen, FindsTheBinBesideTheSheetAndNowhereElse) {
     EXPECT_EQ(OpenCueImage(folder / "sub" / "disc.cue"), nullptr);
     EXPECT_EQ(OpenCueImage(folder / "sub"), nullptr);
     EXPECT_EQ(OpenCueImage(folder / "missing.cue"), nullptr);
-    WriteText(folder / "bad.cue",
-              "FILE \"../disc.bin\" BINARY\nTRACK 01 AUDIO\nINDEX 01 00:00:00\n");
+    testing_support::WriteFile(folder / "bad.cue",
+                               "FILE \"../disc.bin\" BINARY\nTRACK 01 AUDIO\nINDEX 01 00:00:00\n");
     EXPECT_EQ(OpenCueImage(folder / "bad.cue"), nullptr);
     EXPECT_NE(debug.text().find("bad.cue: line 1: the file must be named"), std::string::npos)
         << debug.text();
 
     // A sheet file too large to be one is not read at all.
-    WriteText(folder / "large.cue", std::string(kMaxSheetBytes + 1, '\n'));
+    testing_support::WriteFile(folder / "large.cue", std::string(kMaxSheetBytes + 1, '\n'));
     EXPECT_EQ(OpenCueImage(folder / "large.cue"), nullptr);
 }
 

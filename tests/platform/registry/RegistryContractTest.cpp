@@ -28,7 +28,7 @@ TEST_F(Registry, FreshStoreHoldsSoftwareAndTheAudioCdVerb) {
     ValueInfo info;
     ASSERT_EQ(QueryValue(shell, "", buffer, info), Status::Ok);
     EXPECT_EQ(info.type, ValueType::String);
-    EXPECT_EQ(Text(buffer.data(), info.size), std::string("play", 5));
+    EXPECT_EQ(Text(buffer.data(), info.size), std::string("play\0", 5));
     Key other;
     EXPECT_EQ(OpenKey(Root::ClassesRoot, "SOFTWARE", Access::Read, other), Status::NotFound);
 }

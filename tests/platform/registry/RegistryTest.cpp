@@ -10,6 +10,7 @@
 #include "platform/registry/Registry.h"
 #include "platform/registry/fake/ScopedStore.h"
 #include "tests/platform/registry/RegistryTestSupport.h"
+#include "tests/support/Helpers.h"
 
 namespace platform::registry {
 namespace {
@@ -35,13 +36,13 @@ TEST_F(StoreFile, OpeningExistingKeysLeavesTheFilesAlone) {
 
 TEST_F(StoreFile, AFileThatIsNotAStoreIsNeverOverwritten) {
     for (std::string_view contents : {"hello, not a database\n", ""}) {
-        test::WriteFile(store_.path(), contents);
+        testing_support::WriteFile(store_.path(), contents);
         Key key;
         EXPECT_EQ(OpenKey(Root::LocalMachine, "SOFTWARE", Access::Read, key),
                   Status::StoreUnavailable);
         EXPECT_EQ(CreateKey(Root::LocalMachine, "SOFTWARE\\X", key), Status::StoreUnavailable);
         EXPECT_NE(StoreProblem().find(store_.path()), std::string::npos) << StoreProblem();
-        EXPECT_EQ(test::ReadFile(store_.path()), contents);
+        EXPECT_EQ(testing_support::ReadFile(store_.path()), contents);
     }
 }
 
@@ -57,14 +58,14 @@ TEST_F(StoreFile, StoreFollowsItsPathAndCreatesTheFolder) {
     EXPECT_EQ(OpenKey(Root::LocalMachine, "SOFTWARE\\First", Access::Read, key), Status::Ok);
 
     const std::string data = store_.folder() + "/data";
-    test::ScopedEnv noStore("VELORIN_REGISTRY", nullptr);
-    test::ScopedEnv xdg("XDG_DATA_HOME", data.c_str());
+    testing_support::ScopedEnv noStore("VELORIN_REGISTRY", nullptr);
+    testing_support::ScopedEnv xdg("XDG_DATA_HOME", data.c_str());
     EXPECT_EQ(StorePath(), data + "/velorin/registry.db");
     EXPECT_EQ(OpenKey(Root::LocalMachine, "SOFTWARE", Access::Read, key), Status::Ok);
     struct stat info {};
     EXPECT_EQ(::stat(StorePath().c_str(), &info), 0);
-    test::ScopedEnv relative("XDG_DATA_HOME", "relative/data");
-    test::ScopedEnv home("HOME", "/home/someone");
+    testing_support::ScopedEnv relative("XDG_DATA_HOME", "relative/data");
+    testing_support::ScopedEnv home("HOME", "/home/someone");
     EXPECT_EQ(StorePath(), "/home/someone/.local/share/velorin/registry.db");
 }
 
@@ -90,7 +91,7 @@ TEST_F(StoreFile, AbandonedCreationsGoAtTheNextCreation) {
     const std::string living = store_.path() + ".new-" + std::to_string(::getppid());
     const std::string other = store_.path() + ".new-12ab";
     for (const std::string& file : {dead, dead + "-journal", living, other}) {
-        test::WriteFile(file, "left over");
+        testing_support::WriteFile(file, "left over");
     }
     Key key;
     ASSERT_EQ(OpenKey(Root::LocalMachine, "SOFTWARE", Access::Read, key), Status::Ok);
@@ -154,7 +155,7 @@ class StoreDefaults : public ::testing::Test {
         const std::filesystem::path dropIns =
             std::filesystem::path(data_[folder]) / "velorin/registry.d";
         std::filesystem::create_directories(dropIns);
-        test::WriteFile(dropIns / name, text);
+        testing_support::WriteFile(dropIns / name, text);
     }
 
     // A test store ignores installed defaults; this one reads the two data folders.
@@ -178,12 +179,12 @@ TEST_F(StoreDefaults, AFreshStoreImportsEachGoodFileInNameOrderAndReportsTheBadO
     Put(0, "50-notes.txt", "not a .reg file");
     platform::debug::CapturedDebugOutput debug;
     ScopedStore fresh;
-    test::ScopedEnv dataDirs{"XDG_DATA_DIRS", DataDirs().c_str()};
+    testing_support::ScopedEnv dataDirs{"XDG_DATA_DIRS", DataDirs().c_str()};
 
     EXPECT_EQ(test::ReadBack(Root::LocalMachine, "SOFTWARE\\Mixer", ""),
-              Bytes(std::string("/opt/first", 11)));
+              Bytes(std::string("/opt/first\0", 11)));
     EXPECT_EQ(test::ReadBack(Root::LocalMachine, "SOFTWARE\\Mixer", "order"),
-              Bytes(std::string("40", 3)));
+              Bytes(std::string("40\0", 3)));
     for (const char* name : {"hidden", "bad", "root"}) {
         EXPECT_EQ(test::ReadBack(Root::LocalMachine, "SOFTWARE\\Mixer", name), std::nullopt)
             << name;
@@ -212,7 +213,7 @@ std::optional<std::vector<std::byte>> MixerValue(const char* name) {
 
 TEST_F(StoreDefaults, AStoreTakesInEachFileOnceEvenWhenInstalledLaterAndKeepsTheUsersChanges) {
     ScopedStore store;
-    test::ScopedEnv dataDirs{"XDG_DATA_DIRS", DataDirs().c_str()};
+    testing_support::ScopedEnv dataDirs{"XDG_DATA_DIRS", DataDirs().c_str()};
     ASSERT_TRUE(test::KeyExists(Root::LocalMachine, "SOFTWARE"));
     EXPECT_FALSE(test::KeyExists(Root::LocalMachine, "SOFTWARE\\Mixer"));
 

@@ -2,10 +2,7 @@
 
 #include <algorithm>
 #include <array>
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 
 namespace platform::registry::test {
 
@@ -82,10 +79,6 @@ std::vector<long long> FileStates(const std::string& storePath) {
     return states;
 }
 
-void WriteFile(const std::string& path, std::string_view contents) {
-    std::ofstream(path, std::ios::binary | std::ios::trunc) << contents;
-}
-
 std::string Utf16(std::string_view text) {
     std::string out = "\xFF\xFE";
     const auto unit = [&out](std::uint32_t u) {
@@ -111,22 +104,6 @@ std::string Utf16(std::string_view text) {
         }
     }
     return out;
-}
-
-std::string ReadFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-ScopedEnv::ScopedEnv(const char* name, const char* value) : name_(name) {
-    if (const char* current = std::getenv(name)) {
-        previous_ = current;
-    }
-    SetVariable(name, value);
-}
-
-ScopedEnv::~ScopedEnv() {
-    SetVariable(name_.c_str(), previous_ ? previous_->c_str() : nullptr);
 }
 
 }  // namespace platform::registry::test

@@ -30,26 +30,8 @@ std::string WriterData(long long index, std::size_t size);
 
 // Size and modification time of the store file and its write-ahead log.
 std::vector<long long> FileStates(const std::string& storePath);
-void WriteFile(const std::string& path, std::string_view contents);
 // UTF-8 text as the system's registry editor saves it: UTF-16 LE after a byte-order mark, lines
 // ending in CR LF.
 std::string Utf16(std::string_view text);
-std::string ReadFile(const std::string& path);
-
-// Sets (or, given null, removes) an environment variable of the process and the programs it starts.
-void SetVariable(const char* name, const char* value);
-
-// Sets (or, given null, removes) an environment variable for the life of the object.
-class ScopedEnv {
-  public:
-    ScopedEnv(const char* name, const char* value);
-    ~ScopedEnv();
-    ScopedEnv(const ScopedEnv&) = delete;
-    ScopedEnv& operator=(const ScopedEnv&) = delete;
-
-  private:
-    std::string name_;
-    std::optional<std::string> previous_;
-};
 
 }  // namespace platform::registry::test

@@ -31,7 +31,7 @@ using testing_support::TempDisc;
 
 constexpr const char* kShell = "AudioCD\\shell";
 constexpr const char* kOptions = "SOFTWARE\\Tessaly\\Velorin\\Options";
-const std::string kPlay = std::string("play", 5);
+const std::string kPlay = std::string("play\0", 5);
 
 class AudioTestOnRealParts : public ::testing::Test {
   protected:

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/mci/AudioSectors.h"
 #include "platform/mci/cue/CueSheet.h"
 #include "tests/support/ChildProcess.h"
 #include "tools/velorin-disc/CueImage.h"
@@ -19,7 +20,8 @@ namespace {
 namespace fs = std::filesystem;
 using testing::HasSubstr;
 
-constexpr std::uintmax_t kSectorBytes = 2352;
+constexpr std::uintmax_t kSecondBytes =
+    std::uintmax_t{platform::mci::kSectorsPerSecond} * platform::mci::kSectorBytes;
 
 class VelorinDisc : public testing::Test {
   protected:
@@ -54,7 +56,7 @@ class VelorinDisc : public testing::Test {
         const auto read = platform::mci::cue::ReadCueSheet(Cue());
         ASSERT_TRUE(read.sheet.has_value()) << read.problem;
         EXPECT_EQ(read.sheet->tracks.size(), tracks);
-        EXPECT_EQ(fs::file_size(folder_ / read.sheet->file), sectors * kSectorBytes);
+        EXPECT_EQ(fs::file_size(folder_ / read.sheet->file), sectors * platform::mci::kSectorBytes);
     }
 
     fs::path folder_;

@@ -4,26 +4,22 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <chrono>
-#include <future>
-#include <thread>
-
 #include "platform/registry/fake/ScopedStore.h"
 #include "settings/Settings.h"
 #include "tests/platform/registry/RegistryTestSupport.h"
 #include "tests/support/ChildProcess.h"
+#include "tests/support/Helpers.h"
 
 namespace {
 
 using platform::registry::Root;
 using platform::registry::ScopedStore;
-using platform::registry::ValueType;
 using platform::registry::test::Bytes;
 using platform::registry::test::KeyExists;
 using platform::registry::test::ReadBack;
 using platform::registry::test::Utf16;
-using platform::registry::test::WriteFile;
 using testing_support::ProgramResult;
+using testing_support::WriteFile;
 
 constexpr std::string_view kHeader = "Windows Registry Editor Version 5.00\n";
 
@@ -115,7 +111,7 @@ TEST_F(VelorinReg, ExitStatusesSayWhatWentWrong) {
 
     WriteFile(store_.path(), "not a store");
     ExpectFailure(Reg({"query", "HKLM\\SOFTWARE"}), 2, store_.path());
-    EXPECT_EQ(platform::registry::test::ReadFile(store_.path()), "not a store");
+    EXPECT_EQ(testing_support::ReadFile(store_.path()), "not a store");
 }
 
 TEST_F(VelorinReg, DeleteTakesAValueOrAWholeTree) {
@@ -272,12 +268,11 @@ TEST_F(VelorinReg, AnImportOnABusyStoreKeepsNothingAndSaysSo) {
     sqlite3* other = nullptr;
     ASSERT_EQ(sqlite3_open(store_.path().c_str(), &other), SQLITE_OK);
     ASSERT_EQ(sqlite3_exec(other, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr), SQLITE_OK);
-    auto import = std::async(std::launch::async, [&] { return Reg({"import", file}); });
-    // Held past the tool's five seconds of waiting, then let go while it could still write.
-    std::this_thread::sleep_for(std::chrono::seconds(6));
+    // Held until the tool has given up, however long it took to start and wait.
+    const ProgramResult import = Reg({"import", file});
     sqlite3_exec(other, "ROLLBACK", nullptr, nullptr, nullptr);
     sqlite3_close(other);
-    ExpectFailure(import.get(), 2, "busy");
+    ExpectFailure(import, 2, "busy");
     EXPECT_FALSE(KeyExists(Root::LocalMachine, "SOFTWARE\\Busy"));
 }
 

@@ -10,6 +10,7 @@
 
 #include "platform/process/linux/SystemProcessRunner.h"
 #include "tests/platform/registry/RegistryTestSupport.h"
+#include "tests/support/Helpers.h"
 
 namespace fs = std::filesystem;
 namespace process = platform::process;
@@ -74,7 +75,7 @@ TEST_F(ProgramFolder, AnInstalledProgramIsTheCurrentFoldersRunnableFileAndThatFi
     AddProgram(root_ / "work" / "TsAVIMaker", "work");
     fs::create_directories(root_ / "work" / "Velorin");
     const std::string path = (root_ / "path").string() + ":" + std::getenv("PATH");
-    const platform::registry::test::ScopedEnv searched("PATH", path.c_str());
+    const testing_support::ScopedEnv searched("PATH", path.c_str());
     process::SystemProcessRunner runner((root_ / "own").string());
     EXPECT_EQ(runner.InstalledProgram("exportToWeb.exe"), std::nullopt) << "not executable";
     EXPECT_EQ(runner.InstalledProgram("Velorin.exe"), std::nullopt) << "a folder";

@@ -13,6 +13,7 @@
 #include "platform/registry/win32/SystemCalls.h"
 #include "settings/Settings.h"
 #include "tests/platform/registry/RegistryTestSupport.h"
+#include "tests/support/Helpers.h"
 
 namespace {
 
@@ -148,7 +149,7 @@ class ThirtyTwoBitView : public ::testing::Test {
         return ::RegOpenKeyExA(HKEY_LOCAL_MACHINE, path.c_str(), 0, KEY_QUERY_VALUE | view, &out);
     }
 
-    platform::registry::test::ScopedEnv realRoots_{"VELORIN_REGISTRY", nullptr};
+    testing_support::ScopedEnv realRoots_{"VELORIN_REGISTRY", nullptr};
     const std::string key_ =
         "SOFTWARE\\Velorin Tests\\View " + std::to_string(::GetCurrentProcessId());
 };

@@ -9,6 +9,7 @@
 #include "platform/registry/Registry.h"
 #include "tests/platform/registry/RegistryTestSupport.h"
 #include "tests/support/ChildProcess.h"
+#include "tests/support/Helpers.h"
 
 namespace {
 
@@ -25,8 +26,8 @@ struct Sample {
 
 // Texts carry their terminating zero, as both importers store them.
 const Sample kSamples[] = {
-    {"", ValueType::String, std::string("play", 5)},
-    {"Quoted \"Name\"", ValueType::String, std::string("C:\\Dances\\Salsa \"one\".dnc", 26)},
+    {"", ValueType::String, std::string("play\0", 5)},
+    {"Quoted \"Name\"", ValueType::String, std::string("C:\\Dances\\Salsa \"one\".dnc\0", 26)},
     {"Flags", ValueType::Binary, std::string("\x00\xff\x10", 3)},
     {"Count", ValueType::Dword, std::string("\x2a\x00\x00\x00", 4)},
 };
@@ -40,7 +41,7 @@ class RegistryEditorFiles : public ::testing::Test {
                                             sample.data);
         }
         platform::registry::test::Write(Root::LocalMachine, key_ + "\\Sub", "x", ValueType::String,
-                                        std::string("y", 2));
+                                        std::string("y\0", 2));
     }
     ~RegistryEditorFiles() override {
         static_cast<void>(platform::registry::DeleteKey(Root::LocalMachine, key_));
@@ -55,13 +56,13 @@ class RegistryEditorFiles : public ::testing::Test {
                 << sample.name;
         }
         EXPECT_EQ(ReadBack(Root::LocalMachine, key_ + "\\Sub", "x"),
-                  platform::registry::test::Bytes(std::string("y", 2)));
+                  platform::registry::test::Bytes(std::string("y\0", 2)));
     }
 
     // The machine's own roots, not a test's stand-in for them: the editor knows only those. The
     // editor here is a 64-bit program and works on the 64-bit view of SOFTWARE, so the key is
     // one that both views share.
-    platform::registry::test::ScopedEnv realRoots_{"VELORIN_REGISTRY", nullptr};
+    testing_support::ScopedEnv realRoots_{"VELORIN_REGISTRY", nullptr};
     const std::string key_ =
         "SYSTEM\\Velorin Tests\\Editor " + std::to_string(::GetCurrentProcessId());
     const std::string fullKey_ = "HKEY_LOCAL_MACHINE\\" + key_;

@@ -1,8 +1,8 @@
 #include <stdlib.h>
 
-#include "tests/platform/registry/RegistryTestSupport.h"
+#include "tests/support/Helpers.h"
 
-namespace platform::registry::test {
+namespace testing_support {
 
 // The C runtime passes its change on to the system's environment block, which programs started
 // with CreateProcess inherit; an empty value removes the variable.
@@ -10,4 +10,4 @@ void SetVariable(const char* name, const char* value) {
     ::_putenv_s(name, value != nullptr ? value : "");
 }
 
-}  // namespace platform::registry::test
+}  // namespace testing_support

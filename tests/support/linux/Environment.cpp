@@ -1,8 +1,8 @@
 #include <stdlib.h>
 
-#include "tests/platform/registry/RegistryTestSupport.h"
+#include "tests/support/Helpers.h"
 
-namespace platform::registry::test {
+namespace testing_support {
 
 void SetVariable(const char* name, const char* value) {
     if (value != nullptr) {
@@ -12,4 +12,4 @@ void SetVariable(const char* name, const char* value) {
     }
 }
 
-}  // namespace platform::registry::test
+}  // namespace testing_support
