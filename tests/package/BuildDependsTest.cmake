@@ -7,7 +7,7 @@ set(packages
     PkgConfig=pkg-config GTest=libgtest-dev benchmark=libbenchmark-dev SQLite3=libsqlite3-dev
     Qt6=qt6-base-dev SDL2=libsdl2-dev xcb=libxcb1-dev sdl2=libsdl2-dev libcdio=libcdio-dev
     libcdio_paranoia=libcdio-paranoia-dev libcdio_cdda=libcdio-cdda-dev
-    libcurl=libcurl4-openssl-dev sndfile=libsndfile1-dev cairo=libcairo2-dev)
+    libcurl=libcurl4-openssl-dev sndfile=libsndfile1-dev cairo=libcairo2-dev Python3=python3)
 # Part of the C library and the compiler, so no package of their own.
 set(builtin Threads)
 
