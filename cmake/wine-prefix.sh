@@ -22,7 +22,7 @@ start)
     fi
     ;;
 stop)
-    # A server that has already ended (the setup tests end it to see the prefix settle) is stopped.
+    # A server that has ended already (a test that ran a program which ended it) is no failure.
     wineserver --kill 2>/dev/null || true
     ;;
 esac
