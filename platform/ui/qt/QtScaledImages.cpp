@@ -8,13 +8,6 @@ namespace platform::ui::qt {
 
 namespace {
 
-struct ImageScale {
-    qreal scale;
-    const char* suffix;
-};
-// Qt finds "@2x" files by itself, but no fractional scale: the suffixes are read here.
-constexpr ImageScale kImageScales[] = {{1.0, ""}, {1.5, "@1.5x"}, {2.0, "@2x"}};
-
 // Every picture is a PNG, read as one: left to guess, the toolkit would first load each of its
 // image plugins to ask whether it reads the file, which holds back the splash.
 QImage ReadPng(const QString& path) {

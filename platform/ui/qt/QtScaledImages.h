@@ -7,6 +7,14 @@
 
 namespace platform::ui::qt {
 
+struct ImageScale {
+    qreal scale;
+    const char* suffix;  // put before ".png"
+};
+// Qt finds "@2x" files by itself, but no fractional scale: the suffixes are read here. make-art
+// draws every picture at each of these.
+inline constexpr ImageScale kImageScales[] = {{1.0, ""}, {1.5, "@1.5x"}, {2.0, "@2x"}};
+
 // The scale drawn for a device pixel ratio: the nearest, the larger of two equally near.
 qreal NearestImageScale(qreal ratio);
 

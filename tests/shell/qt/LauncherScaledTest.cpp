@@ -93,6 +93,13 @@ TEST(LauncherScaled, IsDrawnAtTwiceTheDetailAndAnswersTheMouseInLogicalPixels) {
     EXPECT_EQ(UniformBlocks(grab(), Device(CLauncherDlg::kHoverTextArea), AnyInk).all, 0)
         << "on the region's border, no text";
 
+    // A click on Set-Up Options at its logical place opens the panel, drawn from its 2x picture.
+    Mouse(host, QEvent::MouseMove, QPoint(330, 102));
+    Mouse(host, QEvent::MouseButtonPress, QPoint(330, 102));
+    QImage panel(":/velorin/images/bitmap-145@2x.png");
+    panel = panel.convertToFormat(QImage::Format_RGB32);
+    const QRect audioHeading(16, 100, 480, 40);
+    EXPECT_EQ(grab().copy(audioHeading), panel.copy(audioHeading));
     dlg.DestroyWindow();
 }
 
