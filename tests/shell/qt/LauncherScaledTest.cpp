@@ -17,6 +17,9 @@ namespace {
 
 namespace ui = platform::ui;
 
+// Before the application is made (by the test environment, when the tests start).
+[[maybe_unused]] const bool g_scaled = qputenv("QT_SCALE_FACTOR", "2");
+
 struct BlockCount {
     int uniform = 0;
     int all = 0;
