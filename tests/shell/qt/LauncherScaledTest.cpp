@@ -1,6 +1,6 @@
 // The launcher screen at a device pixel ratio of 2 (QT_SCALE_FACTOR=2 offscreen): drawn from the
 // 2x pictures and with text at the screen's own pixels rather than stretched from the 1x window,
-// and answering the mouse at the same logical coordinates as at 1x.
+// and answering the mouse at the same logical coordinates as at 1x, with the hand drawn at 2x.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -92,6 +92,7 @@ TEST(LauncherScaled, IsDrawnAtTwiceTheDetailAndAnswersTheMouseInLogicalPixels) {
                 ink.all);
     ASSERT_GT(ink.all, 50) << "no hover text";
     EXPECT_LT(ink.Share(), 0.5) << "the text is pixel-doubled";
+    EXPECT_EQ(host->cursor().pixmap().size(), QSize(64, 64)) << "the hand drawn at 2x";
     Mouse(host, QEvent::MouseMove, QPoint(260, 62));
     EXPECT_EQ(UniformBlocks(grab(), Device(CLauncherDlg::kHoverTextArea), AnyInk).all, 0)
         << "on the region's border, no text";
