@@ -60,7 +60,10 @@ void Blur(QImage& image, int radius) {
 void DrawBlurred(QPainter& painter, QRect area, int radius,
                  const std::function<void(QPainter&)>& paint) {
     const QRect grown = area.adjusted(-2 * radius, -2 * radius, 2 * radius, 2 * radius);
-    QImage layer(grown.size(), QImage::Format_ARGB32_Premultiplied);
+    // The layer has the picture's pixels, and the blur reaches as far on the picture at any scale.
+    const qreal scale = painter.device()->devicePixelRatioF();
+    QImage layer(grown.size() * scale, QImage::Format_ARGB32_Premultiplied);
+    layer.setDevicePixelRatio(scale);
     layer.fill(Qt::transparent);
     {
         QPainter layerPainter(&layer);
@@ -69,7 +72,7 @@ void DrawBlurred(QPainter& painter, QRect area, int radius,
         layerPainter.translate(-grown.topLeft());
         paint(layerPainter);
     }
-    Blur(layer, radius);
+    Blur(layer, qRound(radius * scale));
     painter.drawImage(grown.topLeft(), layer);
 }
 
@@ -115,6 +118,12 @@ QFont Font(const QString& family, int pixelSize, int weight) {
     font.setWeight(static_cast<QFont::Weight>(weight));
     font.setHintingPreference(QFont::PreferVerticalHinting);
     return font;
+}
+
+QImage NewScaledImage(QSize size, qreal scale, QImage::Format format) {
+    QImage image(size * scale, format);
+    image.setDevicePixelRatio(scale);
+    return image;
 }
 
 }  // namespace art

@@ -35,4 +35,8 @@ void DrawText(QPainter& painter, QRectF box, const QString& text, const TextStyl
 
 QFont Font(const QString& family, int pixelSize, int weight);
 
+// A picture of `size` logical pixels drawn at `scale`: `scale` times as many pixels each way,
+// which a painter on it addresses in logical pixels, so one drawing serves every scale.
+QImage NewScaledImage(QSize size, qreal scale, QImage::Format format);
+
 }  // namespace art

@@ -14,8 +14,8 @@ constexpr QSize kCreditsSize(640, 480);
 constexpr QRect kCreditsTextArea(QPoint(150, 125), QPoint(459, 331));
 constexpr QSize kLogoSize(68, 55);
 
-QImage NewPicture(QSize size) {
-    QImage image(size, QImage::Format_RGB32);
+QImage NewPicture(QSize size, qreal scale) {
+    QImage image = NewScaledImage(size, scale, QImage::Format_RGB32);
     image.fill(Qt::black);
     return image;
 }
@@ -78,8 +78,8 @@ void DrawCreditsFrame(QPainter& painter) {
 
 }  // namespace
 
-QImage DrawSplash() {
-    QImage image = NewPicture(kSplashSize);
+QImage DrawSplash(qreal scale) {
+    QImage image = NewPicture(kSplashSize, scale);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     const QRectF area(QPointF(0, 0), kSplashSize);
@@ -94,8 +94,8 @@ QImage DrawSplash() {
     return image;
 }
 
-QImage DrawCreditsBackground() {
-    QImage image = NewPicture(kCreditsSize);
+QImage DrawCreditsBackground(qreal scale) {
+    QImage image = NewPicture(kCreditsSize, scale);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     const QRectF area(QPointF(0, 0), kCreditsSize);
@@ -112,8 +112,8 @@ QImage DrawCreditsBackground() {
 }
 
 // The emblem over the name, fitted into the top 52 rows that the credits show.
-QImage DrawLogo() {
-    QImage image = NewPicture(kLogoSize);
+QImage DrawLogo(qreal scale) {
+    QImage image = NewPicture(kLogoSize, scale);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     constexpr qreal kEmblem = 38;

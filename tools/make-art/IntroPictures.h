@@ -5,8 +5,8 @@
 
 namespace art {
 
-QImage DrawSplash();
-QImage DrawCreditsBackground();
-QImage DrawLogo();
+QImage DrawSplash(qreal scale);
+QImage DrawCreditsBackground(qreal scale);
+QImage DrawLogo(qreal scale);
 
 }  // namespace art

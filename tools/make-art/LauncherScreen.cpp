@@ -127,8 +127,8 @@ void DrawStage(QPainter& painter) {
 
 }  // namespace
 
-QImage DrawLauncherScreen(PanelState state) {
-    QImage image(kScreenWidth, kScreenHeight, QImage::Format_RGB32);
+QImage DrawLauncherScreen(PanelState state, qreal scale) {
+    QImage image = NewScaledImage({kScreenWidth, kScreenHeight}, scale, QImage::Format_RGB32);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);

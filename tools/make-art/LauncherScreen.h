@@ -7,6 +7,6 @@ namespace art {
 
 enum class PanelState { Hidden, Shown, RetestLit };
 
-QImage DrawLauncherScreen(PanelState state);
+QImage DrawLauncherScreen(PanelState state, qreal scale);
 
 }  // namespace art

@@ -5,18 +5,27 @@
 #include "tools/make-art/Palette.h"
 
 #include <QPainterPath>
+#include <cmath>
 
 namespace art {
 namespace {
 
 constexpr int kCursorSize = 32;
 
-// The marks are pixel art: drawn pixel by pixel so they stay crisp at 10 by 10.
-void DrawMarkCross(QImage& mark) {
-    for (int i = 2; i <= kMarkSize - 3; ++i) {
-        mark.setPixel(i, i, kMarkCross);
-        mark.setPixel(kMarkSize - 1 - i, i, kMarkCross);
-    }
+// The marks are pixel art: drawn pixel by pixel so they stay crisp at 10 by 10. At a larger scale
+// each pixel is placed by where its middle falls in the 10 by 10 mark.
+qreal Middle(int pixel, qreal scale) {
+    return (pixel + 0.5) / scale;
+}
+
+bool Inside(qreal x, qreal y, qreal from, qreal to) {
+    return from <= x && x < to && from <= y && y < to;
+}
+
+bool OnCross(qreal x, qreal y) {
+    constexpr qreal kHalfWidth = 0.7;
+    return Inside(x, y, 2, kMarkSize - 2) &&
+           (std::abs(x - y) <= kHalfWidth || std::abs(x + y - kMarkSize) <= kHalfWidth);
 }
 
 QPainterPath HandShape() {
@@ -39,25 +48,28 @@ QPainterPath HandShape() {
 
 }  // namespace
 
-QImage DrawMark(MarkState state) {
-    QImage mark(kMarkSize, kMarkSize, QImage::Format_RGB32);
+QImage DrawMark(MarkState state, qreal scale) {
+    QImage mark = NewScaledImage({kMarkSize, kMarkSize}, scale, QImage::Format_RGB32);
     mark.fill(Qt::black);
     const bool selected = state == MarkState::Selected;
-    for (int y = 1; y < kMarkSize - 1; ++y) {
-        const QColor blue = QColor(kMarkTick).lighter(125 - 5 * y);
-        const QRgb inside = selected ? blue.rgb() : kMarkFill;
-        for (int x = 1; x < kMarkSize - 1; ++x) {
-            mark.setPixel(x, y, inside);
+    for (int row = 0; row < mark.height(); ++row) {
+        const qreal y = Middle(row, scale);
+        const QColor blue = QColor(kMarkTick).lighter(qRound(125 - 5 * (y - 0.5)));
+        for (int column = 0; column < mark.width(); ++column) {
+            const qreal x = Middle(column, scale);
+            if (!Inside(x, y, 1, kMarkSize - 1)) {
+                continue;
+            }
+            const bool cross = selected && OnCross(x, y);
+            mark.setPixel(column, row, cross ? kMarkCross : selected ? blue.rgb() : kMarkFill);
         }
-    }
-    if (selected) {
-        DrawMarkCross(mark);
     }
     return mark;
 }
 
-Cursor DrawHandCursor() {
-    QImage image(kCursorSize, kCursorSize, QImage::Format_ARGB32_Premultiplied);
+Cursor DrawHandCursor(qreal scale) {
+    QImage image =
+        NewScaledImage({kCursorSize, kCursorSize}, scale, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);

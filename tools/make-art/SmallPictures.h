@@ -9,14 +9,15 @@
 namespace art {
 
 enum class MarkState { Unselected, Selected };
-QImage DrawMark(MarkState state);
+QImage DrawMark(MarkState state, qreal scale);
 
 struct Cursor {
     QImage image;
-    QPoint hotSpot;  // the fingertip
+    QPoint hotSpot;  // the fingertip, in logical pixels
 };
-Cursor DrawHandCursor();
+Cursor DrawHandCursor(qreal scale);
 
+// The icon `size` pixels square; its larger scales are the icon drawn that many pixels square.
 QImage DrawIcon(int size);
 
 // A ring of the product's colours around a bold V, fitted into `bounds`.

@@ -1,7 +1,9 @@
 // make-art OUTPUT_ROOT: draws the launcher's pictures, cursor and icon and synthesises its three
 // sounds, writing them under OUTPUT_ROOT as the installation and the resources expect them (as
 // PNG for the Linux build, as BMP, .ico and .cur with the resource script for the Windows build);
-// the icon also at the sizes the desktop's icon theme looks for.
+// the icon also at the sizes the desktop's icon theme looks for. Every picture, cursor and icon is
+// also drawn at the larger scales of screens with more pixels (PNG only, "<name>@1.5x.png", ...).
+#include "platform/ui/qt/QtScaledImages.h"
 #include "tools/make-art/IntroPictures.h"
 #include "tools/make-art/LauncherScreen.h"
 #include "tools/make-art/ResourceScript.h"
@@ -16,6 +18,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <string>
 
 namespace {
@@ -33,6 +36,24 @@ bool Save(const QImage& image, const fs::path& path) {
     return Report(image.save(QString::fromStdString(path.string()), "PNG"), path);
 }
 
+// The larger scales of a picture, `draw` being its drawing at a scale: written most compressed,
+// since only the 1x picture has to stay as it was.
+bool SaveLargerScales(const std::function<QImage(qreal)>& draw, const fs::path& images,
+                      const std::string& stem) {
+    constexpr int kMostCompressed = 0;
+    for (const auto& [scale, suffix] : platform::ui::qt::kImageScales) {
+        if (scale == 1.0) {
+            continue;
+        }
+        const fs::path path = images / (stem + suffix + ".png");
+        if (!Report(draw(scale).save(QString::fromStdString(path.string()), "PNG", kMostCompressed),
+                    path)) {
+            return false;
+        }
+    }
+    return true;
+}
+
 bool SaveHotSpot(const art::Cursor& cursor, const fs::path& path) {
     std::ofstream out(path, std::ios::trunc);
     out << cursor.hotSpot.x() << ' ' << cursor.hotSpot.y() << '\n';
@@ -40,30 +61,49 @@ bool SaveHotSpot(const art::Cursor& cursor, const fs::path& path) {
     return static_cast<bool>(out);
 }
 
-// A bitmap resource: the PNG the Linux build reads and the BMP the Windows build compiles in.
-bool SaveBitmap(const QImage& image, const fs::path& images, int id) {
+// A bitmap resource: the PNGs the Linux build reads and the 1x BMP the Windows build compiles in.
+bool SaveBitmap(const std::function<QImage(qreal)>& draw, const fs::path& images, int id) {
+    const QImage image = draw(1.0);
+    const std::string stem = "bitmap-" + std::to_string(id);
     const fs::path bmp = images.parent_path() / art::BitmapFile(id);
-    return Save(image, images / ("bitmap-" + std::to_string(id) + ".png")) &&
-           Report(art::WriteBmp(image, bmp), bmp);
+    return Save(image, images / (stem + ".png")) && Report(art::WriteBmp(image, bmp), bmp) &&
+           SaveLargerScales(draw, images, stem);
+}
+
+std::function<QImage(qreal)> LauncherScreen(art::PanelState state) {
+    return [state](qreal scale) { return art::DrawLauncherScreen(state, scale); };
+}
+
+std::function<QImage(qreal)> Mark(art::MarkState state) {
+    return [state](qreal scale) { return art::DrawMark(state, scale); };
 }
 
 bool WriteBitmaps(const fs::path& images) {
-    return SaveBitmap(art::DrawLauncherScreen(art::PanelState::Hidden), images, 131) &&
-           SaveBitmap(art::DrawLauncherScreen(art::PanelState::Shown), images, 145) &&
-           SaveBitmap(art::DrawLauncherScreen(art::PanelState::RetestLit), images, 149) &&
-           SaveBitmap(art::DrawMark(art::MarkState::Unselected), images, 133) &&
-           SaveBitmap(art::DrawMark(art::MarkState::Selected), images, 134) &&
-           SaveBitmap(art::DrawSplash(), images, 146) &&
-           SaveBitmap(art::DrawCreditsBackground(), images, 148) &&
-           SaveBitmap(art::DrawLogo(), images, 161);
+    return SaveBitmap(LauncherScreen(art::PanelState::Hidden), images, 131) &&
+           SaveBitmap(LauncherScreen(art::PanelState::Shown), images, 145) &&
+           SaveBitmap(LauncherScreen(art::PanelState::RetestLit), images, 149) &&
+           SaveBitmap(Mark(art::MarkState::Unselected), images, 133) &&
+           SaveBitmap(Mark(art::MarkState::Selected), images, 134) &&
+           SaveBitmap(art::DrawSplash, images, 146) &&
+           SaveBitmap(art::DrawCreditsBackground, images, 148) &&
+           SaveBitmap(art::DrawLogo, images, 161);
+}
+
+// The icon at a scale is the icon drawn that many times larger.
+std::function<QImage(qreal)> Icon(int size) {
+    return [size](qreal scale) { return art::DrawIcon(qRound(size * scale)); };
 }
 
 bool WriteCursorAndIcon(const fs::path& images) {
-    const art::Cursor cursor = art::DrawHandCursor();
+    const art::Cursor cursor = art::DrawHandCursor(1.0);
     const QImage icon32 = art::DrawIcon(32);
     const QImage icon16 = art::DrawIcon(16);
     const fs::path resources = images.parent_path();
+    const auto cursorAt = [](qreal scale) { return art::DrawHandCursor(scale).image; };
     return Save(cursor.image, images / "cursor-138.png") &&
+           SaveLargerScales(cursorAt, images, "cursor-138") &&
+           SaveLargerScales(Icon(32), images, "icon-128-32") &&
+           SaveLargerScales(Icon(16), images, "icon-128-16") &&
            SaveHotSpot(cursor, images / "cursor-138.hotspot") &&
            Report(art::WriteCursor(cursor.image, cursor.hotSpot, resources / art::CursorFile()),
                   resources / art::CursorFile()) &&

@@ -1,6 +1,7 @@
 #include "platform/ui/qt/QtCanvas.h"
 
 #include <QFontMetrics>
+#include <QIcon>
 #include <QPainter>
 #include <QStringList>
 #include <algorithm>
@@ -72,8 +73,15 @@ void QtCanvas::CopyPicture(const Picture& picture, const Rect& destination, int 
     if (data == nullptr) {
         return;
     }
-    const QRect source(sourceX, sourceY, destination.Width(), destination.Height());
-    painter_.drawImage(QPoint(destination.left, destination.top), data->image(), source);
+    // The source is in the picture's logical pixels; the scale drawn for this window's ratio
+    // holds more of them per logical pixel.
+    const qreal ratio = painter_.device()->devicePixelRatioF();
+    const QImage& image = data->ImageFor(ratio);
+    const qreal scale = image.devicePixelRatio();
+    painter_.setRenderHint(QPainter::SmoothPixmapTransform, scale != ratio);
+    const QRectF source(sourceX * scale, sourceY * scale, destination.Width() * scale,
+                        destination.Height() * scale);
+    painter_.drawImage(QRectF(ToQRect(destination)), image, source);
 }
 
 void QtCanvas::FillRect(const Rect& rect, Color color) {
@@ -81,7 +89,9 @@ void QtCanvas::FillRect(const Rect& rect, Color color) {
 }
 
 void QtCanvas::DrawIcon(int iconId, int x, int y) {
-    painter_.drawPixmap(x, y, system_.LoadIcon(iconId).pixmap(kIconPixels, kIconPixels));
+    const QPixmap icon = system_.LoadIcon(iconId).pixmap(QSize(kIconPixels, kIconPixels),
+                                                         painter_.device()->devicePixelRatioF());
+    painter_.drawPixmap(QRect(x, y, kIconPixels, kIconPixels), icon);
 }
 
 Color QtCanvas::SetTextColor(Color color) {

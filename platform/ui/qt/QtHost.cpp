@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 #include <QPainter>
 #include <QScreen>
+#include <QtMath>
 
 #include "platform/ui/qt/QtCanvas.h"
 #include "platform/ui/qt/QtConvert.h"
@@ -14,6 +15,19 @@
 namespace platform::ui::qt {
 
 namespace {
+
+// The image pixels a logical rectangle covers, and the logical rectangle covering image pixels.
+QRect ToDevice(const QRect& logical, qreal ratio) {
+    const QPoint topLeft(qFloor(logical.left() * ratio), qFloor(logical.top() * ratio));
+    const QPoint end(qCeil((logical.right() + 1) * ratio), qCeil((logical.bottom() + 1) * ratio));
+    return {topLeft, end - QPoint(1, 1)};
+}
+
+QRect ToLogical(const QRect& device, qreal ratio) {
+    const QPoint topLeft(qFloor(device.left() / ratio), qFloor(device.top() / ratio));
+    const QPoint end(qCeil((device.right() + 1) / ratio), qCeil((device.bottom() + 1) / ratio));
+    return {topLeft, end - QPoint(1, 1)};
+}
 
 Qt::WindowFlags FlagsFor(const WindowStyle& style) {
     Qt::WindowFlags flags = Qt::Window;
@@ -129,21 +143,32 @@ void QtHost::Redraw(const Rect* rect) {
 }
 
 Rect QtHost::Scroll(const Rect& area, int dx, int dy) {
-    const QRect scrolled = ToQRect(area) & image_.rect();
-    if (scrolled.isEmpty()) {
+    const QRect scrolled = ToQRect(area) & rect();
+    if (scrolled.isEmpty() || image_.isNull()) {
         return {};
     }
-    const QImage before = image_.copy(scrolled);
+    // The image's own pixels move, a logical pixel being `ratio` of them: resampling them through
+    // a scaled painter would blur what scrolls.
+    const qreal ratio = image_.devicePixelRatio();
+    const QRect device = ToDevice(scrolled, ratio);
+    // At a fractional ratio the moves alternate between the two nearest whole numbers of image
+    // pixels, so that what scrolls never strays half a pixel from where the window redraws.
+    const QPointF exact = QPointF(dx, dy) * ratio + scrollCarry_;
+    const QPoint shift = exact.toPoint();
+    scrollCarry_ = exact - shift;
+    QImage pixels(image_.bits(), image_.width(), image_.height(), image_.bytesPerLine(),
+                  image_.format());
+    const QImage before = pixels.copy(device);
     {
-        QPainter painter(&image_);
-        painter.setClipRect(scrolled);
-        painter.drawImage(scrolled.topLeft() + QPoint(dx, dy), before);
+        QPainter painter(&pixels);
+        painter.setClipRect(device);
+        painter.drawImage(device.topLeft() + shift, before);
     }
     if (isVisible()) {
         repaint(scrolled);
     }
-    const QRegion uncovered = QRegion(scrolled) - QRegion(scrolled.translated(dx, dy));
-    return FromQRect(uncovered.boundingRect());
+    const QRegion uncovered = QRegion(device) - QRegion(device.translated(shift));
+    return FromQRect(ToLogical(uncovered.boundingRect(), ratio) & scrolled);
 }
 
 Rect QtHost::MeasureText(const FontSpec& font, std::string_view text, const Rect& rect) {
@@ -202,8 +227,13 @@ void QtHost::ShowAboveBackdrop() {
 }
 
 void QtHost::PaintIntoImage(const QRegion& region) {
-    if (image_.size() != size()) {
-        image_ = QImage(size(), QImage::Format_RGB32);
+    // The image holds the screen's own pixels, so that text and shapes are drawn at the device
+    // pixel ratio rather than stretched; the window paints in logical pixels all the same.
+    const qreal ratio = devicePixelRatioF();
+    const QSize pixels = ToDevice(rect(), ratio).size();
+    if (image_.size() != pixels || image_.devicePixelRatio() != ratio) {
+        image_ = QImage(pixels, QImage::Format_RGB32);
+        image_.setDevicePixelRatio(ratio);
         image_.fill(Qt::black);
         painted_ = QRegion();
     }
@@ -220,7 +250,8 @@ void QtHost::paintEvent(QPaintEvent* event) {
         PaintIntoImage(missing);
     }
     QPainter painter(this);
-    painter.drawImage(event->rect(), image_, event->rect());
+    const QRect shown = event->rect();
+    painter.drawImage(QRectF(shown), image_, QRectF(ToDevice(shown, image_.devicePixelRatio())));
 }
 
 void QtHost::resizeEvent(QResizeEvent* event) {

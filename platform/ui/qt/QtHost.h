@@ -1,7 +1,8 @@
 #pragma once
 // The real window behind a DialogWindow. Everything the window paints goes into an image of its
-// client area first: a partial redraw runs OnPaint clipped to its rectangle there, scrolling
-// moves the image's pixels, and the screen is refreshed from the image.
+// client area first, at the device pixel ratio: a partial redraw runs OnPaint clipped to its
+// rectangle there, scrolling moves the image's pixels, and the screen is refreshed from the image.
+// The window itself sees logical pixels only (its size, rectangles, mouse positions).
 #include <QImage>
 #include <QMenu>
 #include <QRegion>
@@ -61,8 +62,9 @@ class QtHost final : public QWidget, public WindowHost {
 
     DialogWindow& window_;
     QtWindowSystem& system_;
-    QImage image_;     // the client area as last painted
-    QRegion painted_;  // the part of image_ painted since the window was last shown or resized
+    QImage image_;         // the client area as last painted, in device pixels
+    QPointF scrollCarry_;  // image pixels the scrolls so far fell short of their logical distance
+    QRegion painted_;      // the part of image_ painted since the window was last shown or resized
     QEventLoop* loop_ = nullptr;
     bool endRequested_ = false;
     std::map<int, int> timers_;  // the window's timer id -> the toolkit's timer id

@@ -2,12 +2,12 @@
 
 #include <QFile>
 #include <QGuiApplication>
-#include <QImageReader>
 #include <QPixmap>
 #include <QScreen>
 #include <QTextStream>
 
 #include "platform/ui/qt/QtHost.h"
+#include "platform/ui/qt/QtScaledImages.h"
 #include "platform/ui/qt/QtWaitPump.h"
 
 namespace platform::ui::qt {
@@ -21,12 +21,9 @@ QString ImagePath(const QString& name) {
     return QStringLiteral(":/velorin/images/") + name;
 }
 
-// Every picture is a PNG, read as one: left to guess, the toolkit would first load each of its
-// image plugins to ask whether it reads the file, which holds back the splash.
-QImage ReadPng(const QString& name) {
-    QImageReader reader(ImagePath(name), "PNG");
-    reader.setAutoDetectImageFormat(false);
-    return reader.read();
+// The scale a toolkit-drawn resource (cursor, icon) is taken at: the screens' own ratio.
+qreal ApplicationScale() {
+    return NearestImageScale(qApp->devicePixelRatio());
 }
 
 QPoint ReadHotspot(int id) {
@@ -43,17 +40,32 @@ QPoint ReadHotspot(int id) {
 
 }  // namespace
 
+QtPicture::QtPicture(QString stem, QImage oneX) : stem_(std::move(stem)), size_(oneX.size()) {
+    scales_.emplace(1.0, std::move(oneX));
+}
+
+const QImage& QtPicture::ImageFor(qreal ratio) const {
+    const qreal scale = NearestImageScale(ratio);
+    auto found = scales_.find(scale);
+    if (found == scales_.end()) {
+        QImage image = ReadScaledPng(stem_, scale).convertToFormat(QImage::Format_RGB32);
+        found = scales_.emplace(scale, image.isNull() ? scales_.at(1.0) : std::move(image)).first;
+    }
+    return found->second;
+}
+
 std::unique_ptr<WindowHost> QtWindowSystem::CreateHost(DialogWindow& window,
                                                        const WindowStyle& style, bool modal) {
     return std::make_unique<QtHost>(window, style, modal, *this);
 }
 
 Picture QtWindowSystem::LoadPicture(int id) {
-    const QImage image = ReadPng(QStringLiteral("bitmap-%1.png").arg(id));
+    const QString stem = ImagePath(QStringLiteral("bitmap-%1").arg(id));
+    const QImage image = ReadScaledPng(stem, 1.0);
     if (image.isNull()) {
         return {};
     }
-    return Picture(std::make_shared<QtPicture>(image.convertToFormat(QImage::Format_RGB32)));
+    return Picture(std::make_shared<QtPicture>(stem, image.convertToFormat(QImage::Format_RGB32)));
 }
 
 void QtWindowSystem::HandleEventsWithoutInput(std::chrono::milliseconds most) {
@@ -92,8 +104,8 @@ QCursor QtWindowSystem::ResolveCursor(const Cursor& cursor) {
     if (found != cursors_.end()) {
         return found->second;
     }
-    const QPixmap pixmap =
-        QPixmap::fromImage(ReadPng(QStringLiteral("cursor-%1.png").arg(cursor.resourceId)));
+    const QPixmap pixmap = QPixmap::fromImage(ReadScaledPng(
+        ImagePath(QStringLiteral("cursor-%1").arg(cursor.resourceId)), ApplicationScale()));
     const QPoint hotspot = ReadHotspot(cursor.resourceId);
     QCursor loaded = pixmap.isNull() ? QCursor(Qt::PointingHandCursor)
                                      : QCursor(pixmap, hotspot.x(), hotspot.y());
@@ -104,10 +116,12 @@ QCursor QtWindowSystem::ResolveCursor(const Cursor& cursor) {
 QIcon QtWindowSystem::LoadIcon(int id) const {
     QIcon icon;
     for (int size : {kIconSize, kSmallIconSize}) {
-        const QPixmap pixmap =
-            QPixmap::fromImage(ReadPng(QStringLiteral("icon-%1-%2.png").arg(id).arg(size)));
-        if (!pixmap.isNull()) {
-            icon.addPixmap(pixmap);
+        const QString stem = ImagePath(QStringLiteral("icon-%1-%2").arg(id).arg(size));
+        for (const qreal scale : {1.0, ApplicationScale()}) {
+            const QPixmap pixmap = QPixmap::fromImage(ReadScaledPng(stem, scale));
+            if (!pixmap.isNull() && (scale == 1.0 || pixmap.devicePixelRatio() > 1.0)) {
+                icon.addPixmap(pixmap);
+            }
         }
     }
     return icon;

@@ -12,15 +12,20 @@
 
 namespace platform::ui::qt {
 
+// A picture's size is its 1x size in logical pixels; the larger scales are read when a window of
+// a higher device pixel ratio first draws it.
 class QtPicture final : public PictureData {
   public:
-    explicit QtPicture(QImage image) : image_(std::move(image)) {}
-    int Width() const override { return image_.width(); }
-    int Height() const override { return image_.height(); }
-    const QImage& image() const { return image_; }
+    QtPicture(QString stem, QImage oneX);
+    int Width() const override { return size_.width(); }
+    int Height() const override { return size_.height(); }
+    // The picture drawn for a device pixel ratio, with that scale as its own ratio.
+    const QImage& ImageFor(qreal ratio) const;
 
   private:
-    QImage image_;
+    QString stem_;
+    QSize size_;
+    mutable std::map<qreal, QImage> scales_;
 };
 
 class QtWindowSystem final : public WindowSystem {

@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QImage>
 #include <QTemporaryDir>
+#include <QtMath>
 #include <cstdlib>
 #include <map>
 #include <memory>
@@ -15,6 +16,12 @@
 namespace {
 
 constexpr QRgb kBandBlue = qRgb(62, 45, 178);
+
+struct Scale {
+    qreal factor;
+    const char* suffix;
+};
+constexpr Scale kScales[] = {{1.0, ""}, {1.5, "@1.5x"}, {2.0, "@2x"}};
 
 // Whether some pixel of `area` stands out clearly from the plain `ground` (text drawn on it).
 bool HasInk(const QImage& image, QRect area, QRgb ground) {
@@ -61,7 +68,7 @@ class MakeArtTest : public ::testing::Test {
     static inline int exitCode_ = -1;
 };
 
-TEST_F(MakeArtTest, PicturesHaveTheSizesTheWindowsDraw) {
+TEST_F(MakeArtTest, PicturesHaveTheSizesTheWindowsDrawAtEveryScale) {
     const std::map<QString, QSize> sizes{
         {"bitmap-131", {400, 250}}, {"bitmap-145", {400, 250}}, {"bitmap-149", {400, 250}},
         {"bitmap-146", {400, 250}}, {"bitmap-133", {10, 10}},   {"bitmap-134", {10, 10}},
@@ -69,7 +76,10 @@ TEST_F(MakeArtTest, PicturesHaveTheSizesTheWindowsDraw) {
         {"icon-128-32", {32, 32}},  {"icon-128-16", {16, 16}},
     };
     for (const auto& [name, size] : sizes) {
-        EXPECT_EQ(Picture(name).size(), size) << name.toStdString();
+        for (const Scale& scale : kScales) {
+            EXPECT_EQ(Picture(name + scale.suffix).size(), size * scale.factor)
+                << name.toStdString() << scale.suffix;
+        }
     }
 }
 
@@ -84,13 +94,18 @@ TEST_F(MakeArtTest, ThemeIconsAreIcon128AtTheSizesTheirFoldersName) {
     }
 }
 
-TEST_F(MakeArtTest, HoverTextBoxLiesOnTheBlueBandInEveryScreen) {
+TEST_F(MakeArtTest, HoverTextBoxLiesOnTheBlueBandInEveryScreenAtEveryScale) {
     const QPoint corners[] = {{5, 213}, {252, 213}, {5, 248}, {252, 248}, {128, 230}, {0, 249}};
     for (const char* name : {"bitmap-131", "bitmap-145", "bitmap-149"}) {
-        const QImage screen = Picture(name);
-        for (const QPoint point : corners) {
-            EXPECT_EQ(screen.pixel(point), kBandBlue)
-                << name << " at " << point.x() << "," << point.y();
+        for (const Scale& scale : kScales) {
+            const QImage screen = Picture(QString(name) + scale.suffix);
+            for (const QPoint point : corners) {
+                // The middle of the logical pixel.
+                const auto middle = [&scale](int at) { return qFloor((at + 0.5) * scale.factor); };
+                const QPoint pixel(middle(point.x()), middle(point.y()));
+                EXPECT_EQ(screen.pixel(pixel), kBandBlue)
+                    << name << scale.suffix << " at " << pixel.x() << "," << pixel.y();
+            }
         }
     }
 }

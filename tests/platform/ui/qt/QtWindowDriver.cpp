@@ -49,7 +49,11 @@ class QtWindowDriver final : public WindowDriver {
         return QTest::qWaitForWindowExposed(HostOf(window));
     }
     ui::Color PixelAt(ui::DialogWindow& window, int x, int y) override {
-        const QColor pixel = HostOf(window)->grab().toImage().pixelColor(x, y);
+        // The pixel at the middle of the logical one, whatever the screen's pixel ratio.
+        QWidget* host = HostOf(window);
+        const qreal ratio = host->devicePixelRatioF();
+        const QColor pixel =
+            host->grab().toImage().pixelColor(int((x + 0.5) * ratio), int((y + 0.5) * ratio));
         return {static_cast<std::uint8_t>(pixel.red()), static_cast<std::uint8_t>(pixel.green()),
                 static_cast<std::uint8_t>(pixel.blue())};
     }
