@@ -1,10 +1,10 @@
 #pragma once
 // Ends the process promptly on SIGHUP, SIGINT, SIGQUIT and SIGTERM (each of the first three
 // unless the process was started ignoring it), after the cleanups of platform/termination, dying
-// of the signal as it would have without them. Made first thing in
-// main, before any other thread exists: it blocks those signals in every thread started later, so
-// no library's own handler ever takes them (the sound library's turns some into events nobody
-// reads), and waits for them on a thread of its own.
+// of the signal as it would have without them. Made first of all the
+// platform's backends, before any other thread exists: it blocks those signals in every thread
+// started later, so no library's own handler ever takes them (the sound library's turns some into
+// events nobody reads), and waits for them on a thread of its own.
 #include <signal.h>
 
 #include <atomic>
