@@ -105,7 +105,7 @@ bool SoundServer::StartPipeWire() {
            Takes({"set-default-sink", kOutput}) && Takes({"set-default-source", monitor});
 }
 
-void SoundServer::Start(std::vector<std::string> command) {
+void SoundServer::Start(const std::vector<std::string>& command) {
     servers_.push_back(std::make_unique<testing_support::ChildProcess>(
         command, testing_support::ChildProcess::Output::Shared));
 }

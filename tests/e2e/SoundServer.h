@@ -32,7 +32,7 @@ class SoundServer {
     void SetEnvironment(const char* name, const std::string& value);
     bool StartPulseAudio();
     bool StartPipeWire();
-    void Start(std::vector<std::string> command);
+    void Start(const std::vector<std::string>& command);
 
     std::filesystem::path folder_;
     std::vector<std::unique_ptr<testing_support::ChildProcess>> servers_;

@@ -60,7 +60,7 @@ class LauncherFlows : public velorin::test::LauncherFixture {
                                         platform::registry::ValueType::String, text);
     }
     // A program that notes what the screen had painted before it started.
-    void Install(const std::string& program, std::function<void()> during = {}) {
+    void Install(const std::string& program, const std::function<void()>& during = {}) {
         processes_.Install(program, [this, program, during](const auto&) {
             started_.push_back(program);
             paintedBefore_.push_back(dlg.painted);

@@ -1,6 +1,7 @@
 #include "tools/make-art/Effects.h"
 
 #include <QImage>
+#include <cstddef>
 #include <vector>
 
 namespace art {
@@ -11,7 +12,7 @@ namespace {
 void BlurLine(QRgb* line, int count, int stride, int radius, std::vector<QRgb>& scratch) {
     scratch.resize(count);
     for (int i = 0; i < count; ++i) {
-        scratch[i] = line[i * stride];
+        scratch[i] = line[static_cast<std::ptrdiff_t>(i) * stride];
     }
     const int window = 2 * radius + 1;
     int sum[4] = {0, 0, 0, 0};
@@ -31,7 +32,7 @@ void BlurLine(QRgb* line, int count, int stride, int radius, std::vector<QRgb>& 
         if (i - radius - 1 >= 0) {
             add(scratch[i - radius - 1], -1);
         }
-        line[i * stride] =
+        line[static_cast<std::ptrdiff_t>(i) * stride] =
             qRgba(sum[1] / window, sum[2] / window, sum[3] / window, sum[0] / window);
     }
 }
@@ -47,7 +48,8 @@ void Blur(QImage& image, int radius) {
     const int passRadius = std::max(1, radius / 2);
     for (int pass = 0; pass < kPasses; ++pass) {
         for (int y = 0; y < height; ++y) {
-            BlurLine(pixels + y * stride, width, 1, passRadius, scratch);
+            BlurLine(pixels + static_cast<std::ptrdiff_t>(y) * stride, width, 1, passRadius,
+                     scratch);
         }
         for (int x = 0; x < width; ++x) {
             BlurLine(pixels + x, height, stride, passRadius, scratch);

@@ -52,7 +52,8 @@ Color Surface::At(int x, int y) const {
     if (!Bounds().Contains(x, y)) {
         return kBlack;
     }
-    return pixels_[static_cast<std::size_t>(y * width_ + x)];
+    return pixels_[static_cast<std::size_t>(y) * static_cast<std::size_t>(width_) +
+                   static_cast<std::size_t>(x)];
 }
 
 Surface Surface::Block(const Rect& part) const {
@@ -88,8 +89,9 @@ void Surface::Copy(const Surface& source, const Rect& destination, int sourceX, 
         return;
     }
     for (int y = area.top; y < area.bottom; ++y) {
-        const Color* row =
-            &source.pixels_[static_cast<std::size_t>((y - dy) * source.width_ + (area.left - dx))];
+        const Color* row = &source.pixels_[static_cast<std::size_t>(y - dy) *
+                                               static_cast<std::size_t>(source.width_) +
+                                           static_cast<std::size_t>(area.left - dx)];
         std::copy(row, row + (area.right - area.left), &Pixel(area.left, y));
     }
 }

@@ -4,6 +4,7 @@
 #include <QFontMetrics>
 #include <QLabel>
 #include <QPushButton>
+#include <cmath>
 #include <memory>
 #include <vector>
 
@@ -91,7 +92,7 @@ int QtDialogs::Run(Window* owner, const DialogLayout& layout, const DialogOption
     // Declared after the dialog, so the controls go before their parent does.
     std::vector<std::unique_ptr<QWidget>> controls;
     const FontSpec dialogFont{layout.fontFace,
-                              -static_cast<int>(layout.fontPoints * kPixelsPerPoint + 0.5)};
+                              -static_cast<int>(std::lround(layout.fontPoints * kPixelsPerPoint))};
     dialog.setFont(MakeFont(dialogFont));
     const DialogUnits units(dialog.font());
     for (const DialogControl& control : layout.controls) {

@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
+#include <memory>
 #include <vector>
 
 namespace platform::ui::qt {
@@ -47,12 +48,20 @@ xcb_connection_t* X11Connection() {
     return x11 != nullptr ? x11->connection() : nullptr;
 }
 
+// xcb hands each reply over to be freed with free().
+struct FreeReply {
+    void operator()(void* reply) const {
+        std::free(reply);  // NOLINT(cppcoreguidelines-no-malloc,cppcoreguidelines-owning-memory)
+    }
+};
+template <class Reply>
+using ReplyPtr = std::unique_ptr<Reply, FreeReply>;
+
 xcb_atom_t Atom(xcb_connection_t* connection, const char* name) {
-    xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(
-        connection, xcb_intern_atom(connection, 0, std::strlen(name), name), nullptr);
-    const xcb_atom_t atom = reply != nullptr ? reply->atom : kNoAtom;
-    std::free(reply);
-    return atom;
+    const ReplyPtr<xcb_intern_atom_reply_t> reply(xcb_intern_atom_reply(
+        connection, xcb_intern_atom(connection, 0, std::strlen(name), name), nullptr));
+    const xcb_intern_atom_reply_t* answer = reply.get();
+    return answer != nullptr ? answer->atom : kNoAtom;
 }
 
 // The toolkit never lets a title be empty (it puts the program's name in); on X11 the title
@@ -100,13 +109,13 @@ class TaskbarSkipper final : public QObject {
         const auto id = static_cast<xcb_window_t>(window_.winId());
         const xcb_atom_t state = Atom(connection, "_NET_WM_STATE");
         std::vector<xcb_atom_t> states;
-        xcb_get_property_reply_t* reply = xcb_get_property_reply(
-            connection, xcb_get_property(connection, 0, id, state, XCB_ATOM_ATOM, 0, 64), nullptr);
-        if (reply != nullptr && reply->format == 32) {
-            const auto* atoms = static_cast<const xcb_atom_t*>(xcb_get_property_value(reply));
-            states.assign(atoms, atoms + xcb_get_property_value_length(reply) / 4);
+        const ReplyPtr<xcb_get_property_reply_t> reply(xcb_get_property_reply(
+            connection, xcb_get_property(connection, 0, id, state, XCB_ATOM_ATOM, 0, 64), nullptr));
+        if (const xcb_get_property_reply_t* answer = reply.get();
+            answer != nullptr && answer->format == 32) {
+            const auto* atoms = static_cast<const xcb_atom_t*>(xcb_get_property_value(answer));
+            states.assign(atoms, atoms + xcb_get_property_value_length(answer) / 4);
         }
-        std::free(reply);
         for (const char* name : {"_NET_WM_STATE_SKIP_TASKBAR", "_NET_WM_STATE_SKIP_PAGER"}) {
             const xcb_atom_t skip = Atom(connection, name);
             if (skip != kNoAtom && std::find(states.begin(), states.end(), skip) == states.end()) {

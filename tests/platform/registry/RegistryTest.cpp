@@ -221,7 +221,7 @@ TEST_F(StoreDefaults, AStoreTakesInEachFileOnceEvenWhenInstalledLaterAndKeepsThe
     Put(1, "30-mixer.reg",
         std::string(kMixer) + "@=\"/opt/mixer\"\n\"changed\"=\"a\"\n\"deleted\"=\"a\"\n");
     OpenAgain();
-    EXPECT_EQ(MixerValue(""), Bytes(std::string("/opt/mixer", 11)));
+    EXPECT_EQ(MixerValue(""), Bytes(std::string("/opt/mixer\0", 11)));
     OpenAgain();  // the first program's log reaches the store file as it lets go
     const auto taken = test::FileStates(store.path());
     OpenAgain();
@@ -246,7 +246,7 @@ TEST_F(StoreDefaults, AStoreTakesInEachFileOnceEvenWhenInstalledLaterAndKeepsThe
             "@=\"/opt/mixer2\"\n\"changed\"=\"b\"\n\"deleted\"=\"b\"\n"
             "\"added\"=dword:00000007\n");
     OpenAgain();
-    EXPECT_EQ(MixerValue(""), Bytes(std::string("/opt/mixer2", 12)));
+    EXPECT_EQ(MixerValue(""), Bytes(std::string("/opt/mixer2\0", 12)));
     EXPECT_EQ(MixerValue("changed"), Bytes("mine"));
     EXPECT_EQ(MixerValue("deleted"), std::nullopt);
     EXPECT_EQ(MixerValue("added"), Bytes(std::string("\7\0\0\0", 4)));

@@ -20,9 +20,6 @@ namespace {
 namespace fs = std::filesystem;
 using testing::HasSubstr;
 
-constexpr std::uintmax_t kSecondBytes =
-    std::uintmax_t{platform::mci::kSectorsPerSecond} * platform::mci::kSectorBytes;
-
 class VelorinDisc : public testing::Test {
   protected:
     void SetUp() override {
@@ -107,12 +104,12 @@ TEST_F(VelorinDisc, ANewImageReplacesALongerOneWholeAndTheLauncherReadsEach) {
 
     ASSERT_EQ(Run({image}).status, 0);
     EXPECT_EQ(Files(), (std::vector<std::string>{"disc.bin", "disc.cue"}));
-    ExpectReadable(1, 30 * 75);
+    ExpectReadable(1, std::uintmax_t{30} * platform::mci::kSectorsPerSecond);
 
     std::vector<std::string> most = {image};
     most.resize(1 + disc::kMaxTracks, "0.1");
     ASSERT_EQ(Run(most).status, 0);
-    ExpectReadable(disc::kMaxTracks, disc::kMaxTracks * 8);
+    ExpectReadable(disc::kMaxTracks, std::uintmax_t{disc::kMaxTracks} * 8);
 }
 
 TEST_F(VelorinDisc, AFailedWriteLeavesTheEarlierImageAndNoOtherFile) {
