@@ -33,6 +33,9 @@ class CLauncherDlg : public platform::ui::DialogWindow {
     bool OnSetCursor() override;
     void OnLButtonDown(int x, int y) override;
     void OnLButtonDblClk(int x, int y) override;
+    // Tab, Shift+Tab and the arrows move the keyboard focus through the live regions; Space, and
+    // Enter while the focus shows, run the focused region's command.
+    void OnKeyDown(platform::ui::Key key) override;
     void OnSysCommand(int command) override;
     void OnDestroy() override;
 
@@ -41,6 +44,9 @@ class CLauncherDlg : public platform::ui::DialogWindow {
     // Draws nothing when dc is null.
     void DrawHoverText(platform::ui::Canvas* dc);
     void HandleClick();
+    // The regions that take the pointer and the keyboard now: the buttons, and the panel's
+    // regions while it shows.
+    int LiveRegionCount() const;
 
     // The flows a click starts: launching Velorin, the re-test, the mixing room, the audio test.
     void LaunchVelorin();
@@ -51,7 +57,10 @@ class CLauncherDlg : public platform::ui::DialogWindow {
     int m_hIcon = kIconId;
     bool m_bOptionsShown = false;
     std::vector<std::unique_ptr<CHotRegion>> m_regions;  // indexed 0 to 12; owns the records
-    CHotRegion* m_pHotRegion = nullptr;  // the region under the pointer at the last move
+    // The current region, the pointer's and the keyboard's alike: the one under the pointer at
+    // its last move, or the one the keyboard moved to since.
+    CHotRegion* m_pHotRegion = nullptr;
+    bool m_bFocusShown = false;  // the current region came from the keyboard and shows the mark
     platform::ui::Cursor m_hHandCursor;
     platform::ui::Picture m_bmpMain;
     platform::ui::Picture m_bmpMarkOn;
@@ -67,6 +76,12 @@ class CLauncherDlg : public platform::ui::DialogWindow {
     std::uint8_t m_bAnalysedHardwareAcceleration = 0;
 
   private:
+    // Makes the region at index (none when negative) the current one: its hover text, the lit
+    // re-test button with its snap, and the focus mark when it came from the keyboard.
+    void SetCurrentRegion(int index, bool fromKeyboard);
+    void MoveFocus(int step);
+    void RedrawFocusMark(const CHotRegion& region);
+    void DrawFocusMark(platform::ui::Canvas& dc) const;
     void ClosePanel();
     void ToggleOption(int index, void (*store)(std::uint8_t));
     void ChooseModelResolution(std::int16_t resolution);

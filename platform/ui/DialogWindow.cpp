@@ -145,6 +145,14 @@ void DialogWindow::RedrawNow(const Rect* rect) {
     RedrawWindow(rect);
 }
 
+void DialogWindow::OnKeyDown(Key key) {
+    if (key == Key::Enter) {
+        OnOK();
+    } else if (key == Key::Escape) {
+        OnCancel();
+    }
+}
+
 void DialogWindow::OnPaint(Canvas& /*canvas*/) {}
 void DialogWindow::OnMouseMove(int /*x*/, int /*y*/) {}
 void DialogWindow::OnLButtonDown(int /*x*/, int /*y*/) {}

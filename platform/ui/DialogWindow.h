@@ -9,6 +9,7 @@
 
 #include "platform/ui/Canvas.h"
 #include "platform/ui/Dialog.h"
+#include "platform/ui/Key.h"
 #include "platform/ui/Window.h"
 #include "platform/ui/WindowSystem.h"
 
@@ -77,6 +78,8 @@ class DialogWindow : public Window {
     // Window-menu commands; the default closes on kCommandClose.
     virtual void OnSysCommand(int command);
     virtual void OnDestroy() {}
+    // The default makes Enter OnOK and Escape OnCancel, and ignores the other keys.
+    virtual void OnKeyDown(Key key);
     virtual void OnOK() { EndDialog(kIdOk); }
     virtual void OnCancel() { EndDialog(kIdCancel); }
 

@@ -1,4 +1,6 @@
 // How a host turns the system's messages into its window's handlers.
+#include <optional>
+
 #include "platform/ui/win32/Win32Host.h"
 #include "platform/ui/win32/Win32WindowSystem.h"
 
@@ -16,6 +18,29 @@ int XOf(LPARAM lParam) {
 }
 int YOf(LPARAM lParam) {
     return static_cast<short>(HIWORD(lParam));
+}
+
+std::optional<Key> KeyOf(WPARAM virtualKey) {
+    switch (virtualKey) {
+        case VK_RETURN:
+            return Key::Enter;
+        case VK_ESCAPE:
+            return Key::Escape;
+        case VK_TAB:
+            return ::GetKeyState(VK_SHIFT) < 0 ? Key::BackTab : Key::Tab;
+        case VK_SPACE:
+            return Key::Space;
+        case VK_LEFT:
+            return Key::Left;
+        case VK_RIGHT:
+            return Key::Right;
+        case VK_UP:
+            return Key::Up;
+        case VK_DOWN:
+            return Key::Down;
+        default:
+            return std::nullopt;
+    }
 }
 
 }  // namespace
@@ -90,12 +115,8 @@ bool Win32Host::HandleInput(UINT message, WPARAM wParam, LPARAM lParam) {
             window_.OnLButtonDblClk(x, y);
             return true;
         case WM_KEYDOWN:
-            if (wParam == VK_RETURN) {
-                window_.OnOK();
-                return true;
-            }
-            if (wParam == VK_ESCAPE) {
-                window_.OnCancel();
+            if (const std::optional<Key> key = KeyOf(wParam)) {
+                window_.OnKeyDown(*key);
                 return true;
             }
             return false;
