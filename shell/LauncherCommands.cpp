@@ -53,6 +53,7 @@ void CLauncherDlg::RunCommand(int index) {
         case 1:
             m_bOptionsShown = !m_bOptionsShown;
             RedrawWindow();
+            NotifyAccessible(index, ui::AccessibleChange::Items);
             return;
         case 2:
             RunAudioTest();
@@ -90,6 +91,7 @@ void CLauncherDlg::ClosePanel() {
     if (m_bOptionsShown) {
         m_bOptionsShown = false;
         RedrawWindow();
+        NotifyAccessible(1, ui::AccessibleChange::Items);
     }
 }
 
@@ -97,6 +99,7 @@ void CLauncherDlg::ToggleOption(int index, void (*store)(std::uint8_t)) {
     CHotRegion& region = *m_regions[index];
     region.selected = !region.selected;
     store(region.selected ? 1 : 0);
+    NotifyAccessible(index, ui::AccessibleChange::State);
     const ui::Rect mark{region.left, region.top, region.left + kMarkSize, region.top + kMarkSize};
     RedrawWindow(&mark);
 }
@@ -106,7 +109,11 @@ void CLauncherDlg::ChooseModelResolution(std::int16_t resolution) {
         return;
     }
     for (int choice = 0; choice < kResolutionCount; ++choice) {
-        m_regions[kFirstResolutionRegion + choice]->selected = choice == resolution;
+        CHotRegion& region = *m_regions[kFirstResolutionRegion + choice];
+        if (region.selected != (choice == resolution)) {
+            region.selected = choice == resolution;
+            NotifyAccessible(kFirstResolutionRegion + choice, ui::AccessibleChange::State);
+        }
     }
     SetModelResolution(resolution);
     m_nModelResolution = resolution;

@@ -36,6 +36,8 @@ class CLauncherDlg : public platform::ui::DialogWindow {
     // Tab, Shift+Tab and the arrows move the keyboard focus through the live regions; Space, and
     // Enter while the focus shows, run the focused region's command.
     void OnKeyDown(platform::ui::Key key) override;
+    std::vector<platform::ui::AccessibleItem> AccessibleItems() const override;
+    void DoAccessibleAction(int index) override;
     void OnSysCommand(int command) override;
     void OnDestroy() override;
 

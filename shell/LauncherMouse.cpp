@@ -39,6 +39,7 @@ void CLauncherDlg::SetCurrentRegion(int index, bool fromKeyboard) {
     }
     if (m_bFocusShown) {
         RedrawFocusMark(*region);
+        NotifyAccessible(index, ui::AccessibleChange::Focus);
     }
     const bool retestHot = index == kRetestRegion;
     if (retestHot != m_bRetestHot) {

@@ -9,7 +9,7 @@ constexpr ui::Color kHoverBandBlue{62, 45, 178};
 constexpr int kHoverTextPoints = 8;
 constexpr int kPointsPerInch = 72;
 constexpr int kMarkSize = 10;
-constexpr ui::Color kFocusMarkColor{255, 255, 0};
+constexpr ui::Color kFocusMarkColor{0, 0, 0};
 // The marks, in the order they are drawn.
 constexpr int kMarkedRegions[] = {5, 6, 10, 7, 8, 9, 11};
 

@@ -145,6 +145,16 @@ void DialogWindow::RedrawNow(const Rect* rect) {
     RedrawWindow(rect);
 }
 
+AccessibleItem DialogWindow::AccessibleWindow() const {
+    return {style_.caption, {}, AccessibleRole::Dialog, GetClientRect()};
+}
+
+void DialogWindow::NotifyAccessible(int index, AccessibleChange change) {
+    if (host_ != nullptr) {
+        host_->NotifyAccessible(index, change);
+    }
+}
+
 void DialogWindow::OnKeyDown(Key key) {
     if (key == Key::Enter) {
         OnOK();

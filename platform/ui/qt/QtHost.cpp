@@ -7,6 +7,7 @@
 #include <QScreen>
 #include <optional>
 
+#include "platform/ui/qt/QtAccessible.h"
 #include "platform/ui/qt/QtCanvas.h"
 #include "platform/ui/qt/QtConvert.h"
 #include "platform/ui/qt/QtWindowManager.h"
@@ -75,6 +76,7 @@ QtHost::QtHost(DialogWindow& window, const WindowStyle& style, bool modal, QtWin
     setAttribute(Qt::WA_NoSystemBackground);
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
+    InstallAccessibleFactory();
     if (modal) {
         setWindowModality(Qt::ApplicationModal);
     }
@@ -217,6 +219,10 @@ void QtHost::AppendWindowMenuItem(int command, const std::string& text) {
         return;
     }
     menu_->addAction(QString::fromStdString(text))->setData(command);
+}
+
+void QtHost::NotifyAccessible(int index, AccessibleChange change) {
+    AnnounceAccessibleChange(*this, index, change);
 }
 
 void QtHost::ShowWindowMenu(const QPoint& globalPosition) {
