@@ -91,6 +91,17 @@ LRESULT Win32Host::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             break;
         case WM_SYSCOMMAND:
             return HandleSysCommand(wParam, lParam);
+        case WM_GETOBJECT:
+            if (static_cast<LONG>(lParam) == OBJID_CLIENT) {
+                if (!accessible_) {
+                    accessible_ = std::make_unique<AccessibleClient>(window_, hwnd_);
+                }
+                return accessible_->Answer(wParam);
+            }
+            break;
+        case kRunAccessibleAction:
+            window_.DoAccessibleAction(static_cast<int>(wParam));
+            return 0;
         case WM_CLOSE:
             // Whoever asks a window to close asks what the window menu's Close asks.
             window_.OnSysCommand(kCommandClose);
