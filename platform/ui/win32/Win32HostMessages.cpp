@@ -20,7 +20,12 @@ int YOf(LPARAM lParam) {
     return static_cast<short>(HIWORD(lParam));
 }
 
+// Enter and Escape with any modifiers; the others only plain or with Shift, as on Linux, so that
+// Control combinations stay the system's (Alt ones come as system keys).
 std::optional<Key> KeyOf(WPARAM virtualKey) {
+    if (virtualKey != VK_RETURN && virtualKey != VK_ESCAPE && ::GetKeyState(VK_CONTROL) < 0) {
+        return std::nullopt;
+    }
     switch (virtualKey) {
         case VK_RETURN:
             return Key::Enter;
