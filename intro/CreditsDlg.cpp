@@ -49,6 +49,11 @@ bool CCreditsDlg::OnInitDialog() {
     return true;
 }
 
+ui::AccessibleItem CCreditsDlg::AccessibleWindow() const {
+    return {"Velorin credits", "The names of the people who made Velorin, rolling by",
+            ui::AccessibleRole::Animation, GetClientRect()};
+}
+
 void CCreditsDlg::OnTimer(int /*id*/) {
     if (m_bMusicPending) {
         m_bMusicPending = false;

@@ -33,6 +33,7 @@ class CCreditsDlg : public platform::ui::DialogWindow {
     void OnLButtonDown(int x, int y) override;
     void OnDestroy() override;
     void OnTimer(int id) override;
+    platform::ui::AccessibleItem AccessibleWindow() const override;
 
     int phase() const { return m_nPhase; }
     std::int32_t scrolled() const { return m_nScrolled; }

@@ -32,6 +32,11 @@ void CSplashDlg::OnPaint(ui::Canvas& canvas) {
     canvas.CopyPicture(m_bmpPicture, {0, 0, kWidth, kHeight});
 }
 
+ui::AccessibleItem CSplashDlg::AccessibleWindow() const {
+    return {"Velorin Launcher splash screen", "Click to go on to the launcher",
+            ui::AccessibleRole::Picture, GetClientRect()};
+}
+
 void CSplashDlg::OnTimer(int /*id*/) {
     m_fElapsed += kTickSeconds;
     if (m_fElapsed > kShownSeconds) {

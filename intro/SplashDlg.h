@@ -15,6 +15,7 @@ class CSplashDlg : public platform::ui::DialogWindow {
     void OnLButtonDown(int x, int y) override;
     void OnDestroy() override;
     void OnTimer(int id) override;
+    platform::ui::AccessibleItem AccessibleWindow() const override;
 
   private:
     platform::ui::Picture m_bmpPicture;  // bitmap 146, 400 x 250

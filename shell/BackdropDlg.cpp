@@ -6,6 +6,11 @@ CBackdropDlg* g_pBackdrop = nullptr;
 
 CBackdropDlg::CBackdropDlg() : DialogWindow({"", ui::FrameKind::Thin}) {}
 
+ui::AccessibleItem CBackdropDlg::AccessibleWindow() const {
+    return {"Velorin Launcher backdrop", "The black screen behind the launcher's windows",
+            ui::AccessibleRole::Pane, GetClientRect()};
+}
+
 void CBackdropDlg::OnPaint(ui::Canvas& dc) {
     dc.SetBackgroundColor(ui::kBlack);
     dc.FillRect(GetClientRect(), ui::kBlack);

@@ -6,6 +6,7 @@ class CBackdropDlg : public platform::ui::DialogWindow {
   public:
     CBackdropDlg();
     void OnPaint(platform::ui::Canvas& dc) override;
+    platform::ui::AccessibleItem AccessibleWindow() const override;
 };
 
 // The backdrop while the launcher runs, for the flows that hide it around their messages; null

@@ -62,6 +62,7 @@ void CLauncherDlg::RunCommand(LauncherRegion region) {
         case LauncherRegion::SetUpOptions:
             m_bOptionsShown = !m_bOptionsShown;
             RedrawWindow();
+            NotifyAccessible(resources::IndexOf(region), ui::AccessibleChange::Items);
             return;
         case LauncherRegion::AudioTest:
             RunAudioTest();
@@ -102,6 +103,8 @@ void CLauncherDlg::ClosePanel() {
     if (m_bOptionsShown) {
         m_bOptionsShown = false;
         RedrawWindow();
+        NotifyAccessible(resources::IndexOf(LauncherRegion::SetUpOptions),
+                         ui::AccessibleChange::Items);
     }
 }
 
@@ -109,6 +112,7 @@ void CLauncherDlg::ToggleOption(LauncherRegion option, void (*store)(std::uint8_
     CHotRegion& region = HotRegion(option);
     region.selected = !region.selected;
     store(region.selected ? 1 : 0);
+    NotifyAccessible(resources::IndexOf(option), ui::AccessibleChange::State);
     const ui::Rect mark = region.MarkBounds();
     RedrawWindow(&mark);
 }
@@ -127,6 +131,10 @@ void CLauncherDlg::ShowModelResolution(std::int16_t resolution) {
     const int first = resources::IndexOf(LauncherRegion::LowResolution);
     const int last = resources::IndexOf(LauncherRegion::HighResolution);
     for (int index = first; index <= last; ++index) {
-        m_regions[index]->selected = index - first == resolution;
+        const bool selected = index - first == resolution;
+        if (m_regions[index]->selected != selected) {
+            m_regions[index]->selected = selected;
+            NotifyAccessible(index, ui::AccessibleChange::State);
+        }
     }
 }

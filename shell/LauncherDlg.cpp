@@ -82,5 +82,6 @@ void CLauncherDlg::OnDestroy() {
     DialogWindow::OnDestroy();
     SetInvokedByLauncher(0);
     m_pHotRegion = nullptr;
+    m_bFocusShown = false;
     m_regions.clear();
 }

@@ -29,6 +29,11 @@ class CLauncherDlg : public platform::ui::DialogWindow {
     bool OnSetCursor() override;
     void OnLButtonDown(int x, int y) override;
     void OnLButtonDblClk(int x, int y) override;
+    // Tab, Shift+Tab and the arrows move the keyboard focus through the live regions; Space, and
+    // Enter while the focus shows, run the focused region's command.
+    void OnKeyDown(platform::ui::Key key) override;
+    std::vector<platform::ui::AccessibleItem> AccessibleItems() const override;
+    void DoAccessibleAction(int index) override;
     void OnSysCommand(int command) override;
     void OnDestroy() override;
 
@@ -39,6 +44,9 @@ class CLauncherDlg : public platform::ui::DialogWindow {
     void HandleClick();
     // Marks resolution (0 low, 1 medium, 2 high) as chosen, without storing it or repainting.
     void ShowModelResolution(std::int16_t resolution);
+    // The regions that take the pointer and the keyboard now: the buttons, and the panel's
+    // regions while it shows.
+    int LiveRegionCount() const;
 
     // The flows a click starts: launching Velorin, the re-test, the mixing room, the audio test.
     void LaunchVelorin();
@@ -49,7 +57,10 @@ class CLauncherDlg : public platform::ui::DialogWindow {
     int m_hIcon = kIconId;
     bool m_bOptionsShown = false;
     std::vector<std::unique_ptr<CHotRegion>> m_regions;  // indexed as LauncherRegion; owns them
-    CHotRegion* m_pHotRegion = nullptr;  // the region under the pointer at the last move
+    // The current region, the pointer's and the keyboard's alike: the one under the pointer at
+    // its last move, or the one the keyboard moved to since.
+    CHotRegion* m_pHotRegion = nullptr;
+    bool m_bFocusShown = false;  // the current region came from the keyboard and shows the mark
     platform::ui::Cursor m_hHandCursor;
     platform::ui::Picture m_bmpMain;
     platform::ui::Picture m_bmpMarkOn;
@@ -68,6 +79,12 @@ class CLauncherDlg : public platform::ui::DialogWindow {
     CHotRegion& HotRegion(resources::LauncherRegion region) {
         return *m_regions[resources::IndexOf(region)];
     }
+    // Makes the region at index (none when negative) the current one: its hover text, the lit
+    // re-test button with its snap, and the focus mark when it came from the keyboard.
+    void SetCurrentRegion(int index, bool fromKeyboard);
+    void MoveFocus(int step);
+    void RedrawFocusMark(const CHotRegion& region);
+    void DrawFocusMark(platform::ui::Canvas& dc) const;
     void ClosePanel();
     void ToggleOption(resources::LauncherRegion option, void (*store)(std::uint8_t));
     void ChooseModelResolution(std::int16_t resolution);

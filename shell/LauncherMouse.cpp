@@ -4,27 +4,45 @@
 namespace ui = platform::ui;
 namespace sound = platform::sound;
 
-void CLauncherDlg::OnMouseMove(int x, int y) {
-    CHotRegion* hit = nullptr;
-    bool retestHot = false;
-    const int live = std::min<int>(
+int CLauncherDlg::LiveRegionCount() const {
+    return std::min<int>(
         m_bOptionsShown ? resources::kLauncherRegionCount : resources::kLauncherButtonCount,
         static_cast<int>(m_regions.size()));
-    for (int index = 0; index < live; ++index) {
+}
+
+void CLauncherDlg::OnMouseMove(int x, int y) {
+    int hit = -1;
+    for (int index = 0; index < LiveRegionCount(); ++index) {
         if (m_regions[index]->Contains(x, y)) {
-            hit = m_regions[index].get();
-            retestHot = index == resources::IndexOf(resources::LauncherRegion::RetestSystem);
+            hit = index;
             break;
         }
     }
-    if (hit != nullptr) {
+    if (hit >= 0) {
         SetCursor(m_hHandCursor);
     }
-    if (hit != m_pHotRegion) {
-        m_pHotRegion = hit;
-        m_strHoverText = hit != nullptr ? hit->text : std::string();
+    if ((hit >= 0 ? m_regions[hit].get() : nullptr) != m_pHotRegion) {
+        SetCurrentRegion(hit, /*fromKeyboard=*/false);
+    }
+}
+
+void CLauncherDlg::SetCurrentRegion(int index, bool fromKeyboard) {
+    CHotRegion* region = index >= 0 ? m_regions[index].get() : nullptr;
+    CHotRegion* marked = m_bFocusShown ? m_pHotRegion : nullptr;
+    m_bFocusShown = fromKeyboard && region != nullptr;
+    if (region != m_pHotRegion) {
+        m_pHotRegion = region;
+        m_strHoverText = region != nullptr ? region->text : std::string();
         RedrawWindow(&kHoverTextArea);
     }
+    if (marked != nullptr) {
+        RedrawFocusMark(*marked);
+    }
+    if (m_bFocusShown) {
+        RedrawFocusMark(*region);
+        NotifyAccessible(index, ui::AccessibleChange::Focus);
+    }
+    const bool retestHot = index == resources::IndexOf(resources::LauncherRegion::RetestSystem);
     if (retestHot != m_bRetestHot) {
         m_bRetestHot = retestHot;
         if (retestHot) {

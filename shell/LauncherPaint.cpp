@@ -10,6 +10,7 @@ constexpr ui::Rect kHoverTextRect{resources::kHoverTextBox.left, resources::kHov
 constexpr ui::Color kHoverBandBlue{62, 45, 178};
 constexpr int kHoverTextPoints = 8;
 constexpr int kPointsPerInch = 72;
+constexpr ui::Color kFocusMarkColor{0, 0, 0};
 // The marks, in the order they are drawn.
 constexpr LauncherRegion kMarkedRegions[] = {
     LauncherRegion::CharacterDialogue,
@@ -26,6 +27,11 @@ int MulDiv(int number, int numerator, int denominator) {
     const long long product = static_cast<long long>(number) * numerator;
     const long long half = denominator / 2;
     return static_cast<int>((product >= 0 ? product + half : product - half) / denominator);
+}
+
+// A one-pixel frame just outside the region, so that it hides none of the region's own picture.
+ui::Rect FocusFrame(const CHotRegion& region) {
+    return {region.left - 1, region.top - 1, region.right + 1, region.bottom + 1};
 }
 
 }  // namespace
@@ -46,7 +52,24 @@ void CLauncherDlg::OnPaint(ui::Canvas& dc) {
             DrawOptionMark(dc, option);
         }
     }
+    DrawFocusMark(dc);
     DrawHoverText(&dc);
+}
+
+void CLauncherDlg::DrawFocusMark(ui::Canvas& dc) const {
+    if (!m_bFocusShown || m_pHotRegion == nullptr) {
+        return;
+    }
+    const ui::Rect frame = FocusFrame(*m_pHotRegion);
+    dc.FillRect({frame.left, frame.top, frame.right, frame.top + 1}, kFocusMarkColor);
+    dc.FillRect({frame.left, frame.bottom - 1, frame.right, frame.bottom}, kFocusMarkColor);
+    dc.FillRect({frame.left, frame.top, frame.left + 1, frame.bottom}, kFocusMarkColor);
+    dc.FillRect({frame.right - 1, frame.top, frame.right, frame.bottom}, kFocusMarkColor);
+}
+
+void CLauncherDlg::RedrawFocusMark(const CHotRegion& region) {
+    const ui::Rect frame = FocusFrame(region);
+    RedrawWindow(&frame);
 }
 
 void CLauncherDlg::DrawOptionMark(ui::Canvas& dc, LauncherRegion option) {

@@ -145,6 +145,24 @@ void DialogWindow::RedrawNow(const Rect* rect) {
     RedrawWindow(rect);
 }
 
+AccessibleItem DialogWindow::AccessibleWindow() const {
+    return {style_.caption, {}, AccessibleRole::Dialog, GetClientRect()};
+}
+
+void DialogWindow::NotifyAccessible(int index, AccessibleChange change) {
+    if (host_ != nullptr) {
+        host_->NotifyAccessible(index, change);
+    }
+}
+
+void DialogWindow::OnKeyDown(Key key) {
+    if (key == Key::Enter) {
+        OnOK();
+    } else if (key == Key::Escape) {
+        OnCancel();
+    }
+}
+
 void DialogWindow::OnPaint(Canvas& /*canvas*/) {}
 void DialogWindow::OnMouseMove(int /*x*/, int /*y*/) {}
 void DialogWindow::OnLButtonDown(int /*x*/, int /*y*/) {}

@@ -6,9 +6,12 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
+#include "platform/ui/Accessible.h"
 #include "platform/ui/Canvas.h"
 #include "platform/ui/Dialog.h"
+#include "platform/ui/Key.h"
 #include "platform/ui/Window.h"
 #include "platform/ui/WindowSystem.h"
 
@@ -77,8 +80,18 @@ class DialogWindow : public Window {
     // Window-menu commands; the default closes on kCommandClose.
     virtual void OnSysCommand(int command);
     virtual void OnDestroy() {}
+    // The default makes Enter OnOK and Escape OnCancel, and ignores the other keys.
+    virtual void OnKeyDown(Key key);
     virtual void OnOK() { EndDialog(kIdOk); }
     virtual void OnCancel() { EndDialog(kIdCancel); }
+
+    // For screen readers: the window itself (by default a dialog named by its caption), the
+    // parts it paints in reading order, and the action of item index (the parts' order).
+    virtual AccessibleItem AccessibleWindow() const;
+    virtual std::vector<AccessibleItem> AccessibleItems() const { return {}; }
+    virtual void DoAccessibleAction(int /*index*/) {}
+    // Tells the screen readers of a change to item index of AccessibleItems().
+    void NotifyAccessible(int index, AccessibleChange change);
 
     const WindowStyle& style() const { return style_; }
     WindowHost* host() const { return host_.get(); }

@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "platform/ui/Accessible.h"
 #include "platform/ui/Graphics.h"
 #include "platform/ui/Window.h"
 
@@ -69,6 +70,9 @@ class WindowHost {
     virtual void SetIcon(int iconId) = 0;
     // Adds an item (or, with an empty text, a separator) to the end of the window menu.
     virtual void AppendWindowMenuItem(int command, const std::string& text) = 0;
+    // Tells the platform's screen readers of a change to one of the window's accessible items;
+    // a backend without them ignores it.
+    virtual void NotifyAccessible(int /*index*/, AccessibleChange /*change*/) {}
 };
 
 class WindowSystem {

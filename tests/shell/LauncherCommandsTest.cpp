@@ -103,6 +103,28 @@ TEST_F(LauncherCommands, LaunchEmptiesTheHoverTextUntilThePointerMovesToAnotherR
     EXPECT_EQ(dlg.m_strHoverText, resources::LoadResourceString(154));
 }
 
+TEST_F(LauncherCommands, SpaceAndEnterRunTheFocusedRegionWithItsClick) {
+    SetAudioDialogue(1);
+    Open();
+    Host().PressKey(ui::Key::Space);
+    EXPECT_TRUE(SoundNames().empty()) << "nothing focused, nothing run";
+    Host().PressKey(ui::Key::Tab);
+    Host().PressKey(ui::Key::Tab);
+    Host().PressKey(ui::Key::Space);
+    EXPECT_TRUE(dlg.m_bOptionsShown);
+    for (int step = 0; step < 4; ++step) {
+        Host().PressKey(ui::Key::Tab);
+    }
+    ASSERT_EQ(dlg.m_pHotRegion, dlg.m_regions[5].get());
+    Host().PressKey(ui::Key::Enter);
+    EXPECT_EQ(GetAudioDialogue(), 0);
+    Host().PressKey(ui::Key::Space);
+    EXPECT_EQ(GetAudioDialogue(), 1);
+    EXPECT_EQ(SoundNames(), (std::vector<std::string>{kClick, kClick, kClick}));
+}
+
+// Without a focus mark (none yet, or the pointer's region) Enter and Escape end the screen as
+// they always did; a focused Quit ends it as its click does.
 TEST_F(LauncherCommands, QuitEscapeEnterAndTheCloseBoxAllEndTheScreen) {
     using ui::fake::FakeHost;
     const std::pair<std::function<void(FakeHost&)>, int> ways[] = {
@@ -115,6 +137,17 @@ TEST_F(LauncherCommands, QuitEscapeEnterAndTheCloseBoxAllEndTheScreen) {
          0},
         {&FakeHost::PressEscape, ui::kIdCancel},
         {&FakeHost::PressEnter, ui::kIdOk},
+        {[](FakeHost& host) {
+             host.MouseMove(300, 60);
+             host.PressKey(ui::Key::Space);
+             host.PressEnter();
+         },
+         ui::kIdOk},
+        {[](FakeHost& host) {
+             host.PressKey(ui::Key::BackTab);
+             host.PressKey(ui::Key::Enter);
+         },
+         0},
         {&FakeHost::ClickCloseBox, ui::kIdCancel},
     };
     for (const auto& [act, result] : ways) {

@@ -147,3 +147,38 @@ TEST_F(LauncherFlows, ReTestShowsTheResolutionVelorinLeftOnTheOpenPanel) {
     EXPECT_EQ(dlg.painted.back(), kWholeWindow);
     ExpectMarks({{7, false}, {8, false}, {9, true}});
 }
+
+// Without one mouse event: the keyboard reaches and runs launch, an option on and off again, the
+// mixing room and quit.
+TEST_F(LauncherFlows, TheKeyboardAloneReachesAndRunsTheCommands) {
+    platform::registry::test::Write(
+        platform::registry::Root::LocalMachine,
+        "SOFTWARE\\Blendora Technologies, Inc.\\Blendora Studio VL\\Path", "",
+        platform::registry::ValueType::String, "/opt/Blendora");
+    Install("Velorin", [] { StoreVelorinText("VelorinExportedDance", "/d/Salsa.dnc"); });
+    Install("/opt/Blendora/Blendora Studio VL");
+    SetBvhExport(0);
+    Open();
+    auto press = [this](ui::Key key, int times = 1) {
+        for (int time = 0; time < times; ++time) {
+            Host().PressKey(key);
+        }
+    };
+    press(ui::Key::Tab);
+    press(ui::Key::Enter);
+    EXPECT_EQ(started_, std::vector<std::string>{"Velorin"});
+    press(ui::Key::Down);
+    press(ui::Key::Space);
+    ASSERT_TRUE(dlg.m_bOptionsShown);
+    press(ui::Key::Tab, 10);  // through the commands and the panel to BVH Export
+    press(ui::Key::Space);
+    EXPECT_EQ(GetBvhExport(), 1);
+    press(ui::Key::Enter);
+    EXPECT_EQ(GetBvhExport(), 0);
+    press(ui::Key::BackTab, 8);  // back to the mixing room
+    press(ui::Key::Enter);
+    EXPECT_EQ(started_.back(), "/opt/Blendora/Blendora Studio VL");
+    press(ui::Key::Right);
+    press(ui::Key::Space);
+    EXPECT_FALSE(dlg.IsVisible()) << "Quit ended the screen";
+}

@@ -148,3 +148,64 @@ TEST_F(LauncherScreen, WindowIsCentredWithA400By250ClientArea) {
     EXPECT_EQ(dlg.GetClientRect(), kWholeWindow);
     EXPECT_EQ(Host().placed(), (ui::Rect{300, 259, 700, 509}));
 }
+
+TEST_F(LauncherScreen, TabAndTheArrowsMoveAFocusMarkThroughTheLiveRegionsInReadingOrder) {
+    Open();
+    auto focused = [this] {
+        for (int index = 0; index < resources::kLauncherRegionCount; ++index) {
+            if (dlg.m_pHotRegion == dlg.m_regions[index].get() && dlg.m_bFocusShown) {
+                return index;
+            }
+        }
+        return -1;
+    };
+    auto press = [this](ui::Key key) { Host().PressKey(key); };
+    for (int index = 0; index < resources::kLauncherButtonCount; ++index) {
+        press(ui::Key::Tab);
+        EXPECT_EQ(focused(), index);
+        EXPECT_EQ(dlg.m_strHoverText, Text(154 + index)) << "the mouse's hover text";
+    }
+    press(ui::Key::Tab);
+    EXPECT_EQ(focused(), 0) << "wraps around";
+    const ui::Color black{0, 0, 0};
+    EXPECT_EQ(Screen().At(259, 49), black) << "a frame just outside the region";
+    EXPECT_EQ(Screen().At(259, 75), black);
+    press(ui::Key::BackTab);
+    EXPECT_EQ(focused(), 4);
+    EXPECT_EQ(Screen().At(259, 49), Picture(131).At(259, 49)) << "the old mark is gone";
+    for (auto [key, expected] :
+         {std::pair{ui::Key::Up, 3}, {ui::Key::Left, 2}, {ui::Key::Down, 3}, {ui::Key::Right, 4}}) {
+        press(key);
+        EXPECT_EQ(focused(), expected);
+    }
+
+    OpenPanel();
+    dlg.m_pHotRegion = nullptr;
+    press(ui::Key::BackTab);
+    EXPECT_EQ(focused(), resources::IndexOf(resources::LauncherRegion::RetestSystem))
+        << "with the panel, its regions follow";
+    EXPECT_TRUE(dlg.m_bRetestHot) << "lit as under the pointer";
+    EXPECT_EQ(SoundNames(), std::vector<std::string>{kSnap});
+    EXPECT_TRUE(ShowsAt(17, 180, Picture(149).Block(kRetestButton)));
+    press(ui::Key::Tab);
+    EXPECT_EQ(focused(), 0);
+    EXPECT_FALSE(dlg.m_bRetestHot);
+}
+
+TEST_F(LauncherScreen, PointerAndKeyboardShareOneCurrentRegion) {
+    Open();
+    MoveTo(300, 60);
+    EXPECT_FALSE(dlg.m_bFocusShown) << "the pointer shows no focus mark";
+    Host().PressKey(ui::Key::Tab);
+    EXPECT_EQ(dlg.m_pHotRegion, dlg.m_regions[1].get()) << "on from the pointer's region";
+    EXPECT_EQ(dlg.m_strHoverText, Text(155));
+    MoveTo(302, 100);
+    EXPECT_TRUE(dlg.m_bFocusShown) << "a move inside the focused region keeps the mark";
+    MoveTo(300, 62);
+    EXPECT_EQ(dlg.m_pHotRegion, dlg.m_regions[0].get());
+    EXPECT_FALSE(dlg.m_bFocusShown);
+    EXPECT_EQ(dlg.m_strHoverText, Text(154));
+    EXPECT_EQ(Screen().At(259, 89), Picture(131).At(259, 89)) << "the mark left region 1";
+    MoveTo(100, 100);
+    EXPECT_EQ(dlg.m_pHotRegion, nullptr);
+}

@@ -86,8 +86,9 @@ class FakeHost : public WindowHost {
     void MouseMove(int x, int y);
     void LeftButtonDown(int x, int y) { window_.OnLButtonDown(x, y); }
     void LeftDoubleClick(int x, int y) { window_.OnLButtonDblClk(x, y); }
-    void PressEnter() { window_.OnOK(); }
-    void PressEscape() { window_.OnCancel(); }
+    void PressKey(Key key) { window_.OnKeyDown(key); }
+    void PressEnter() { PressKey(Key::Enter); }
+    void PressEscape() { PressKey(Key::Escape); }
     void ClickCloseBox() { window_.OnSysCommand(kCommandClose); }
 
     // What the window is and shows.

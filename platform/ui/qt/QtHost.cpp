@@ -6,7 +6,9 @@
 #include <QPainter>
 #include <QScreen>
 #include <QtMath>
+#include <optional>
 
+#include "platform/ui/qt/QtAccessible.h"
 #include "platform/ui/qt/QtCanvas.h"
 #include "platform/ui/qt/QtConvert.h"
 #include "platform/ui/qt/QtWindowManager.h"
@@ -45,6 +47,38 @@ Qt::WindowFlags FlagsFor(const WindowStyle& style) {
     return flags;
 }
 
+// Enter and Escape with any modifiers; the others only plain or with Shift, so that Alt and
+// Control combinations stay the platform's.
+std::optional<Key> KeyOf(const QKeyEvent& event) {
+    if (event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter) {
+        return Key::Enter;
+    }
+    if (event.key() == Qt::Key_Escape) {
+        return Key::Escape;
+    }
+    if (event.modifiers() & (Qt::ControlModifier | Qt::AltModifier)) {
+        return std::nullopt;
+    }
+    switch (event.key()) {
+        case Qt::Key_Tab:
+            return event.modifiers().testFlag(Qt::ShiftModifier) ? Key::BackTab : Key::Tab;
+        case Qt::Key_Backtab:
+            return Key::BackTab;
+        case Qt::Key_Space:
+            return Key::Space;
+        case Qt::Key_Left:
+            return Key::Left;
+        case Qt::Key_Right:
+            return Key::Right;
+        case Qt::Key_Up:
+            return Key::Up;
+        case Qt::Key_Down:
+            return Key::Down;
+        default:
+            return std::nullopt;
+    }
+}
+
 }  // namespace
 
 QtHost::QtHost(DialogWindow& window, const WindowStyle& style, bool modal, QtWindowSystem& system)
@@ -56,6 +90,7 @@ QtHost::QtHost(DialogWindow& window, const WindowStyle& style, bool modal, QtWin
     setAttribute(Qt::WA_NoSystemBackground);
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
+    InstallAccessibleFactory();
     if (modal) {
         setWindowModality(Qt::ApplicationModal);
     }
@@ -211,6 +246,10 @@ void QtHost::AppendWindowMenuItem(int command, const std::string& text) {
     menu_->addAction(QString::fromStdString(text))->setData(command);
 }
 
+void QtHost::NotifyAccessible(int index, AccessibleChange change) {
+    AnnounceAccessibleChange(*this, index, change);
+}
+
 void QtHost::ShowWindowMenu(const QPoint& globalPosition) {
     const QAction* chosen = menu_->exec(globalPosition);
     if (chosen != nullptr) {
@@ -302,13 +341,17 @@ void QtHost::keyPressEvent(QKeyEvent* event) {
         event->key() == Qt::Key_Space && event->modifiers().testFlag(Qt::AltModifier);
     if (altSpace && window_.HasWindowMenu()) {
         ShowWindowMenu(mapToGlobal(QPoint(0, 0)));
-    } else if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        window_.OnOK();
-    } else if (event->key() == Qt::Key_Escape) {
-        window_.OnCancel();
+    } else if (const std::optional<Key> key = KeyOf(*event)) {
+        window_.OnKeyDown(*key);
     } else {
         QWidget::keyPressEvent(event);
     }
+}
+
+bool QtHost::focusNextPrevChild(bool /*next*/) {
+    // Tab and Shift+Tab belong to the window, which moves its own focus between the regions it
+    // paints; refusing here lets them reach keyPressEvent.
+    return false;
 }
 
 void QtHost::closeEvent(QCloseEvent* event) {

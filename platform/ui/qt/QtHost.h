@@ -38,6 +38,9 @@ class QtHost final : public QWidget, public WindowHost {
     void SetCursor(const Cursor& cursor) override;
     void SetIcon(int iconId) override;
     void AppendWindowMenuItem(int command, const std::string& text) override;
+    void NotifyAccessible(int index, AccessibleChange change) override;
+
+    DialogWindow& dialogWindow() const { return window_; }
 
     // The window menu as built so far, for tests that look at its items.
     const QMenu& windowMenu() const { return *menu_; }
@@ -53,6 +56,7 @@ class QtHost final : public QWidget, public WindowHost {
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
     void closeEvent(QCloseEvent* event) override;
     void timerEvent(QTimerEvent* event) override;
 

@@ -103,6 +103,7 @@ Win32Host::~Win32Host() {
     if (hwnd_ != nullptr) {
         // No handler runs for a window on its way out: the DialogWindow may be half gone.
         ::SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
+        accessible_.reset();
         ::DestroyWindow(hwnd_);
     }
 }
@@ -242,6 +243,10 @@ void Win32Host::SetIcon(int iconId) {
                    reinterpret_cast<LPARAM>(system_.LoadIcon(iconId, kBig)));
     ::SendMessageW(hwnd_, WM_SETICON, ICON_SMALL,
                    reinterpret_cast<LPARAM>(system_.LoadIcon(iconId, kSmall)));
+}
+
+void Win32Host::NotifyAccessible(int index, AccessibleChange change) {
+    AnnounceAccessibleChange(hwnd_, index, change);
 }
 
 void Win32Host::AppendWindowMenuItem(int command, const std::string& text) {

@@ -9,6 +9,7 @@
 
 #include "platform/ui/DialogWindow.h"
 #include "platform/ui/win32/GdiHandles.h"
+#include "platform/ui/win32/Win32Accessible.h"
 #include "platform/ui/win32/Win32Surface.h"
 
 namespace platform::ui::win32 {
@@ -41,6 +42,7 @@ class Win32Host final : public WindowHost {
     void SetCursor(const Cursor& cursor) override;
     void SetIcon(int iconId) override;
     void AppendWindowMenuItem(int command, const std::string& text) override;
+    void NotifyAccessible(int index, AccessibleChange change) override;
 
     // A pixel of the client area as last painted; black outside it.
     Color PixelAt(int x, int y) const;
@@ -65,6 +67,7 @@ class Win32Host final : public WindowHost {
     GdiObject painted_;  // the part of the surface painted since the window was last shown
     bool inModalLoop_ = false;
     bool endRequested_ = false;
+    std::unique_ptr<AccessibleClient> accessible_;  // made at the first WM_GETOBJECT
 };
 
 // The real window of a layer window, or null when it has none (or is not a DialogWindow).

@@ -1,4 +1,6 @@
 // How a host turns the system's messages into its window's handlers.
+#include <optional>
+
 #include "platform/ui/win32/Win32Host.h"
 #include "platform/ui/win32/Win32WindowSystem.h"
 
@@ -16,6 +18,34 @@ int XOf(LPARAM lParam) {
 }
 int YOf(LPARAM lParam) {
     return static_cast<short>(HIWORD(lParam));
+}
+
+// Enter and Escape with any modifiers; the others only plain or with Shift, as on Linux, so that
+// Control combinations stay the system's (Alt ones come as system keys).
+std::optional<Key> KeyOf(WPARAM virtualKey) {
+    if (virtualKey != VK_RETURN && virtualKey != VK_ESCAPE && ::GetKeyState(VK_CONTROL) < 0) {
+        return std::nullopt;
+    }
+    switch (virtualKey) {
+        case VK_RETURN:
+            return Key::Enter;
+        case VK_ESCAPE:
+            return Key::Escape;
+        case VK_TAB:
+            return ::GetKeyState(VK_SHIFT) < 0 ? Key::BackTab : Key::Tab;
+        case VK_SPACE:
+            return Key::Space;
+        case VK_LEFT:
+            return Key::Left;
+        case VK_RIGHT:
+            return Key::Right;
+        case VK_UP:
+            return Key::Up;
+        case VK_DOWN:
+            return Key::Down;
+        default:
+            return std::nullopt;
+    }
 }
 
 }  // namespace
@@ -66,6 +96,17 @@ LRESULT Win32Host::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             break;
         case WM_SYSCOMMAND:
             return HandleSysCommand(wParam, lParam);
+        case WM_GETOBJECT:
+            if (static_cast<LONG>(lParam) == OBJID_CLIENT) {
+                if (!accessible_) {
+                    accessible_ = std::make_unique<AccessibleClient>(window_, hwnd_);
+                }
+                return accessible_->Answer(wParam);
+            }
+            break;
+        case kRunAccessibleAction:
+            window_.DoAccessibleAction(static_cast<int>(wParam));
+            return 0;
         case WM_CLOSE:
             // Whoever asks a window to close asks what the window menu's Close asks.
             window_.OnSysCommand(kCommandClose);
@@ -90,12 +131,8 @@ bool Win32Host::HandleInput(UINT message, WPARAM wParam, LPARAM lParam) {
             window_.OnLButtonDblClk(x, y);
             return true;
         case WM_KEYDOWN:
-            if (wParam == VK_RETURN) {
-                window_.OnOK();
-                return true;
-            }
-            if (wParam == VK_ESCAPE) {
-                window_.OnCancel();
+            if (const std::optional<Key> key = KeyOf(wParam)) {
+                window_.OnKeyDown(*key);
                 return true;
             }
             return false;

@@ -53,10 +53,15 @@ class RecordingWindow : public ui::DialogWindow {
         commands.push_back(command);
         DialogWindow::OnSysCommand(command);
     }
+    void OnKeyDown(ui::Key key) override {
+        keys.push_back(key);
+        DialogWindow::OnKeyDown(key);
+    }
     void OnDestroy() override { timerStillRan = KillTimer(kTimerId); }
 
     int tickLimit = 0;
     int ticks = 0;
+    std::vector<Key> keys;
     bool hand = false;
     bool timerStillRan = false;
     std::function<void()> onInit;
@@ -116,7 +121,21 @@ TEST(Window, ModalLoopRunsTimersUntilEndDialogThenDestroysTheWindow) {
     EXPECT_FALSE(window.HasWindow());
 }
 
-TEST(Window, EnterEscapeAndTheCloseBoxEndTheDialogAsOkOrCancel) {
+TEST(Window, KeysReachTheWindowAndOnlyEnterEscapeAndTheCloseBoxEndTheDialog) {
+    const std::vector<Key> moves{Key::Tab,   Key::BackTab, Key::Space, Key::Left,
+                                 Key::Right, Key::Up,      Key::Down};
+    RecordingWindow moved;
+    moved.onInit = [&moved, &moves] {
+        for (Key key : moves) {
+            Driver().PressKey(moved, key);
+        }
+        Driver().PressKey(moved, Key::Escape);
+    };
+    EXPECT_EQ(moved.DoModal(), ui::kIdCancel);
+    std::vector<Key> expected = moves;
+    expected.push_back(Key::Escape);
+    EXPECT_EQ(moved.keys, expected);
+
     for (auto [key, expected] : {std::pair{Key::Enter, ui::kIdOk}, {Key::Escape, ui::kIdCancel}}) {
         RecordingWindow window;
         window.onInit = [&window, key = key] { Driver().PressKey(window, key); };

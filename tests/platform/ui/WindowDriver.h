@@ -8,7 +8,7 @@
 
 namespace velorin::test {
 
-enum class Key { Enter, Escape };
+using Key = platform::ui::Key;
 
 class WindowDriver {
   public:

@@ -32,9 +32,7 @@ class FakeWindowDriver final : public WindowDriver {
     void LeftDoubleClick(ui::DialogWindow& window, int x, int y) override {
         HostOf(window).LeftDoubleClick(x, y);
     }
-    void PressKey(ui::DialogWindow& window, Key key) override {
-        key == Key::Enter ? HostOf(window).PressEnter() : HostOf(window).PressEscape();
-    }
+    void PressKey(ui::DialogWindow& window, Key key) override { HostOf(window).PressKey(key); }
     void ClickCloseBox(ui::DialogWindow& window) override { HostOf(window).ClickCloseBox(); }
     bool ShowsArrowCursor(ui::DialogWindow& window) override {
         return HostOf(window).cursor() == ui::ArrowCursor();

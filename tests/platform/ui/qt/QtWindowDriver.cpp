@@ -4,6 +4,7 @@
 #include <QMouseEvent>
 #include <QTest>
 #include <QTimer>
+#include <map>
 
 #include "platform/ui/qt/QtHost.h"
 #include "tests/platform/ui/WindowDriver.h"
@@ -39,7 +40,12 @@ class QtWindowDriver final : public WindowDriver {
         Send(window, QEvent::MouseButtonDblClick, x, y);
     }
     void PressKey(ui::DialogWindow& window, Key key) override {
-        QTest::keyClick(HostOf(window), key == Key::Enter ? Qt::Key_Return : Qt::Key_Escape);
+        static const std::map<Key, Qt::Key> keys{
+            {Key::Enter, Qt::Key_Return}, {Key::Escape, Qt::Key_Escape}, {Key::Tab, Qt::Key_Tab},
+            {Key::BackTab, Qt::Key_Tab},  {Key::Space, Qt::Key_Space},   {Key::Left, Qt::Key_Left},
+            {Key::Right, Qt::Key_Right},  {Key::Up, Qt::Key_Up},         {Key::Down, Qt::Key_Down}};
+        QTest::keyClick(HostOf(window), keys.at(key),
+                        key == Key::BackTab ? Qt::ShiftModifier : Qt::NoModifier);
     }
     void ClickCloseBox(ui::DialogWindow& window) override { HostOf(window)->close(); }
     bool ShowsArrowCursor(ui::DialogWindow& window) override {

@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <deque>
+#include <map>
 #include <memory>
 
 #include "platform/ui/win32/Win32Backends.h"
@@ -60,8 +61,20 @@ class Win32WindowDriver final : public WindowDriver {
         ::SendMessageW(HostOf(window).hwnd(), WM_LBUTTONDBLCLK, MK_LBUTTON, At(x, y));
     }
     void PressKey(ui::DialogWindow& window, Key key) override {
-        ::SendMessageW(HostOf(window).hwnd(), WM_KEYDOWN, key == Key::Enter ? VK_RETURN : VK_ESCAPE,
-                       0);
+        static const std::map<Key, WPARAM> keys{
+            {Key::Enter, VK_RETURN}, {Key::Escape, VK_ESCAPE}, {Key::Tab, VK_TAB},
+            {Key::BackTab, VK_TAB},  {Key::Space, VK_SPACE},   {Key::Left, VK_LEFT},
+            {Key::Right, VK_RIGHT},  {Key::Up, VK_UP},         {Key::Down, VK_DOWN}};
+        // The host reads Shift from the thread's keyboard state, as it is when the message
+        // comes from the keyboard.
+        BYTE state[256]{};
+        ::GetKeyboardState(state);
+        const BYTE shift = state[VK_SHIFT];
+        state[VK_SHIFT] = key == Key::BackTab ? 0x80 : 0;
+        ::SetKeyboardState(state);
+        ::SendMessageW(HostOf(window).hwnd(), WM_KEYDOWN, keys.at(key), 0);
+        state[VK_SHIFT] = shift;
+        ::SetKeyboardState(state);
     }
     void ClickCloseBox(ui::DialogWindow& window) override {
         ::SendMessageW(HostOf(window).hwnd(), WM_SYSCOMMAND, SC_CLOSE, 0);

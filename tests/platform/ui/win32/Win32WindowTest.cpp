@@ -2,6 +2,8 @@
 // screen a maximised window covers, and the windows a modal loop keeps from input.
 #include <gtest/gtest.h>
 #include <windows.h>
+// After windows.h, which it needs.
+#include <oleacc.h>
 
 #include <chrono>
 #include <string>
@@ -38,7 +40,84 @@ std::wstring MenuText(HMENU menu, int position) {
     return text;
 }
 
+// A window that paints a button and a check box itself.
+class PaintedPartsWindow : public StyledWindow {
+  public:
+    PaintedPartsWindow() : StyledWindow({"Painted parts", ui::FrameKind::Caption, true, true}) {}
+    std::vector<ui::AccessibleItem> AccessibleItems() const override {
+        return {{"Press me", "Does it", ui::AccessibleRole::PushButton, {10, 20, 110, 45}},
+                {"Option", "", ui::AccessibleRole::CheckBox, {10, 50, 60, 60}, true, true}};
+    }
+    void DoAccessibleAction(int index) override { actions.push_back(index); }
+    std::vector<int> actions;
+};
+
+VARIANT Child(LONG id) {
+    VARIANT child;
+    ::VariantInit(&child);
+    child.vt = VT_I4;
+    child.lVal = id;
+    return child;
+}
+
+std::wstring NameOf(IAccessible& object, LONG id) {
+    BSTR name = nullptr;
+    if (object.get_accName(Child(id), &name) != S_OK) {
+        return {};
+    }
+    std::wstring text(name);
+    ::SysFreeString(name);
+    return text;
+}
+
+LONG IntegerOf(HRESULT (STDMETHODCALLTYPE IAccessible::*get)(VARIANT, VARIANT*),
+               IAccessible& object, LONG id) {
+    VARIANT value;
+    ::VariantInit(&value);
+    return (object.*get)(Child(id), &value) == S_OK && value.vt == VT_I4 ? value.lVal : -1;
+}
+
 }  // namespace
+
+TEST(Win32Window, ScreenReadersGetThePaintedPartsThroughTheSystemsAccessibility) {
+    ASSERT_TRUE(SUCCEEDED(::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)));
+    {
+        PaintedPartsWindow window;
+        ASSERT_TRUE(window.Create());
+        window.SetWindowPos(40, 30, 200, 150);
+        IAccessible* object = nullptr;
+        ASSERT_EQ(
+            ::AccessibleObjectFromWindow(window.hwnd(), static_cast<DWORD>(OBJID_CLIENT),
+                                         __uuidof(IAccessible), reinterpret_cast<void**>(&object)),
+            S_OK);
+        ASSERT_NE(object, nullptr);
+        LONG count = 0;
+        EXPECT_EQ(object->get_accChildCount(&count), S_OK);
+        EXPECT_EQ(count, 2);
+        EXPECT_EQ(NameOf(*object, CHILDID_SELF), L"Painted parts");
+        EXPECT_EQ(NameOf(*object, 1), L"Press me");
+        EXPECT_EQ(NameOf(*object, 2), L"Option");
+        EXPECT_EQ(IntegerOf(&IAccessible::get_accRole, *object, 1), ROLE_SYSTEM_PUSHBUTTON);
+        EXPECT_EQ(IntegerOf(&IAccessible::get_accRole, *object, 2), ROLE_SYSTEM_CHECKBUTTON);
+        EXPECT_NE(IntegerOf(&IAccessible::get_accState, *object, 2) & STATE_SYSTEM_CHECKED, 0);
+        EXPECT_NE(IntegerOf(&IAccessible::get_accState, *object, 2) & STATE_SYSTEM_FOCUSED, 0);
+        LONG left = 0, top = 0, width = 0, height = 0;
+        EXPECT_EQ(object->accLocation(&left, &top, &width, &height, Child(1)), S_OK);
+        POINT corner{10, 20};
+        ::ClientToScreen(window.hwnd(), &corner);
+        EXPECT_EQ((std::vector<LONG>{left, top, width, height}),
+                  (std::vector<LONG>{corner.x, corner.y, 100, 25}));
+        EXPECT_EQ(object->accDoDefaultAction(Child(2)), S_OK);
+        MSG message{};
+        while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+            ::DispatchMessageW(&message);
+        }
+        EXPECT_EQ(window.actions, std::vector<int>{1}) << "run from the window's messages";
+        object->Release();
+        window.DestroyWindow();
+    }
+    ::CoUninitialize();
+}
 
 TEST(Win32Window, CaptionWindowsHaveAFixedFrameWithOnlyACloseBoxAndTheirOuterSizeIsPlaced) {
     StyledWindow window({"Velorin Launcher", ui::FrameKind::Caption, true, true});
