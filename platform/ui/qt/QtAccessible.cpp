@@ -154,7 +154,9 @@ class HostAccessible final : public QAccessibleWidget {
             return nullptr;
         }
         while (static_cast<int>(children_.size()) <= index) {
-            auto* item = new ItemAccessible(Host(), static_cast<int>(children_.size()));
+            // The toolkit's registry takes the item over and deletes it with the host's.
+            auto* item = new ItemAccessible(  // NOLINT(cppcoreguidelines-owning-memory)
+                Host(), static_cast<int>(children_.size()));
             children_.push_back(QAccessible::registerAccessibleInterface(item));
         }
         return QAccessible::accessibleInterface(children_[static_cast<std::size_t>(index)]);
