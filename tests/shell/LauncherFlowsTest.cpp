@@ -59,6 +59,15 @@ class LauncherFlows : public velorin::test::LauncherFixture {
                                         "SOFTWARE\\Tessaly\\Velorin", name,
                                         platform::registry::ValueType::String, text);
     }
+    // Velorin, which exports a dance, and the mixing tool, recorded as its installation would.
+    void InstallVelorinAndTheMixingTool() {
+        platform::registry::test::Write(
+            platform::registry::Root::LocalMachine,
+            "SOFTWARE\\Blendora Technologies, Inc.\\Blendora Studio VL\\Path", "",
+            platform::registry::ValueType::String, "/opt/Blendora");
+        Install("Velorin", [] { StoreVelorinText("VelorinExportedDance", "/d/Salsa.dnc"); });
+        Install("/opt/Blendora/Blendora Studio VL");
+    }
     // A program that notes what the screen had painted before it started.
     void Install(const std::string& program, const std::function<void()>& during = {}) {
         processes_.Install(program, [this, program, during](const auto&) {
@@ -88,12 +97,7 @@ class LauncherFlows : public velorin::test::LauncherFixture {
 // Launch, the mixing room and quit close an open panel first: the whole window is redrawn
 // without it before the command acts.
 TEST_F(LauncherFlows, CommandsRedrawTheWholeWindowWithoutThePanelBeforeTheyAct) {
-    platform::registry::test::Write(
-        platform::registry::Root::LocalMachine,
-        "SOFTWARE\\Blendora Technologies, Inc.\\Blendora Studio VL\\Path", "",
-        platform::registry::ValueType::String, "/opt/Blendora");
-    Install("Velorin", [] { StoreVelorinText("VelorinExportedDance", "/d/Salsa.dnc"); });
-    Install("/opt/Blendora/Blendora Studio VL");
+    InstallVelorinAndTheMixingTool();
     Open();
     for (Spot command : {kLaunch, kMixingRoom}) {
         OpenPanel();
@@ -151,12 +155,7 @@ TEST_F(LauncherFlows, ReTestShowsTheResolutionVelorinLeftOnTheOpenPanel) {
 // Without one mouse event: the keyboard reaches and runs launch, an option on and off again, the
 // mixing room and quit.
 TEST_F(LauncherFlows, TheKeyboardAloneReachesAndRunsTheCommands) {
-    platform::registry::test::Write(
-        platform::registry::Root::LocalMachine,
-        "SOFTWARE\\Blendora Technologies, Inc.\\Blendora Studio VL\\Path", "",
-        platform::registry::ValueType::String, "/opt/Blendora");
-    Install("Velorin", [] { StoreVelorinText("VelorinExportedDance", "/d/Salsa.dnc"); });
-    Install("/opt/Blendora/Blendora Studio VL");
+    InstallVelorinAndTheMixingTool();
     SetBvhExport(0);
     Open();
     auto press = [this](ui::Key key, int times = 1) {
