@@ -2,6 +2,7 @@
 
 #include "intro/Popup.h"
 #include "platform/sound/Sound.h"
+#include "resources/WindowTemplates.h"
 
 namespace {
 
@@ -27,7 +28,7 @@ constexpr const char* kMusic = ".\\Sounds\\Sys\\S0\\credits.wav";
 }  // namespace
 
 CCreditsDlg::CCreditsDlg()
-    : DialogWindow(intro::PopupStyle()),
+    : DialogWindow(resources::WindowStyleOf(resources::kCreditsTemplate)),
       m_credits(resources::LoadCredits()),
       m_nTimer(intro::kNoTimer) {}
 

@@ -4,12 +4,6 @@ namespace intro {
 
 namespace ui = platform::ui;
 
-ui::WindowStyle PopupStyle() {
-    ui::WindowStyle style;
-    style.frame = ui::FrameKind::Thin;
-    return style;
-}
-
 void CentreOnScreen(ui::DialogWindow& window, int width, int height) {
     const int x = (ui::GetSystemMetric(ui::Metric::ScreenWidth) - width) / 2;
     const int y = (ui::GetSystemMetric(ui::Metric::ScreenHeight) - height) / 2;

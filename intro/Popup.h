@@ -1,6 +1,6 @@
 #pragma once
-// What the splash and the credits have in common: a captionless pop-up with a frame, centred on
-// the screen, counting time with one window timer.
+// What the splash and the credits have in common: a captionless pop-up centred on the screen,
+// counting time with one window timer.
 #include "platform/ui/DialogWindow.h"
 
 namespace intro {
@@ -8,8 +8,6 @@ namespace intro {
 inline constexpr int kTimerId = 222;
 // What a timer member holds while no timer was started.
 inline constexpr unsigned kNoTimer = ~0U;
-
-platform::ui::WindowStyle PopupStyle();
 
 // Places the window at the middle of the screen, on top, and shows it. The division truncates
 // toward zero, also on a screen smaller than the window.

@@ -1,6 +1,7 @@
 #include "intro/SplashDlg.h"
 
 #include "intro/Popup.h"
+#include "resources/WindowTemplates.h"
 
 namespace {
 
@@ -16,7 +17,9 @@ constexpr float kShownSeconds = 2.0F;
 
 }  // namespace
 
-CSplashDlg::CSplashDlg() : DialogWindow(intro::PopupStyle()), m_nTimer(intro::kNoTimer) {}
+CSplashDlg::CSplashDlg()
+    : DialogWindow(resources::WindowStyleOf(resources::kSplashTemplate)),
+      m_nTimer(intro::kNoTimer) {}
 
 CSplashDlg::~CSplashDlg() = default;
 

@@ -1,10 +1,13 @@
 #include "shell/BackdropDlg.h"
 
+#include "resources/WindowTemplates.h"
+
 namespace ui = platform::ui;
 
 CBackdropDlg* g_pBackdrop = nullptr;
 
-CBackdropDlg::CBackdropDlg() : DialogWindow({"", ui::FrameKind::Thin}) {}
+CBackdropDlg::CBackdropDlg()
+    : DialogWindow(resources::WindowStyleOf(resources::kBackdropTemplate)) {}
 
 ui::AccessibleItem CBackdropDlg::AccessibleWindow() const {
     return {"Velorin Launcher backdrop", "The black screen behind the launcher's windows",

@@ -1,6 +1,7 @@
 #include "shell/LauncherDlg.h"
 
 #include "resources/Strings.h"
+#include "resources/WindowTemplates.h"
 #include "settings/Settings.h"
 #include "shell/AboutDlg.h"
 
@@ -21,8 +22,7 @@ constexpr int kFirstHoverTextId = 154;  // the buttons' texts, in the order of t
 }  // namespace
 
 CLauncherDlg::CLauncherDlg()
-    : DialogWindow({"Velorin Launcher", ui::FrameKind::Caption, /*windowMenu=*/true,
-                    /*taskbarButton=*/true}) {}
+    : DialogWindow(resources::WindowStyleOf(resources::kLauncherTemplate)) {}
 
 bool CLauncherDlg::OnInitDialog() {
     DialogWindow::OnInitDialog();

@@ -19,6 +19,7 @@ enum class FrameKind {
     None,     // no border at all
     Thin,     // a one-pixel border, no caption
     Caption,  // a title bar with a close box, a fixed size
+    Dialog,   // a raised dialog frame, no caption
 };
 
 struct WindowStyle {
@@ -27,6 +28,9 @@ struct WindowStyle {
     bool windowMenu = false;     // the window has a window menu (right-click, Alt+Space)
     bool taskbarButton = false;  // shown in the task bar as an application window
     bool topmost = false;        // stays above every other window
+    // The window's dialog template, on a platform that builds windows from them (Windows); 0 for
+    // a window made from this style alone.
+    int templateId = 0;
 };
 
 enum class ShowCommand { Hide, Show, ShowMaximized };

@@ -5,6 +5,7 @@
 #include "platform/ui/Dialog.h"
 #include "resources/DialogLayouts.h"
 #include "resources/Strings.h"
+#include "resources/WindowTemplates.h"
 
 namespace art {
 namespace {
@@ -14,8 +15,9 @@ using platform::ui::DialogControl;
 using platform::ui::DialogLayout;
 
 constexpr std::string_view kHeader =
-    "// The launcher's Windows resources. Written by make-art from the string table and the\n"
-    "// dialog layouts of resources/; rerun make-art rather than editing this file.\n"
+    "// The launcher's Windows resources. Written by make-art from the string table, the dialog\n"
+    "// layouts and the window templates of resources/; rerun make-art rather than editing this\n"
+    "// file.\n"
     "#pragma code_page(65001)\n"
     "#include <windows.h>\n";
 
@@ -73,6 +75,21 @@ void WriteDialog(std::ostream& out, const DialogLayout& layout) {
         WriteControl(out, control);
     }
     out << "END\n";
+}
+
+// The launcher's own windows: no controls, and the font every dialog of the program has.
+void WriteWindowTemplate(std::ostream& out, const resources::WindowTemplate& window) {
+    const DialogLayout font;
+    out << '\n'
+        << window.style.templateId << " DIALOGEX 0, 0, " << window.width << ", " << window.height
+        << "\nSTYLE " << window.styles << '\n';
+    if (!window.extendedStyles.empty()) {
+        out << "EXSTYLE " << window.extendedStyles << '\n';
+    }
+    if (!window.style.caption.empty()) {
+        out << "CAPTION " << ScriptString(window.style.caption) << '\n';
+    }
+    out << "FONT " << font.fontPoints << ", " << ScriptString(font.fontFace) << "\nBEGIN\nEND\n";
 }
 
 void WriteVersion(std::ostream& out) {
@@ -138,6 +155,9 @@ std::string ResourceScript() {
     WriteStringTable(out);
     for (const DialogLayout& layout : resources::DialogLayouts()) {
         WriteDialog(out, layout);
+    }
+    for (const resources::WindowTemplate& window : resources::WindowTemplates()) {
+        WriteWindowTemplate(out, window);
     }
     WriteVersion(out);
     return out.str();

@@ -2,43 +2,13 @@
 
 #include <vector>
 
+#include "platform/ui/win32/DialogTemplate.h"
 #include "platform/ui/win32/Win32Canvas.h"
 #include "platform/ui/win32/Win32WindowSystem.h"
 
 namespace platform::ui::win32 {
 
 namespace {
-
-DWORD StyleFor(const WindowStyle& style) {
-    DWORD flags = WS_POPUP | WS_CLIPCHILDREN;
-    switch (style.frame) {
-        case FrameKind::None:
-            break;
-        case FrameKind::Thin:
-            flags |= WS_BORDER;
-            break;
-        case FrameKind::Caption:
-            // A fixed frame with a close box and nothing else: no sizing border, no minimise or
-            // maximise box.
-            flags |= WS_CAPTION | WS_SYSMENU;
-            break;
-    }
-    if (style.windowMenu) {
-        flags |= WS_SYSMENU;
-    }
-    return flags;
-}
-
-DWORD ExtendedStyleFor(const WindowStyle& style) {
-    DWORD flags = 0;
-    if (style.topmost) {
-        flags |= WS_EX_TOPMOST;
-    }
-    if (style.taskbarButton) {
-        flags |= WS_EX_APPWINDOW;
-    }
-    return flags;
-}
 
 RECT ToRECT(const Rect& rect) {
     return {rect.left, rect.top, rect.right, rect.bottom};
@@ -90,9 +60,10 @@ Win32Host::Win32Host(DialogWindow& window, const WindowStyle& style, bool /*moda
                      Win32WindowSystem& system)
     : window_(window), system_(system), painted_(::CreateRectRgn(0, 0, 0, 0)) {
     HWND owner = style.taskbarButton ? nullptr : system.HiddenOwner();
-    ::CreateWindowExW(ExtendedStyleFor(style), system.ClassName(), Widen(style.caption).c_str(),
-                      StyleFor(style), 0, 0, 0, 0, owner, nullptr, ::GetModuleHandleW(nullptr),
-                      this);
+    const std::vector<WORD> dialog = HiddenDialogTemplate(style);
+    ::CreateDialogIndirectParamW(::GetModuleHandleW(nullptr),
+                                 reinterpret_cast<const DLGTEMPLATE*>(dialog.data()), owner,
+                                 DialogProcedure, reinterpret_cast<LPARAM>(this));
     if (hwnd_ != nullptr && style.windowMenu) {
         KeepFixedFrameItems(::GetSystemMenu(hwnd_, FALSE));
     }

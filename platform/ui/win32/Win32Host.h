@@ -1,7 +1,8 @@
 #pragma once
-// The real window behind a DialogWindow. Everything the window paints goes into a bitmap of its
-// client area first: a partial redraw runs OnPaint clipped to its rectangle there, scrolling
-// moves the bitmap's pixels, and the screen is refreshed from the bitmap.
+// The real window behind a DialogWindow: a dialog made from the window's template. Everything
+// the window paints goes into a bitmap of its client area first: a partial redraw runs OnPaint
+// clipped to its rectangle there, scrolling moves the bitmap's pixels, and the screen is
+// refreshed from the bitmap.
 #include <windows.h>
 
 #include <memory>
@@ -47,12 +48,12 @@ class Win32Host final : public WindowHost {
     // A pixel of the client area as last painted; black outside it.
     Color PixelAt(int x, int y) const;
 
-    static LRESULT CALLBACK WindowProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
-
   private:
-    LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
+    static INT_PTR CALLBACK DialogProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    // The message's result, or nothing for the dialog's default handling.
+    std::optional<LRESULT> Handle(UINT message, WPARAM wParam, LPARAM lParam);
     bool HandleInput(UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT HandleSysCommand(WPARAM wParam, LPARAM lParam);
+    std::optional<LRESULT> HandleSysCommand(WPARAM wParam);
     bool HandleSetCursor(LPARAM lParam);
     void OnPaintMessage();
     Win32Surface& EnsureSurface();

@@ -50,23 +50,26 @@ std::optional<Key> KeyOf(WPARAM virtualKey) {
 
 }  // namespace
 
-LRESULT CALLBACK Win32Host::WindowProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        auto* host =
-            static_cast<Win32Host*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-        if (host != nullptr) {
-            host->hwnd_ = hwnd;
-            ::SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(host));
-        }
+// The host comes with WM_INITDIALOG; what a dialog gets before it has its default handling.
+INT_PTR CALLBACK Win32Host::DialogProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_INITDIALOG) {
+        auto* host = reinterpret_cast<Win32Host*>(lParam);
+        host->hwnd_ = hwnd;
+        ::SetWindowLongPtrW(hwnd, GWLP_USERDATA, lParam);
+        // No control is there to take the focus: the window keeps it.
+        return FALSE;
     }
     auto* host = reinterpret_cast<Win32Host*>(::GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-    if (host == nullptr) {
-        return ::DefWindowProcW(hwnd, message, wParam, lParam);
+    const std::optional<LRESULT> result =
+        host != nullptr ? host->Handle(message, wParam, lParam) : std::nullopt;
+    if (!result) {
+        return FALSE;
     }
-    return host->Handle(message, wParam, lParam);
+    ::SetWindowLongPtrW(hwnd, DWLP_MSGRESULT, *result);
+    return TRUE;
 }
 
-LRESULT Win32Host::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
+std::optional<LRESULT> Win32Host::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     if (HandleInput(message, wParam, lParam)) {
         return 0;
     }
@@ -95,7 +98,7 @@ LRESULT Win32Host::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             }
             break;
         case WM_SYSCOMMAND:
-            return HandleSysCommand(wParam, lParam);
+            return HandleSysCommand(wParam);
         case WM_GETOBJECT:
             if (static_cast<LONG>(lParam) == OBJID_CLIENT) {
                 if (!accessible_) {
@@ -114,7 +117,7 @@ LRESULT Win32Host::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         default:
             break;
     }
-    return ::DefWindowProcW(hwnd_, message, wParam, lParam);
+    return std::nullopt;
 }
 
 bool Win32Host::HandleInput(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -141,7 +144,7 @@ bool Win32Host::HandleInput(UINT message, WPARAM wParam, LPARAM lParam) {
     }
 }
 
-LRESULT Win32Host::HandleSysCommand(WPARAM wParam, LPARAM lParam) {
+std::optional<LRESULT> Win32Host::HandleSysCommand(WPARAM wParam) {
     if ((wParam & kSystemCommandMask) == SC_CLOSE) {
         window_.OnSysCommand(kCommandClose);
         return 0;
@@ -150,7 +153,7 @@ LRESULT Win32Host::HandleSysCommand(WPARAM wParam, LPARAM lParam) {
         window_.OnSysCommand(static_cast<int>(wParam));
         return 0;
     }
-    return ::DefWindowProcW(hwnd_, WM_SYSCOMMAND, wParam, lParam);
+    return std::nullopt;
 }
 
 bool Win32Host::HandleSetCursor(LPARAM lParam) {

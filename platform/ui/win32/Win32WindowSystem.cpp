@@ -6,7 +6,6 @@ namespace platform::ui::win32 {
 
 namespace {
 
-constexpr wchar_t kClassName[] = L"VelorinWindow";
 constexpr int kIconSize = 32;
 
 // What the user does: keys, mouse in the client area and on the frame (the close box included).
@@ -43,31 +42,16 @@ Win32Picture::Win32Picture(HBITMAP bitmap) : bitmap_(bitmap) {
     }
 }
 
-Win32WindowSystem::Win32WindowSystem() : module_(::GetModuleHandleW(nullptr)) {
-    WNDCLASSEXW windowClass{};
-    windowClass.cbSize = sizeof(windowClass);
-    // Double clicks arrive as messages of their own, as the launcher screen expects.
-    windowClass.style = CS_DBLCLKS;
-    windowClass.lpfnWndProc = Win32Host::WindowProcedure;
-    windowClass.hInstance = module_;
-    windowClass.hCursor = ::LoadCursorA(nullptr, IDC_ARROW);
-    windowClass.lpszClassName = kClassName;
-    class_ = ::RegisterClassExW(&windowClass);
-    owner_ = ::CreateWindowExW(0, kClassName, L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, module_,
-                               nullptr);
-}
+// The hidden owner needs no behaviour of its own: any class of the system's will do.
+Win32WindowSystem::Win32WindowSystem()
+    : module_(::GetModuleHandleW(nullptr)),
+      owner_(::CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, module_,
+                               nullptr)) {}
 
 Win32WindowSystem::~Win32WindowSystem() {
     if (owner_ != nullptr) {
         ::DestroyWindow(owner_);
     }
-    if (class_ != 0) {
-        ::UnregisterClassW(kClassName, module_);
-    }
-}
-
-const wchar_t* Win32WindowSystem::ClassName() const {
-    return kClassName;
 }
 
 std::unique_ptr<WindowHost> Win32WindowSystem::CreateHost(DialogWindow& window,

@@ -40,7 +40,6 @@ class Win32WindowSystem final : public WindowSystem {
     HICON LoadIcon(int id, int size) const;
     // The hidden owner of the windows that have no task-bar button of their own.
     HWND HiddenOwner() const { return owner_; }
-    const wchar_t* ClassName() const;
 
     // While set, every window shows the wait cursor whatever it asks for.
     void SetWaitOverride(bool wait) { waitOverride_ = wait; }
@@ -48,7 +47,6 @@ class Win32WindowSystem final : public WindowSystem {
 
   private:
     HINSTANCE module_;
-    ATOM class_ = 0;
     HWND owner_ = nullptr;
     bool waitOverride_ = false;
 };

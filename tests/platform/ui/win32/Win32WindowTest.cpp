@@ -10,7 +10,9 @@
 #include <vector>
 
 #include "platform/ui/DialogWindow.h"
+#include "platform/ui/win32/GdiHandles.h"
 #include "platform/ui/win32/Win32Host.h"
+#include "resources/WindowTemplates.h"
 #include "tests/platform/ui/WindowDriver.h"
 
 namespace ui = platform::ui;
@@ -119,25 +121,49 @@ TEST(Win32Window, ScreenReadersGetThePaintedPartsThroughTheSystemsAccessibility)
     ::CoUninitialize();
 }
 
-TEST(Win32Window, CaptionWindowsHaveAFixedFrameWithOnlyACloseBoxAndTheirOuterSizeIsPlaced) {
-    StyledWindow window({"Velorin Launcher", ui::FrameKind::Caption, true, true});
-    ASSERT_TRUE(window.Create());
-    const LONG style = window.Style();
-    EXPECT_EQ(style & (WS_CAPTION | WS_SYSMENU), WS_CAPTION | WS_SYSMENU);
-    EXPECT_EQ(style & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME), 0);
-    EXPECT_NE(window.ExtendedStyle() & WS_EX_APPWINDOW, 0) << "a task-bar button";
-    EXPECT_EQ(::GetWindow(window.hwnd(), GW_OWNER), nullptr);
-    wchar_t title[32] = {};
-    ::GetWindowTextW(window.hwnd(), title, 32);
-    EXPECT_EQ(std::wstring(title), L"Velorin Launcher");
-
+// Placed at an outer size, each window's client area is that size less the frame its template
+// gives it: a caption and a dialog frame, a raised dialog frame alone, or a one-pixel border.
+TEST(Win32Window, TheLaunchersWindowsComeFromTheirTemplatesWithTheirFramesAndExactClientAreas) {
     const int frameWidth = ui::GetSystemMetric(ui::Metric::FixedFrameWidth);
     const int frameHeight = ui::GetSystemMetric(ui::Metric::FixedFrameHeight);
     const int caption = ui::GetSystemMetric(ui::Metric::CaptionHeight);
-    window.SetWindowPos(30, 40, 400 + 2 * frameWidth, 250 + caption + 2 * frameHeight);
-    EXPECT_EQ(window.GetClientRect(), (ui::Rect{0, 0, 400, 250}));
-    EXPECT_TRUE(window.IsVisible());
-    window.DestroyWindow();
+    for (const resources::WindowTemplate& entry : resources::WindowTemplates()) {
+        SCOPED_TRACE(entry.style.templateId);
+        StyledWindow window(entry.style);
+        ASSERT_TRUE(window.Create());
+        EXPECT_FALSE(window.IsVisible()) << "shown only once placed";
+        const LONG style = window.Style();
+        EXPECT_EQ(style & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME), 0);
+        wchar_t title[32] = {};
+        ::GetWindowTextW(window.hwnd(), title, 32);
+        EXPECT_EQ(std::wstring(title), ui::win32::Widen(entry.style.caption));
+        EXPECT_EQ((window.ExtendedStyle() & WS_EX_APPWINDOW) != 0, entry.style.taskbarButton);
+        EXPECT_EQ(::GetWindow(window.hwnd(), GW_OWNER) == nullptr, entry.style.taskbarButton)
+            << "owned by a hidden window: no task-bar button";
+        ui::Rect client{0, 0, 400, 250};
+        switch (entry.style.frame) {
+            case ui::FrameKind::Caption:
+                EXPECT_EQ(style & (WS_CAPTION | WS_SYSMENU), WS_CAPTION | WS_SYSMENU);
+                window.SetWindowPos(30, 40, 400 + 2 * frameWidth, 250 + caption + 2 * frameHeight);
+                break;
+            case ui::FrameKind::Dialog:
+                EXPECT_EQ(style & WS_CAPTION, 0);
+                EXPECT_NE(window.ExtendedStyle() & WS_EX_DLGMODALFRAME, 0);
+                window.SetWindowPos(30, 40, 400, 250);
+                client = {0, 0, 400 - 2 * frameWidth, 250 - 2 * frameHeight};
+                break;
+            case ui::FrameKind::Thin:
+            case ui::FrameKind::None: {
+                const int border = entry.style.frame == ui::FrameKind::Thin ? 1 : 0;
+                EXPECT_EQ(style & WS_CAPTION, border != 0 ? WS_BORDER : 0);
+                window.SetWindowPos(30, 40, 400 + 2 * border, 250 + 2 * border);
+                break;
+            }
+        }
+        EXPECT_EQ(window.GetClientRect(), client);
+        EXPECT_TRUE(window.IsVisible());
+        window.DestroyWindow();
+    }
 }
 
 TEST(Win32Window, PopupsAreTopMostWhenAskedAndHaveNoTaskBarButtonOfTheirOwn) {
@@ -199,8 +225,9 @@ TEST(Win32Window, AModalLoopKeepsInputFromTheOtherWindowsUntilItEnds) {
     behind.DestroyWindow();
 }
 
-TEST(Win32Window, ResourcesMissingFromTheProgramGiveAnEmptyPicture) {
-    EXPECT_FALSE(ui::LoadPicture(131).IsLoaded());
+TEST(Win32Window, PicturesComeFromTheProgramsResourcesAndAMissingOneIsEmpty) {
+    EXPECT_EQ(ui::LoadPicture(131).Width(), 400);
+    EXPECT_FALSE(ui::LoadPicture(130).IsLoaded());
     EXPECT_GT(ui::GetSystemMetric(ui::Metric::ScreenWidth), 0);
     EXPECT_EQ(ui::GetSystemMetric(ui::Metric::IconWidth), 32);
 }
