@@ -16,6 +16,9 @@ set(CPACK_PACKAGE_EXECUTABLES velorin-launcher "Velorin Launcher")
 set(CPACK_NSIS_EXECUTABLES_DIRECTORY .)
 set(CPACK_NSIS_INSTALLED_ICON_NAME velorin-launcher.exe)
 set(CPACK_NSIS_UNINSTALL_NAME uninstall)
+# Setting up over an installation first runs its uninstaller (silently with /S), so an upgrade
+# leaves nothing of the version it replaces.
+set(CPACK_NSIS_ENABLE_UNINSTALL_BEFORE_INSTALL ON)
 
 set(mixing_tool_vendor "SOFTWARE\\Blendora Technologies, Inc.")
 set(mixing_tool_key "${mixing_tool_vendor}\\Blendora Studio VL\\Path")

@@ -2,8 +2,9 @@
 #       -P WindowsSetupTest.cmake
 # The setup program under Wine, in two steps around the end-to-end test of what it installed.
 # install: notes the registry's keys (both views of HKEY_LOCAL_MACHINE\SOFTWARE) and the files of
-# Program Files and the Start menu, makes the setup with cpack, runs it silently (/S) and checks
-# the installation folder, the Start menu entry and the mixing tool's record in the 32-bit view.
+# Program Files and the Start menu, makes the setup with cpack, runs it silently (/S) twice, the
+# second time as an upgrade over the first, and checks the installation folder, the Start menu
+# entry and the mixing tool's record in the 32-bit view.
 # uninstall: runs the uninstaller silently and waits until what the setup added is gone and what
 # was there before is still there. Keys other tests add while the installation stands (the sound
 # devices Wine records, the tests' own keys) are neither the setup's nor the uninstaller's.
@@ -36,6 +37,7 @@ if(STEP STREQUAL "install")
     snapshot(before)
     file(WRITE "${WORK}/before.txt" "${before}")
     run(${CPACK} -G NSIS --config ${CONFIG} -B ${WORK})
+    run(${WINE64} ${WORK}/velorin-launcher-1.0-win64.exe /S)
     run(${WINE64} ${WORK}/velorin-launcher-1.0-win64.exe /S)
 
     file(GLOB_RECURSE installed RELATIVE "${folder}" "${folder}/*")
