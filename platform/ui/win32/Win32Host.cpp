@@ -124,12 +124,19 @@ void Win32Host::Show(ShowCommand command) {
             return;
         case ShowCommand::ShowMaximized:
             // A maximised window without a caption is meant to cover the whole screen, task bar
-            // included, not only the work area a maximised window gets.
+            // included, not only the work area a maximised window gets. Sized before it shows
+            // too: with no window manager to size a maximised window, Wine keeps the size it
+            // had when it was shown.
+            CoverScreen();
             ::ShowWindow(hwnd_, SW_SHOWMAXIMIZED);
-            ::SetWindowPos(hwnd_, nullptr, 0, 0, ::GetSystemMetrics(SM_CXSCREEN),
-                           ::GetSystemMetrics(SM_CYSCREEN), SWP_NOZORDER);
+            CoverScreen();
             return;
     }
+}
+
+void Win32Host::CoverScreen() {
+    ::SetWindowPos(hwnd_, nullptr, 0, 0, ::GetSystemMetrics(SM_CXSCREEN),
+                   ::GetSystemMetrics(SM_CYSCREEN), SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 bool Win32Host::IsVisible() const {

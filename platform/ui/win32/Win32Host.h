@@ -55,6 +55,7 @@ class Win32Host final : public WindowHost {
     bool HandleInput(UINT message, WPARAM wParam, LPARAM lParam);
     std::optional<LRESULT> HandleSysCommand(WPARAM wParam);
     bool HandleSetCursor(LPARAM lParam);
+    void CoverScreen();
     void OnPaintMessage();
     Win32Surface& EnsureSurface();
     void PaintIntoSurface(HRGN region);
