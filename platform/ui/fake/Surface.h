@@ -38,7 +38,10 @@ class Surface {
     bool operator==(const Surface&) const = default;
 
   private:
-    Color& Pixel(int x, int y) { return pixels_[static_cast<std::size_t>(y * width_ + x)]; }
+    Color& Pixel(int x, int y) {
+        return pixels_[static_cast<std::size_t>(y) * static_cast<std::size_t>(width_) +
+                       static_cast<std::size_t>(x)];
+    }
 
     int width_ = 0;
     int height_ = 0;
