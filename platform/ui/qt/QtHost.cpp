@@ -155,7 +155,7 @@ void QtHost::Place(int x, int y, int width, int height) {
     const int frameHeight = system_.GetMetric(Metric::FixedFrameHeight);
     const int caption = system_.GetMetric(Metric::CaptionHeight);
     setFixedSize(width - 2 * frameWidth, height - caption - 2 * frameHeight);
-    move(x, y);
+    move(QPoint(x, y) - FramePlacement(*this));
     ShowAboveBackdrop();
     raise();
 }
@@ -258,9 +258,13 @@ void QtHost::ShowWindowMenu(const QPoint& globalPosition) {
 }
 
 void QtHost::ShowAboveBackdrop() {
-    show();
     QWidget* backdrop = system_.Backdrop();
-    if (backdrop != nullptr && backdrop != this && backdrop->isVisible()) {
+    const bool above = backdrop != nullptr && backdrop != this && backdrop->isVisible();
+    if (above) {
+        AwaitBackdropUp(*backdrop);
+    }
+    show();
+    if (above) {
         KeepAbove(*this, *backdrop);
     }
 }

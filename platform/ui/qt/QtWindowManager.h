@@ -5,6 +5,7 @@
 // minimises the window by other means, the window comes straight back. A window without a
 // task-bar button keeps out of task bars and pagers. On X11 (also through Xwayland) these are
 // window properties the toolkit has no way to set, written through xcb.
+#include <QPoint>
 #include <QString>
 
 class QWidget;
@@ -18,5 +19,14 @@ void PresentToWindowManager(QWidget& window, const QString& title, bool taskbarB
 // compositors then stack it above the backdrop whichever of the two has the focus, and a
 // compositor that shows nothing but a full-screen window shows its transients too.
 void KeepAbove(QWidget& window, QWidget& backdrop);
+
+// Returns once the window manager has put the backdrop up (at most a moment), where a window shown
+// before that could end beneath it.
+void AwaitBackdropUp(const QWidget& backdrop);
+
+// How far up and left of its client area a window asks to be placed, so that a window manager
+// that puts its frame's corner where asked centres the framed window where the client area was
+// meant to be; nothing where the window manager keeps the client area where asked.
+QPoint FramePlacement(const QWidget& window);
 
 }  // namespace platform::ui::qt
