@@ -38,6 +38,16 @@ std::vector<std::string> AsSessionUser(std::vector<std::string> argv) {
     return argv;
 }
 
+// A log's last line, which says why a server gave up.
+std::string LastLine(const fs::path& log) {
+    std::ifstream in(log);
+    std::string last;
+    for (std::string line; std::getline(in, line);) {
+        last = line;
+    }
+    return last;
+}
+
 }  // namespace
 
 void GiveToSessionUser(const fs::path& folder) {
@@ -90,11 +100,19 @@ void Compositor::StartSway(int width, int height) {
 }
 
 void Compositor::StartWeston(int width, int height) {
+    // weston's headless backend has no seat, and without one its shell activates nothing: a new
+    // window would never come above a full-screen one. On a virtual X screen of its own it has
+    // the screen's keyboard and pointer, as on a desktop.
+    screen_.emplace(width, height);
+    if (!screen_->Ready()) {
+        problem_ = "no virtual X screen for weston (is Xvfb installed?)";
+        return;
+    }
     GiveToSessionUser(folder_);
     const fs::path log = folder_ / "weston.log";
     server_ = std::make_unique<ChildProcess>(AsSessionUser(
         {"env", "HOME=" + folder_.string(), "XDG_RUNTIME_DIR=" + folder_.string(), "weston",
-         "--backend=headless-backend.so", "--use-pixman", "--xwayland", "--debug", "--idle-time=0",
+         "--backend=x11-backend.so", "--use-pixman", "--xwayland", "--debug", "--idle-time=0",
          "--width=" + std::to_string(width), "--height=" + std::to_string(height),
          "--socket=" + socket_, "--log=" + log.string()}));
     const auto deadline = std::chrono::steady_clock::now() + kStartLimit;
@@ -105,11 +123,18 @@ void Compositor::StartWeston(int width, int height) {
         for (std::string line; std::getline(in, line);) {
             if (const std::size_t at = line.find(kListening); at != std::string::npos) {
                 display_ = line.substr(at + kListening.size());
+                // The pointer starts in the middle of the screen, where the windows under test
+                // are; its picture would spoil theirs.
+                RunProgram({"xdotool", "mousemove", std::to_string(width - 1),
+                            std::to_string(height - 1)});
                 return;
             }
         }
     }
-    problem_ = "weston with Xwayland did not start (is it installed, and may it run here?)";
+    problem_ =
+        "weston with Xwayland did not start (is it installed, and may it run here?); its "
+        "log ends: " +
+        LastLine(log);
 }
 
 std::vector<std::string> Compositor::SessionCommand(const std::vector<std::string>& argv) const {

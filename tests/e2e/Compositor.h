@@ -1,14 +1,16 @@
 #pragma once
-// A headless Wayland compositor with Xwayland for as long as the object lives, in a runtime
-// folder of its own, stopped by its process id: sway or weston, as a desktop user would have
-// them. Run by root, the compositor and the session's programs run as an unprivileged user
-// (sway refuses root, and Xwayland lets in its own user only).
+// A Wayland compositor with Xwayland for as long as the object lives, in a runtime folder of its
+// own, stopped by its process id: sway headless, weston on a virtual X screen of its own (for a
+// seat), as a desktop user would have them. Run by root, the compositor and the session's programs
+// run as an unprivileged user (sway refuses root, and Xwayland lets in its own user only).
 #include <QImage>
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "tests/e2e/VirtualDisplay.h"
 #include "tests/support/ChildProcess.h"
 
 namespace velorin::test {
@@ -40,6 +42,7 @@ class Compositor {
     std::string socket_ = "wayland-velorin";  // in folder_
     std::string display_;
     std::string problem_;
+    std::optional<VirtualDisplay> screen_;  // weston's, beneath it
     std::unique_ptr<testing_support::ChildProcess> server_;
 };
 
