@@ -2,8 +2,10 @@
 
 #include <xcb/xcb.h>
 
+#include <QAbstractNativeEventFilter>
 #include <QEvent>
 #include <QGuiApplication>
+#include <QPointer>
 #include <QTimer>
 #include <QWidget>
 #include <algorithm>
@@ -12,6 +14,7 @@
 #include <cstring>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/ui/qt/QtWaitPump.h"
@@ -154,6 +157,39 @@ class HintsAtShow final : public QObject {
     bool taskbarButton_;
 };
 
+// The X11 FocusIn events of one window, seen before the toolkit relays the focus elsewhere.
+class FocusInWatch final : public QObject, public QAbstractNativeEventFilter {
+  public:
+    FocusInWatch(const QWidget& window, QObject& owner, std::function<void()> then)
+        : QObject(&owner), window_(&window), then_(std::move(then)) {
+        qApp->installNativeEventFilter(this);
+    }
+    ~FocusInWatch() override { qApp->removeNativeEventFilter(this); }
+    FocusInWatch(const FocusInWatch&) = delete;
+    FocusInWatch& operator=(const FocusInWatch&) = delete;
+
+    bool nativeEventFilter(const QByteArray& eventType, void* message,
+                           qintptr* /*result*/) override {
+        if (eventType != "xcb_generic_event_t" || window_ == nullptr) {
+            return false;
+        }
+        const auto* event = static_cast<const xcb_generic_event_t*>(message);
+        if ((event->response_type & ~kSentEvent) == XCB_FOCUS_IN) {
+            const auto* focus = static_cast<const xcb_focus_in_event_t*>(message);
+            if (focus->event == window_->internalWinId() && focus->mode == XCB_NOTIFY_MODE_NORMAL) {
+                then_();
+            }
+        }
+        return false;
+    }
+
+  private:
+    static constexpr uint8_t kSentEvent =
+        0x80;  // response_type's bit for an event sent by a client
+    QPointer<const QWidget> window_;
+    std::function<void()> then_;
+};
+
 // The name the window manager gives itself (_NET_SUPPORTING_WM_CHECK, then that window's
 // _NET_WM_NAME); empty without one.
 std::string WindowManagerName(xcb_connection_t* connection) {
@@ -177,17 +213,9 @@ std::string WindowManagerName(xcb_connection_t* connection) {
             static_cast<std::size_t>(xcb_get_property_value_length(text.get()))};
 }
 
-// weston's window manager reads WM_TRANSIENT_FOR only when it maps a window, and then puts a
-// transient where its shell likes, ignoring the place asked for; a window that is not transient
-// when mapped it puts where asked. Written later, the property changes nothing there.
-bool PlacesTransientsItself(xcb_connection_t* connection) {
+bool IsWeston(xcb_connection_t* connection) {
     static const bool weston = WindowManagerName(connection) == "Weston WM";
     return weston;
-}
-
-bool PlacesTransientsItself() {
-    xcb_connection_t* connection = X11Connection();
-    return connection != nullptr && PlacesTransientsItself(connection);
 }
 
 }  // namespace
@@ -203,7 +231,9 @@ void KeepAbove(QWidget& window, QWidget& backdrop) {
     // at every show; ours are normal windows (a dialog type would cost the launcher screen its
     // task-bar button), so the property is written here, right behind the map request.
     xcb_connection_t* connection = X11Connection();
-    if (connection == nullptr || PlacesTransientsItself(connection)) {
+    // weston reads WM_TRANSIENT_FOR only when it maps a window, and then puts a transient where
+    // its shell likes, ignoring the place asked for; written later, it changes nothing there.
+    if (connection == nullptr || IsWeston(connection)) {
         return;
     }
     const auto base = static_cast<xcb_window_t>(backdrop.winId());
@@ -213,11 +243,16 @@ void KeepAbove(QWidget& window, QWidget& backdrop) {
     xcb_flush(connection);
 }
 
+bool IsWestonWindowManager() {
+    xcb_connection_t* connection = X11Connection();
+    return connection != nullptr && IsWeston(connection);
+}
+
 void AwaitBackdropUp(const QWidget& backdrop) {
     // weston activates every window its shell maps, and a full-screen one then goes above all
     // others: a window shown before the backdrop is up would end beneath it. The backdrop being
     // active says it is up.
-    if (!PlacesTransientsItself()) {
+    if (!IsWestonWindowManager()) {
         return;
     }
     const auto deadline = std::chrono::steady_clock::now() + kBackdropUpWait;
@@ -226,11 +261,15 @@ void AwaitBackdropUp(const QWidget& backdrop) {
     }
 }
 
+void OnFocusGiven(const QWidget& window, QObject& owner, std::function<void()> then) {
+    new FocusInWatch(window, owner, std::move(then));
+}
+
 QPoint FramePlacement(const QWidget& window) {
     // weston's window manager puts the outer corner of its frame where the window asked to be,
     // whatever the window's gravity, and tells no frame extents; its frame is fixed. The whole
     // framed window is centred where the client area was meant to be.
-    if ((window.windowFlags() & Qt::FramelessWindowHint) || !PlacesTransientsItself()) {
+    if ((window.windowFlags() & Qt::FramelessWindowHint) || !IsWestonWindowManager()) {
         return {};
     }
     return {kWestonFrameBorder, (kWestonTitleBar + kWestonFrameBorder) / 2};

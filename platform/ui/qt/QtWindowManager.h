@@ -7,7 +7,9 @@
 // window properties the toolkit has no way to set, written through xcb.
 #include <QPoint>
 #include <QString>
+#include <functional>
 
+class QObject;
 class QWidget;
 
 namespace platform::ui::qt {
@@ -20,9 +22,18 @@ void PresentToWindowManager(QWidget& window, const QString& title, bool taskbarB
 // compositor that shows nothing but a full-screen window shows its transients too.
 void KeepAbove(QWidget& window, QWidget& backdrop);
 
+// Whether the window manager is weston's (10), which puts a window where it asked to be only
+// when the window is new and not transient for another (one shown again goes where its frame
+// was, less the frame), and puts a full-screen window that takes the focus above all others.
+bool IsWestonWindowManager();
+
 // Returns once the window manager has put the backdrop up (at most a moment), where a window shown
 // before that could end beneath it.
 void AwaitBackdropUp(const QWidget& backdrop);
+
+// Runs `then` whenever the window manager gives `window` the focus, even where the toolkit hands
+// it on at once to a modal window above (and so never reports it); for as long as `owner` lives.
+void OnFocusGiven(const QWidget& window, QObject& owner, std::function<void()> then);
 
 // How far up and left of its client area a window asks to be placed, so that a window manager
 // that puts its frame's corner where asked centres the framed window where the client area was
