@@ -167,6 +167,12 @@ QImage Compositor::Screenshot() const {
     return {};
 }
 
+void Compositor::Click(int x, int y) const {
+    if (screen_) {
+        RunProgram({"xdotool", "mousemove", std::to_string(x), std::to_string(y), "click", "1"});
+    }
+}
+
 std::string Compositor::Sway(const std::vector<std::string>& message) const {
     if (kind_ != CompositorKind::Sway) {
         return {};

@@ -32,6 +32,9 @@ class Compositor {
     QImage Screenshot() const;
     // sway's window tree (swaymsg -t get_tree), or its command's answer; empty on weston.
     std::string Sway(const std::vector<std::string>& message) const;
+    // A click of the seat's pointer at a point of the screen, which then stays there; on weston
+    // only (sway's headless seat has no pointer).
+    void Click(int x, int y) const;
 
   private:
     void StartSway(int width, int height);
