@@ -125,6 +125,9 @@ TEST_P(OnAWaylandSession, SplashAndLauncherScreenAreCentredOverTheBackdrop) {
     EXPECT_LE(std::abs(splashMiss.x()) + std::abs(splashMiss.y()), 1);
     EXPECT_LE(std::abs(screenMiss.x()), 1);
     EXPECT_LE(std::abs(screenMiss.y()), 20);
+    if (GetParam() == CompositorKind::KWin) {
+        return;  // no seat to click with, and no command that focuses a window
+    }
     if (GetParam() == CompositorKind::Sway) {
         const std::optional<int> backdrop = SwayBackdrop();
         ASSERT_TRUE(backdrop) << "no full-screen backdrop";
@@ -137,7 +140,16 @@ TEST_P(OnAWaylandSession, SplashAndLauncherScreenAreCentredOverTheBackdrop) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Compositors, OnAWaylandSession,
-                         ::testing::Values(CompositorKind::Sway, CompositorKind::Weston),
-                         [](const auto& info) {
-                             return info.param == CompositorKind::Sway ? "sway" : "weston";
+                         ::testing::Values(CompositorKind::Sway, CompositorKind::Weston,
+                                           CompositorKind::KWin),
+                         [](const auto& info) -> std::string {
+                             switch (info.param) {
+                                 case CompositorKind::Sway:
+                                     return "sway";
+                                 case CompositorKind::Weston:
+                                     return "weston";
+                                 case CompositorKind::KWin:
+                                     return "kwin";
+                             }
+                             return "";
                          });
