@@ -14,12 +14,14 @@ class QWidget;
 
 namespace platform::ui::qt {
 
-// Sets the title and creates the window's native counterpart, ready to be shown.
+// Sets the title; what the toolkit cannot write is written at each show, once the native window
+// exists (it is made by the first show, at the place the window was given).
 void PresentToWindowManager(QWidget& window, const QString& title, bool taskbarButton);
 
 // Makes a window just shown transient for the full-screen backdrop: window managers and
 // compositors then stack it above the backdrop whichever of the two has the focus, and a
-// compositor that shows nothing but a full-screen window shows its transients too.
+// compositor that shows nothing but a full-screen window shows its transients too. Not under
+// weston's window manager, which would then place the window where its shell likes.
 void KeepAbove(QWidget& window, QWidget& backdrop);
 
 // Whether the window manager is weston's (10), which puts a window where it asked to be only
