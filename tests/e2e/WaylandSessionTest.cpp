@@ -31,6 +31,10 @@ namespace {
 
 constexpr int kScreenWidth = 1024;
 constexpr int kScreenHeight = 768;
+// A window manager's title bar at its tallest here (KWin's Breeze: 37 px). A framed window may
+// sit lower by up to that much: the window managers put the frame's corner where the window asks
+// to be, and the window knows its frame only once shown.
+constexpr int kCaptionHeight = 40;
 
 // The offset of a window's centre from the screen's.
 QPoint Miss(const Box& box) {
@@ -118,13 +122,14 @@ TEST_P(OnAWaylandSession, SplashAndLauncherScreenAreCentredOverTheBackdrop) {
     const auto screen = AwaitPicture(Picture("bitmap-131.png").copy(0, 0, 400, 210));
     ASSERT_TRUE(screen) << "no launcher screen over the backdrop";
     const QPoint splashMiss = Miss(*splash);
-    // The frame is centred, so the client area sits lower by half the title bar.
+    // A framed client area sits lower by up to its title bar: by none on sway, which centres the
+    // client area, by half of weston's, whose frame is centred, by all of KWin's.
     const QPoint screenMiss = Miss({screen->x, screen->y, 400, 250});
     std::printf("placement error (px): splash %d,%d launcher screen %d,%d\n", splashMiss.x(),
                 splashMiss.y(), screenMiss.x(), screenMiss.y());
     EXPECT_LE(std::abs(splashMiss.x()) + std::abs(splashMiss.y()), 1);
     EXPECT_LE(std::abs(screenMiss.x()), 1);
-    EXPECT_LE(std::abs(screenMiss.y()), 20);
+    EXPECT_LE(std::abs(screenMiss.y()), kCaptionHeight);
     if (GetParam() == CompositorKind::KWin) {
         return;  // no seat to click with, and no command that focuses a window
     }
