@@ -36,12 +36,6 @@ function(velorin_test name)
     target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR})
     target_link_libraries(${name} PRIVATE ${ARG_DEPS} GTest::gmock GTest::gtest_main velorin_warnings)
     set(properties TIMEOUT 300)
-    if(ARG_LABELS)
-        list(APPEND properties LABELS "${ARG_LABELS}")
-    endif()
-    if(ARG_ENV)
-        list(APPEND properties ENVIRONMENT "${ARG_ENV}")
-    endif()
     if(CMAKE_CROSSCOMPILING)
         # Under Wine each start of a program costs a good half second, so a test program is one
         # test there; ctest runs it through the emulator (after the launcher, if any) on the run's
@@ -50,11 +44,28 @@ function(velorin_test name)
             COMMAND ${VELORIN_X_DISPLAY} ${VELORIN_X_FOLDER} run ${ARG_LAUNCHER}
                     ${CMAKE_CROSSCOMPILING_EMULATOR} $<TARGET_FILE:${name}>)
         set_tests_properties(${name} PROPERTIES ${properties} FIXTURES_REQUIRED "wine;x_display")
-        set_property(TEST ${name} APPEND PROPERTY ENVIRONMENT ${VELORIN_WINE_ENVIRONMENT})
+        set_property(TEST ${name} PROPERTY LABELS ${ARG_LABELS})
+        set_property(TEST ${name} PROPERTY ENVIRONMENT ${ARG_ENV} ${VELORIN_WINE_ENVIRONMENT})
     else()
         gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST TEST_PREFIX "${ARG_PREFIX}"
             PROPERTIES ${properties})
+        velorin_discovered_list_properties(${name} "${ARG_LABELS}" "${ARG_ENV}")
     endif()
+endfunction()
+
+# gtest_discover_tests (CMake 3.25) hands its PROPERTIES on as one flat list, so a property whose
+# value is a list (two labels, two variables) kept only its first item. Labels and environment
+# are set on each case the discovery finds by a file of their own, which ctest reads after the
+# discovery's, from the list of cases the discovery leaves in NAME_TESTS (generated, for the
+# generator expressions some environments hold).
+function(velorin_discovered_list_properties name labels environment)
+    set(file "${CMAKE_CURRENT_BINARY_DIR}/${name}_list_properties.cmake")
+    file(GENERATE OUTPUT "${file}" CONTENT "foreach(test IN LISTS ${name}_TESTS)
+    set_tests_properties(\"\${test}\" PROPERTIES LABELS [==[${labels}]==]
+        ENVIRONMENT [==[${environment}]==])
+endforeach()
+")
+    set_property(DIRECTORY APPEND PROPERTY TEST_INCLUDE_FILES "${file}")
 endfunction()
 
 # velorin_test_cases(NAME SOURCES ... [DEPS ...]): test cases that one test program per backend

@@ -30,12 +30,14 @@ fs::path MakeFolder() {
     return mkdtemp(pattern.data()) != nullptr ? fs::path(pattern) : fs::path();
 }
 
-std::vector<std::string> AsSessionUser(std::vector<std::string> argv) {
-    if (AsRoot()) {
-        const std::string id = std::to_string(kSessionUser);
-        argv.insert(argv.begin(), {"setpriv", "--reuid=" + id, "--regid=" + id, "--clear-groups"});
+// A log's last line, which says why a server gave up.
+std::string LastLine(const fs::path& log) {
+    std::ifstream in(log);
+    std::string last;
+    for (std::string line; std::getline(in, line);) {
+        last = line;
     }
-    return argv;
+    return last;
 }
 
 }  // namespace
@@ -52,19 +54,31 @@ void GiveToSessionUser(const fs::path& folder) {
 }
 
 Compositor::Compositor(CompositorKind kind, int width, int height)
-    : kind_(kind), folder_(MakeFolder()) {
+    : kind_(kind), folder_(MakeFolder()), width_(width), height_(height) {
     if (folder_.empty()) {
         problem_ = "no temporary folder";
         return;
     }
-    kind == CompositorKind::Sway ? StartSway(width, height) : StartWeston(width, height);
+    switch (kind) {
+        case CompositorKind::Sway:
+            StartSway(width, height);
+            return;
+        case CompositorKind::Weston:
+            StartWeston(width, height);
+            return;
+        case CompositorKind::KWin:
+            StartKWin(width, height);
+            return;
+    }
 }
 
 Compositor::~Compositor() {
-    if (server_ != nullptr) {
-        server_->Kill(SIGTERM);
-        server_->Wait(std::chrono::seconds(5));
-        server_.reset();
+    for (std::unique_ptr<ChildProcess>* server : {&server_, &bus_}) {
+        if (*server != nullptr) {
+            (*server)->Kill(SIGTERM);
+            (*server)->Wait(std::chrono::seconds(5));
+            server->reset();
+        }
     }
     if (!folder_.empty()) {
         std::error_code ignored;
@@ -80,9 +94,9 @@ void Compositor::StartSway(int width, int height) {
         << "\nexec printenv WAYLAND_DISPLAY DISPLAY\n";
     GiveToSessionUser(folder_);
     server_ = std::make_unique<ChildProcess>(
-        AsSessionUser({"env", "HOME=" + folder_.string(), "XDG_RUNTIME_DIR=" + folder_.string(),
-                       "WLR_BACKENDS=headless", "WLR_LIBINPUT_NO_DEVICES=1", "WLR_RENDERER=pixman",
-                       "sway", "-c", (folder_ / "config").string()}));
+        SessionUser({"env", "HOME=" + folder_.string(), "XDG_RUNTIME_DIR=" + folder_.string(),
+                     "WLR_BACKENDS=headless", "WLR_LIBINPUT_NO_DEVICES=1", "WLR_RENDERER=pixman",
+                     "sway", "-c", (folder_ / "config").string()}));
     if (server_->ReadLine(socket_) && server_->ReadLine(display_)) {
         return;
     }
@@ -90,11 +104,19 @@ void Compositor::StartSway(int width, int height) {
 }
 
 void Compositor::StartWeston(int width, int height) {
+    // weston's headless backend has no seat, and without one its shell activates nothing: a new
+    // window would never come above a full-screen one. On a virtual X screen of its own it has
+    // the screen's keyboard and pointer, as on a desktop.
+    screen_.emplace(width, height);
+    if (!screen_->Ready()) {
+        problem_ = "no virtual X screen for weston (is Xvfb installed?)";
+        return;
+    }
     GiveToSessionUser(folder_);
     const fs::path log = folder_ / "weston.log";
-    server_ = std::make_unique<ChildProcess>(AsSessionUser(
+    server_ = std::make_unique<ChildProcess>(SessionUser(
         {"env", "HOME=" + folder_.string(), "XDG_RUNTIME_DIR=" + folder_.string(), "weston",
-         "--backend=headless-backend.so", "--use-pixman", "--xwayland", "--debug", "--idle-time=0",
+         "--backend=x11-backend.so", "--use-pixman", "--xwayland", "--debug", "--idle-time=0",
          "--width=" + std::to_string(width), "--height=" + std::to_string(height),
          "--socket=" + socket_, "--log=" + log.string()}));
     const auto deadline = std::chrono::steady_clock::now() + kStartLimit;
@@ -105,11 +127,63 @@ void Compositor::StartWeston(int width, int height) {
         for (std::string line; std::getline(in, line);) {
             if (const std::size_t at = line.find(kListening); at != std::string::npos) {
                 display_ = line.substr(at + kListening.size());
+                // The pointer starts in the middle of the screen, where the windows under test
+                // are; its picture would spoil theirs.
+                RunProgram({"xdotool", "mousemove", std::to_string(width - 1),
+                            std::to_string(height - 1)});
                 return;
             }
         }
     }
-    problem_ = "weston with Xwayland did not start (is it installed, and may it run here?)";
+    problem_ =
+        "weston with Xwayland did not start (is it installed, and may it run here?); its "
+        "log ends: " +
+        LastLine(log);
+}
+
+bool Compositor::StartSessionBus() {
+    bus_ = std::make_unique<ChildProcess>(
+        SessionUser({"dbus-daemon", "--session", "--nofork", "--print-address=1",
+                     "--address=unix:path=" + (folder_ / "bus").string()}));
+    return bus_->ReadLine(bus_address_) && !bus_address_.empty();
+}
+
+void Compositor::StartKWin(int width, int height) {
+    GiveToSessionUser(folder_);
+    if (!StartSessionBus()) {
+        problem_ = "no session bus for KWin (is dbus-daemon installed?)";
+        return;
+    }
+    // kwin_wayland carries a file capability (CAP_SYS_RESOURCE) that a container's bounding set
+    // may lack, and then it cannot be started at all; a copy of it has none.
+    const fs::path kwin = folder_ / "kwin_wayland";
+    std::error_code error;
+    fs::copy_file("/usr/bin/kwin_wayland", kwin, error);
+    GiveToSessionUser(folder_);
+    // The programs KWin starts (here printenv) learn its Wayland socket and Xwayland's display.
+    server_ = std::make_unique<ChildProcess>(SessionUser(
+        {"env", "HOME=" + folder_.string(), "XDG_RUNTIME_DIR=" + folder_.string(),
+         "DBUS_SESSION_BUS_ADDRESS=" + bus_address_, "KWIN_SCREENSHOT_NO_PERMISSION_CHECKS=1",
+         kwin.string(), "--virtual", "--xwayland", "--socket", socket_,
+         "--width=" + std::to_string(width), "--height=" + std::to_string(height), "printenv"}));
+    constexpr std::string_view kDisplay = "DISPLAY=";
+    for (std::string line; server_->ReadLine(line);) {
+        if (line.starts_with(kDisplay)) {
+            display_ = line.substr(kDisplay.size());
+            return;
+        }
+    }
+    problem_ = "KWin with Xwayland did not start (is kwin-wayland installed?)";
+}
+
+std::vector<std::string> Compositor::SessionUser(std::vector<std::string> argv) const {
+    // weston, run by another user than root, cannot take over a display number whose socket an X
+    // server of root's left behind (it gives up rather than trying the next), so it runs as root.
+    if (AsRoot() && kind_ != CompositorKind::Weston) {
+        const std::string id = std::to_string(kSessionUser);
+        argv.insert(argv.begin(), {"setpriv", "--reuid=" + id, "--regid=" + id, "--clear-groups"});
+    }
+    return argv;
 }
 
 std::vector<std::string> Compositor::SessionCommand(const std::vector<std::string>& argv) const {
@@ -120,7 +194,26 @@ std::vector<std::string> Compositor::SessionCommand(const std::vector<std::strin
                                         "WAYLAND_DISPLAY=" + socket_,
                                         "DISPLAY=" + display_};
     command.insert(command.end(), argv.begin(), argv.end());
-    return AsSessionUser(command);
+    return SessionUser(command);
+}
+
+std::vector<std::string> Compositor::ScreenshotCommand(const fs::path& file) const {
+    switch (kind_) {
+        case CompositorKind::Sway:
+            return {"grim", file.string()};
+        case CompositorKind::Weston:
+            // weston's screenshooter names its file by the time, in its current folder.
+            return {"weston-screenshooter"};
+        case CompositorKind::KWin:
+            return {"env",
+                    "DBUS_SESSION_BUS_ADDRESS=" + bus_address_,
+                    "QT_QPA_PLATFORM=offscreen",
+                    VELORIN_KWIN_SCREENSHOT,
+                    file.string(),
+                    std::to_string(width_),
+                    std::to_string(height_)};
+    }
+    return {};
 }
 
 QImage Compositor::Screenshot() const {
@@ -129,10 +222,7 @@ QImage Compositor::Screenshot() const {
     fs::remove_all(shots, ignored);
     fs::create_directory(shots);
     GiveToSessionUser(shots);
-    // weston's screenshooter names its file by the time, in its current folder.
-    std::vector<std::string> take =
-        kind_ == CompositorKind::Sway ? std::vector<std::string>{"grim", (shots / "s.png").string()}
-                                      : std::vector<std::string>{"weston-screenshooter"};
+    std::vector<std::string> take = ScreenshotCommand(shots / "s.png");
     take.insert(take.begin(), {"env", "-C", shots.string()});
     RunProgram(SessionCommand(take));
     for (const auto& entry : fs::directory_iterator(shots, ignored)) {
@@ -140,6 +230,12 @@ QImage Compositor::Screenshot() const {
             .convertToFormat(QImage::Format_RGB32);
     }
     return {};
+}
+
+void Compositor::Click(int x, int y) const {
+    if (screen_) {
+        RunProgram({"xdotool", "mousemove", std::to_string(x), std::to_string(y), "click", "1"});
+    }
 }
 
 std::string Compositor::Sway(const std::vector<std::string>& message) const {

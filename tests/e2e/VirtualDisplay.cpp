@@ -1,5 +1,9 @@
 #include "tests/e2e/VirtualDisplay.h"
 
+#include <signal.h>
+
+#include <chrono>
+
 namespace velorin::test {
 
 namespace {
@@ -25,6 +29,11 @@ VirtualDisplay::VirtualDisplay(int width, int height) : server_(ServerCommand(wi
     }
     name_ = ":" + number;
     display_.emplace("DISPLAY", name_.c_str());
+}
+
+VirtualDisplay::~VirtualDisplay() {
+    server_.Kill(SIGTERM);
+    server_.Wait(std::chrono::seconds(5));
 }
 
 }  // namespace velorin::test

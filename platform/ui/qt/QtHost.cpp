@@ -1,10 +1,12 @@
 #include "platform/ui/qt/QtHost.h"
 
+#include <QApplication>
 #include <QEventLoop>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QScreen>
+#include <QTimer>
 #include <QtMath>
 #include <optional>
 
@@ -127,7 +129,7 @@ void QtHost::EndModal() {
 void QtHost::Show(ShowCommand command) {
     switch (command) {
         case ShowCommand::Hide:
-            hide();
+            Withdraw();
             return;
         case ShowCommand::Show:
             ShowAboveBackdrop();
@@ -155,7 +157,8 @@ void QtHost::Place(int x, int y, int width, int height) {
     const int frameHeight = system_.GetMetric(Metric::FixedFrameHeight);
     const int caption = system_.GetMetric(Metric::CaptionHeight);
     setFixedSize(width - 2 * frameWidth, height - caption - 2 * frameHeight);
-    move(x, y);
+    placed_ = QPoint(x, y) - FramePlacement(*this);
+    move(*placed_);
     ShowAboveBackdrop();
     raise();
 }
@@ -258,11 +261,43 @@ void QtHost::ShowWindowMenu(const QPoint& globalPosition) {
 }
 
 void QtHost::ShowAboveBackdrop() {
-    show();
     QWidget* backdrop = system_.Backdrop();
-    if (backdrop != nullptr && backdrop != this && backdrop->isVisible()) {
+    const bool above = backdrop != nullptr && backdrop != this && backdrop->isVisible();
+    if (above) {
+        AwaitBackdropUp(*backdrop);
+        if (!watchingBackdrop_ && IsWestonWindowManager()) {
+            OnFocusGiven(*backdrop, *this, [this] { ComeBackAbove(); });
+            watchingBackdrop_ = true;
+        }
+    }
+    show();
+    if (above) {
         KeepAbove(*this, *backdrop);
     }
+}
+
+void QtHost::Withdraw() {
+    hide();
+    // weston puts a window shown again where its frame was, less the frame, and a new one where
+    // it asks to be: the native window is made anew at the next show.
+    if (placed_ && IsWestonWindowManager()) {
+        destroy();
+        move(*placed_);
+    }
+}
+
+void QtHost::ComeBackAbove() {
+    // weston puts a full-screen window that takes the focus above every other, and keeps no
+    // window transient for it: the window on top of the backdrop is shown anew, which weston
+    // raises.
+    if (!isVisible() || QApplication::activeModalWidget() != this) {
+        return;
+    }
+    QTimer::singleShot(0, this, [this] {
+        Withdraw();
+        ShowAboveBackdrop();
+        activateWindow();
+    });
 }
 
 void QtHost::PaintIntoImage(const QRegion& region) {

@@ -9,6 +9,7 @@
 #include <QWidget>
 #include <map>
 #include <memory>
+#include <optional>
 
 #include "platform/ui/DialogWindow.h"
 
@@ -62,6 +63,8 @@ class QtHost final : public QWidget, public WindowHost {
 
   private:
     void ShowAboveBackdrop();
+    void Withdraw();
+    void ComeBackAbove();
     void PaintIntoImage(const QRegion& region);
 
     DialogWindow& window_;
@@ -73,6 +76,8 @@ class QtHost final : public QWidget, public WindowHost {
     bool endRequested_ = false;
     std::map<int, int> timers_;  // the window's timer id -> the toolkit's timer id
     std::unique_ptr<QMenu> menu_;
+    std::optional<QPoint> placed_;   // where Place() put the window, frame placement included
+    bool watchingBackdrop_ = false;  // whether a focus given to the backdrop brings it back
 };
 
 }  // namespace platform::ui::qt
