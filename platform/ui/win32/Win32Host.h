@@ -1,7 +1,9 @@
 #pragma once
 // The real window behind a DialogWindow. Everything the window paints goes into a bitmap of its
 // client area first: a partial redraw runs OnPaint clipped to its rectangle there, scrolling
-// moves the bitmap's pixels, and the screen is refreshed from the bitmap.
+// moves the bitmap's pixels, and the screen is refreshed from the bitmap. The bitmap holds the
+// window's own device pixels, at its screen's dots per inch; the window itself sees logical
+// pixels only (its size, rectangles, mouse positions), as on a 96-dpi screen (Win32Scale.h).
 #include <windows.h>
 
 #include <memory>
@@ -10,6 +12,7 @@
 #include "platform/ui/DialogWindow.h"
 #include "platform/ui/win32/GdiHandles.h"
 #include "platform/ui/win32/Win32Accessible.h"
+#include "platform/ui/win32/Win32Scale.h"
 #include "platform/ui/win32/Win32Surface.h"
 
 namespace platform::ui::win32 {
@@ -44,8 +47,10 @@ class Win32Host final : public WindowHost {
     void AppendWindowMenuItem(int command, const std::string& text) override;
     void NotifyAccessible(int index, AccessibleChange change) override;
 
-    // A pixel of the client area as last painted; black outside it.
+    // A device pixel of the client area as last painted; black outside it.
     Color PixelAt(int x, int y) const;
+    // The window's device pixels against its logical ones, as its screen has them now.
+    Win32Scale Scale() const;
 
     static LRESULT CALLBACK WindowProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 
@@ -53,6 +58,7 @@ class Win32Host final : public WindowHost {
     LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
     bool HandleInput(UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT HandleSysCommand(WPARAM wParam, LPARAM lParam);
+    LRESULT HandleDpiChanged(LPARAM lParam);
     bool HandleSetCursor(LPARAM lParam);
     void OnPaintMessage();
     Win32Surface& EnsureSurface();
@@ -65,6 +71,8 @@ class Win32Host final : public WindowHost {
     HWND hwnd_ = nullptr;
     std::unique_ptr<Win32Surface> surface_;
     GdiObject painted_;  // the part of the surface painted since the window was last shown
+    DeviceSteps scrollX_;
+    DeviceSteps scrollY_;
     bool inModalLoop_ = false;
     bool endRequested_ = false;
     std::unique_ptr<AccessibleClient> accessible_;  // made at the first WM_GETOBJECT

@@ -104,6 +104,8 @@ LRESULT Win32Host::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
                 return accessible_->Answer(wParam);
             }
             break;
+        case WM_DPICHANGED:
+            return HandleDpiChanged(lParam);
         case kRunAccessibleAction:
             window_.DoAccessibleAction(static_cast<int>(wParam));
             return 0;
@@ -118,8 +120,10 @@ LRESULT Win32Host::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 bool Win32Host::HandleInput(UINT message, WPARAM wParam, LPARAM lParam) {
-    const int x = XOf(lParam);
-    const int y = YOf(lParam);
+    // Positions come in the window's device pixels; the window hears of the logical pixel under.
+    const Win32Scale scale = Scale();
+    const int x = scale.LogicalPixelOf(XOf(lParam));
+    const int y = scale.LogicalPixelOf(YOf(lParam));
     switch (message) {
         case WM_MOUSEMOVE:
             window_.OnMouseMove(x, y);
@@ -151,6 +155,17 @@ LRESULT Win32Host::HandleSysCommand(WPARAM wParam, LPARAM lParam) {
         return 0;
     }
     return ::DefWindowProcW(hwnd_, WM_SYSCOMMAND, wParam, lParam);
+}
+
+// The window came onto a screen of other dots per inch, or its screen's changed: it takes the place
+// the system suggests for it there, and is painted afresh at its new scale.
+LRESULT Win32Host::HandleDpiChanged(LPARAM lParam) {
+    const RECT& suggested = *reinterpret_cast<const RECT*>(lParam);
+    ::SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                   suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    ForgetPainted();
+    ::InvalidateRect(hwnd_, nullptr, FALSE);
+    return 0;
 }
 
 bool Win32Host::HandleSetCursor(LPARAM lParam) {
