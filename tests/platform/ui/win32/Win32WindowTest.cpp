@@ -158,6 +158,15 @@ TEST(Win32Window, CaptionWindowsHaveAFixedFrameWithOnlyACloseBoxAndTheirOuterSiz
     EXPECT_EQ(corner.x - outer.left, ::GetSystemMetrics(SM_CXFIXEDFRAME))
         << "the frame the system draws at the screen's dots per inch";
     EXPECT_TRUE(window.IsVisible());
+
+    // Moved onto a screen of other dots per inch, it takes the place the system suggests there.
+    ::ValidateRect(window.hwnd(), nullptr);
+    RECT suggested{50, 60, 350, 260};
+    ::SendMessageW(window.hwnd(), WM_DPICHANGED, MAKEWPARAM(144, 144),
+                   reinterpret_cast<LPARAM>(&suggested));
+    ::GetWindowRect(window.hwnd(), &outer);
+    EXPECT_TRUE(::EqualRect(&outer, &suggested));
+    EXPECT_NE(::GetUpdateRect(window.hwnd(), nullptr, FALSE), FALSE) << "to be painted afresh";
     window.DestroyWindow();
 }
 
