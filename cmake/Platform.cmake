@@ -68,16 +68,28 @@ add_test(NAME x_display_stop COMMAND ${VELORIN_X_DISPLAY} ${VELORIN_X_FOLDER} st
 set_tests_properties(x_display_start PROPERTIES FIXTURES_SETUP x_display TIMEOUT 60)
 set_tests_properties(x_display_stop PROPERTIES FIXTURES_CLEANUP x_display)
 
-# Every test runs in the build folder's own Wine prefix, made by the first run and quiet.
+# velorin_wine_prefix(FIXTURE PREFIX [DPI]): a Wine prefix of the build folder's, made by the first
+# run and quiet, whose server runs while tests that require FIXTURE run; DPI, the dots per inch of
+# its screen (96 when not given).
+function(velorin_wine_prefix fixture prefix)
+    add_test(NAME ${fixture}_prefix_start
+        COMMAND ${VELORIN_X_DISPLAY} ${VELORIN_X_FOLDER} run
+                ${PROJECT_SOURCE_DIR}/cmake/wine-prefix.sh ${prefix} start
+                ${CMAKE_CROSSCOMPILING_EMULATOR} ${ARGN})
+    add_test(NAME ${fixture}_prefix_stop
+        COMMAND ${PROJECT_SOURCE_DIR}/cmake/wine-prefix.sh ${prefix} stop)
+    set_tests_properties(${fixture}_prefix_start PROPERTIES FIXTURES_SETUP ${fixture}
+        FIXTURES_REQUIRED x_display TIMEOUT 600 ENVIRONMENT "WINEPREFIX=${prefix};WINEDEBUG=-all")
+    set_tests_properties(${fixture}_prefix_stop PROPERTIES FIXTURES_CLEANUP ${fixture}
+        ENVIRONMENT "WINEPREFIX=${prefix};WINEDEBUG=-all")
+endfunction()
+
+# Every test runs in the build folder's own Wine prefix; tests of the windows at twice the pixel
+# density in a second one, whose screen has 192 dots per inch (the setting is read as a program
+# starts, so it cannot change under the other tests).
 set(VELORIN_WINE_PREFIX ${CMAKE_BINARY_DIR}/wine)
 set(VELORIN_WINE_ENVIRONMENT WINEPREFIX=${VELORIN_WINE_PREFIX} WINEDEBUG=-all)
-add_test(NAME wine_prefix_start
-    COMMAND ${VELORIN_X_DISPLAY} ${VELORIN_X_FOLDER} run
-            ${CMAKE_CURRENT_LIST_DIR}/wine-prefix.sh ${VELORIN_WINE_PREFIX} start
-            ${CMAKE_CROSSCOMPILING_EMULATOR})
-add_test(NAME wine_prefix_stop
-    COMMAND ${CMAKE_CURRENT_LIST_DIR}/wine-prefix.sh ${VELORIN_WINE_PREFIX} stop)
-set_tests_properties(wine_prefix_start PROPERTIES FIXTURES_SETUP wine FIXTURES_REQUIRED x_display
-    TIMEOUT 600 ENVIRONMENT "${VELORIN_WINE_ENVIRONMENT}")
-set_tests_properties(wine_prefix_stop PROPERTIES FIXTURES_CLEANUP wine
-    ENVIRONMENT "${VELORIN_WINE_ENVIRONMENT}")
+velorin_wine_prefix(wine ${VELORIN_WINE_PREFIX})
+set(VELORIN_WINE_192DPI_PREFIX ${CMAKE_BINARY_DIR}/wine-192dpi)
+set(VELORIN_WINE_192DPI_ENVIRONMENT WINEPREFIX=${VELORIN_WINE_192DPI_PREFIX} WINEDEBUG=-all)
+velorin_wine_prefix(wine_192dpi ${VELORIN_WINE_192DPI_PREFIX} 192)

@@ -25,13 +25,15 @@ function(velorin_program name)
     target_link_libraries(${name} PRIVATE ${ARG_DEPS} velorin_warnings)
 endfunction()
 
-# velorin_test(NAME SOURCES ... [DEPS ...] [LABELS ...] [ENV ...] [LAUNCHER command ...] [PREFIX p])
+# velorin_test(NAME SOURCES ... [DEPS ...] [LABELS ...] [ENV ...] [LAUNCHER command ...] [PREFIX p]
+#              [WINE_DPI 192])
 # PREFIX: put before each case's name, for a suite that several programs run (Linux).
 # LABELS: "gui" needs Qt's offscreen platform, "e2e" runs built programs, "x11" needs Xvfb.
 # LAUNCHER (Windows): a command that runs the emulator and the test program as its arguments, for
 # a service the whole program needs (a sound server).
+# WINE_DPI 192 (Windows): run in the Wine prefix whose screen has 192 dots per inch.
 function(velorin_test name)
-    cmake_parse_arguments(ARG "" "PREFIX" "SOURCES;DEPS;LABELS;ENV;LAUNCHER" ${ARGN})
+    cmake_parse_arguments(ARG "" "PREFIX;WINE_DPI" "SOURCES;DEPS;LABELS;ENV;LAUNCHER" ${ARGN})
     add_executable(${name} ${ARG_SOURCES})
     target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR})
     target_link_libraries(${name} PRIVATE ${ARG_DEPS} GTest::gmock GTest::gtest_main velorin_warnings)
@@ -40,12 +42,10 @@ function(velorin_test name)
         # Under Wine each start of a program costs a good half second, so a test program is one
         # test there; ctest runs it through the emulator (after the launcher, if any) on the run's
         # own X display (cmake/Platform.cmake).
-        add_test(NAME ${name}
-            COMMAND ${VELORIN_X_DISPLAY} ${VELORIN_X_FOLDER} run ${ARG_LAUNCHER}
-                    ${CMAKE_CROSSCOMPILING_EMULATOR} $<TARGET_FILE:${name}>)
-        set_tests_properties(${name} PROPERTIES ${properties} FIXTURES_REQUIRED "wine;x_display")
+        velorin_wine_test(${name} ${name} "${ARG_WINE_DPI}" ${ARG_LAUNCHER})
+        set_tests_properties(${name} PROPERTIES ${properties})
         set_property(TEST ${name} PROPERTY LABELS ${ARG_LABELS})
-        set_property(TEST ${name} PROPERTY ENVIRONMENT ${ARG_ENV} ${VELORIN_WINE_ENVIRONMENT})
+        set_property(TEST ${name} APPEND PROPERTY ENVIRONMENT ${ARG_ENV})
     else()
         gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST TEST_PREFIX "${ARG_PREFIX}"
             PROPERTIES ${properties})
@@ -66,6 +66,32 @@ function(velorin_discovered_list_properties name labels environment)
 endforeach()
 ")
     set_property(DIRECTORY APPEND PROPERTY TEST_INCLUDE_FILES "${file}")
+endfunction()
+
+# velorin_wine_test(TEST PROGRAM DPI [LAUNCHER ...]) (Windows): the test program PROGRAM run as TEST
+# on the run's X display, in the Wine prefix whose screen has DPI dots per inch ("" or 96 for the
+# usual one, or 192).
+function(velorin_wine_test test program dpi)
+    add_test(NAME ${test}
+        COMMAND ${VELORIN_X_DISPLAY} ${VELORIN_X_FOLDER} run ${ARGN}
+                ${CMAKE_CROSSCOMPILING_EMULATOR} $<TARGET_FILE:${program}>)
+    if(dpi STREQUAL "192")
+        set_tests_properties(${test} PROPERTIES FIXTURES_REQUIRED "wine_192dpi;x_display")
+        set_property(TEST ${test} APPEND PROPERTY ENVIRONMENT ${VELORIN_WINE_192DPI_ENVIRONMENT})
+    elseif(dpi STREQUAL "" OR dpi STREQUAL "96")
+        set_tests_properties(${test} PROPERTIES FIXTURES_REQUIRED "wine;x_display")
+        set_property(TEST ${test} APPEND PROPERTY ENVIRONMENT ${VELORIN_WINE_ENVIRONMENT})
+    else()
+        message(FATAL_ERROR "${test}: no Wine prefix has ${dpi} dots per inch; there are 96 and 192")
+    endif()
+endfunction()
+
+# velorin_test_at_192dpi(NAME) (Windows): the test program NAME run again, as NAME.192dpi, on a
+# screen of 192 dots per inch, with NAME's labels.
+function(velorin_test_at_192dpi name)
+    velorin_wine_test(${name}.192dpi ${name} 192)
+    get_test_property(${name} LABELS labels)
+    set_tests_properties(${name}.192dpi PROPERTIES TIMEOUT 300 LABELS "${labels}")
 endfunction()
 
 # velorin_test_cases(NAME SOURCES ... [DEPS ...]): test cases that one test program per backend

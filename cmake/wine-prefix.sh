@@ -1,8 +1,9 @@
 #!/bin/sh
-# The Wine prefix the Windows tests run in: wine-prefix.sh PREFIX start WINE64 | PREFIX stop.
+# The Wine prefix the Windows tests run in: wine-prefix.sh PREFIX start WINE64 [DPI] | PREFIX stop.
 # "start" makes it once per build folder (the first start
 # writes its registry and system folders; Mono and Gecko are left out, no test needs them) and keeps
-# its server running for the whole test run; "stop" ends that server.
+# its server running for the whole test run; "stop" ends that server. DPI gives the prefix's screen
+# that many dots per inch (Wine reads HKCU\Control Panel\Desktop\LogPixels as a program starts).
 set -eu
 prefix=$1
 case $2 in
@@ -19,6 +20,10 @@ start)
     # window does not wait two seconds for a manager's answer that never comes.
     if ! grep -q '"Managed"="N"' "$prefix/user.reg"; then
         "$3" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f </dev/null >/dev/null 2>&1
+    fi
+    if [ $# -ge 4 ]; then
+        "$3" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$4" /f \
+            </dev/null >/dev/null 2>&1
     fi
     ;;
 stop)

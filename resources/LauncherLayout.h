@@ -1,9 +1,9 @@
 #pragma once
-// The launcher screen's layout: its size, its thirteen hot regions, the option marks and the hover
-// text's box. The
-// screen's code hit-tests these regions and make-art draws the pictures around them, so both read
-// them from here and cannot drift apart.
+// The launcher screen's layout: its size, its thirteen hot regions, the option marks, the hover
+// text's box and the band's blue under it. The screen's code hit-tests these regions and make-art
+// draws the pictures around them, so both read them from here and cannot drift apart.
 #include <array>
+#include <cstdint>
 
 namespace resources {
 
@@ -56,6 +56,14 @@ inline constexpr std::array<RegionBounds, kLauncherRegionCount> kLauncherRegions
 
 // The hover text's box on the blue band at the bottom left.
 inline constexpr RegionBounds kHoverTextBox{5, 213, 253, 249};
+
+// The band's blue, which the hover text's boxes are filled with, so the two meet pixel for pixel.
+// Each channel is one that a 5-bit channel of the 16-bit Windows bitmaps widens to (v << 3 | v >>
+// 2), so that the bitmaps hold it exactly too.
+struct Rgb {
+    std::uint8_t red, green, blue;
+};
+inline constexpr Rgb kBandBlue{66, 41, 181};
 
 constexpr int IndexOf(LauncherRegion region) {
     return static_cast<int>(region);

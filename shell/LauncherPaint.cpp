@@ -7,7 +7,8 @@ namespace {
 
 constexpr ui::Rect kHoverTextRect{resources::kHoverTextBox.left, resources::kHoverTextBox.top,
                                   resources::kHoverTextBox.right, resources::kHoverTextBox.bottom};
-constexpr ui::Color kHoverBandBlue{62, 45, 178};
+constexpr ui::Color kHoverBandBlue{resources::kBandBlue.red, resources::kBandBlue.green,
+                                   resources::kBandBlue.blue};
 constexpr int kHoverTextPoints = 8;
 constexpr int kPointsPerInch = 72;
 constexpr ui::Color kFocusMarkColor{0, 0, 0};

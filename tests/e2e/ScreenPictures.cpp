@@ -16,6 +16,21 @@ QImage Picture(const char* name) {
         .convertToFormat(QImage::Format_RGB32);
 }
 
+QImage WindowsBitmap(const char* name) {
+    QImage image = Picture(name);
+    // Qt's reader shifts each 5-bit channel into the top of 8 bits; the system also repeats the
+    // top bits below them, so that 31 is 255.
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const QRgb read = image.pixel(x, y);
+            image.setPixel(x, y,
+                           qRgb(qRed(read) | qRed(read) >> 5, qGreen(read) | qGreen(read) >> 5,
+                                qBlue(read) | qBlue(read) >> 5));
+        }
+    }
+    return image;
+}
+
 QImage Screenshot(const std::filesystem::path& file) {
     testing_support::RunProgram({"import", "-window", "root", "PNG24:" + file.string()});
     if (const char* keep = std::getenv("VELORIN_KEEP_SCREENSHOT")) {

@@ -12,6 +12,9 @@ namespace velorin::test {
 
 // One of the launcher's pictures (resources/images/name) in the screenshot's pixel format.
 QImage Picture(const char* name);
+// One of the Windows build's 16-bit bitmaps (resources/images/name, a .bmp) as the system draws
+// it on a 24-bit screen.
+QImage WindowsBitmap(const char* name);
 
 // The whole screen, saved as file first (and copied to $VELORIN_KEEP_SCREENSHOT when set, to
 // look at after a failure).

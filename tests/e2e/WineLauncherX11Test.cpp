@@ -28,10 +28,10 @@ using velorin::test::Box;
 using velorin::test::ClickAt;
 using velorin::test::FindWindow;
 using velorin::test::Pick;
-using velorin::test::Picture;
 using velorin::test::ShowsAt;
 using velorin::test::WaitForScreen;
 using velorin::test::WaitUntilAnswering;
+using velorin::test::WindowsBitmap;
 
 namespace {
 
@@ -155,13 +155,13 @@ TEST_F(WineLauncher, SplashScreenHoverPanelLaunchAboutAndCreditsEndWithStatusZer
     ChildProcess launcher({VELORIN_WINE64, Wine("velorin-launcher.exe")},
                           ChildProcess::Output::Shared);
     ASSERT_TRUE(launcher.started());
-    EXPECT_TRUE(WaitInTheMiddle(folder / "splash.png", Picture("bitmap-146.png")))
+    EXPECT_TRUE(WaitInTheMiddle(folder / "splash.png", WindowsBitmap("bitmap-146.bmp")))
         << "no splash in the middle of the screen";
     const std::optional<Box> outer = FindWindow("^Velorin Launcher$");
     ASSERT_TRUE(outer) << "no launcher screen appeared";
 
     const fs::path& shots = folder;
-    const QImage main = Picture("bitmap-131.png");
+    const QImage main = WindowsBitmap("bitmap-131.bmp");
     const auto drawn = [&](const QImage& shot) {
         const std::optional<Box> area = ClientArea(shot, *outer, main);
         return area && ShowsAt(shot, *area, 0, 0, main.copy(0, 0, 400, 210));  // all but the band
@@ -177,7 +177,7 @@ TEST_F(WineLauncher, SplashScreenHoverPanelLaunchAboutAndCreditsEndWithStatusZer
         << "the backdrop does not cover the screen in black";
 
     const QImage withoutHover = screen.copy(client->x, client->y + 210, 260, 40);
-    const QImage panel = Picture("bitmap-145.png").copy(17, 180, 158, 24);
+    const QImage panel = WindowsBitmap("bitmap-145.bmp").copy(17, 180, 158, 24);
     const auto hoverText = [&](const QImage& shot) {
         return shot.copy(client->x, client->y + 210, 260, 40) != withoutHover;
     };
@@ -191,7 +191,7 @@ TEST_F(WineLauncher, SplashScreenHoverPanelLaunchAboutAndCreditsEndWithStatusZer
 
     ClickAt(client->x + 20, client->y + 77);  // Character Dialogue
     EXPECT_TRUE(velorin::test::WaitUntilShown(shots / "option.png", *client, 16, 72,
-                                              Picture("bitmap-133.png")))
+                                              WindowsBitmap("bitmap-133.bmp")))
         << "Character Dialogue does not show as off";
     EXPECT_EQ(Query("Velorin\\Options", "Audio Dialogue").substr(0, 13), "REG_BINARY\t00");
 
@@ -221,7 +221,7 @@ TEST_F(WineLauncher, SplashScreenHoverPanelLaunchAboutAndCreditsEndWithStatusZer
     ASSERT_TRUE(WaitUntilAnswering(shots / "screen.png", *client)) << "the About box stays";
     ClickAt(client->x + 300, client->y + 225);  // Quit
     const std::optional<Box> credits =
-        WaitInTheMiddle(shots / "credits.png", Picture("bitmap-148.png"));
+        WaitInTheMiddle(shots / "credits.png", WindowsBitmap("bitmap-148.bmp"));
     ASSERT_TRUE(credits) << "the credits are not in the middle of the screen";
     // A click ends the credits once their list has run a moment; earlier ones are ignored.
     std::optional<int> status;

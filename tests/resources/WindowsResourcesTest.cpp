@@ -1,14 +1,16 @@
 // The program's Windows resources hold what the shared tables and make-art's pictures hold: the
 // string table, the dialog templates (texts, places in dialog units, the default button), the
-// bitmaps, the icon, the cursor with its hot spot, and the version.
+// bitmaps at every scale, the icon, the cursor with its hot spot, and the version.
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <fstream>
 #include <map>
 #include <string>
 
+#include "platform/ui/PictureScales.h"
 #include "platform/ui/win32/Win32Owner.h"
 #include "resources/DialogLayouts.h"
 #include "resources/Strings.h"
@@ -92,45 +94,59 @@ TEST(WindowsResourcesTest, DialogTemplatesHoldTheSharedLayouts) {
     }
 }
 
-SIZE BitmapSize(HANDLE bitmap) {
+BITMAP BitmapInfo(HANDLE bitmap) {
     BITMAP info{};
     ::GetObjectW(bitmap, sizeof info, &info);
-    return {info.bmWidth, info.bmHeight};
+    return info;
 }
 
 TEST(WindowsResourcesTest, PicturesIconCursorAndVersionAreThere) {
     const std::map<int, SIZE> bitmaps{{131, {400, 250}}, {133, {10, 10}},   {134, {10, 10}},
                                       {145, {400, 250}}, {146, {400, 250}}, {148, {640, 480}},
                                       {149, {400, 250}}, {161, {68, 55}}};
-    for (const auto& [id, size] : bitmaps) {
-        const HANDLE bitmap = ::LoadImageW(kProgram, MAKEINTRESOURCEW(id), IMAGE_BITMAP, 0, 0, 0);
-        ASSERT_NE(bitmap, nullptr) << id;
-        EXPECT_EQ(BitmapSize(bitmap).cx, size.cx) << id;
-        EXPECT_EQ(BitmapSize(bitmap).cy, size.cy) << id;
-        ::DeleteObject(bitmap);
+    // Each at every scale, in the 16 bits per pixel the pictures are stored in.
+    for (const ui::PictureScale& scale : ui::kPictureScales) {
+        for (const auto& [id, size] : bitmaps) {
+            const int scaledId = id + scale.resourceIdOffset;
+            const HANDLE bitmap = ::LoadImageW(kProgram, MAKEINTRESOURCEW(scaledId), IMAGE_BITMAP,
+                                               0, 0, LR_CREATEDIBSECTION);
+            ASSERT_NE(bitmap, nullptr) << scaledId;
+            const BITMAP info = BitmapInfo(bitmap);
+            EXPECT_EQ(info.bmWidth, std::lround(size.cx * scale.factor)) << scaledId;
+            EXPECT_EQ(info.bmHeight, std::lround(size.cy * scale.factor)) << scaledId;
+            EXPECT_EQ(info.bmBitsPixel, 16) << scaledId;
+            ::DeleteObject(bitmap);
+        }
     }
-    for (const int side : {16, 32}) {
+    // The icon and the cursor have an image of their own for each size a scale asks for.
+    for (const int side : {16, 24, 32, 48, 64}) {
         const auto icon = static_cast<HICON>(
             ::LoadImageW(kProgram, MAKEINTRESOURCEW(128), IMAGE_ICON, side, side, 0));
         ASSERT_NE(icon, nullptr) << side;
         ICONINFO info{};
         ASSERT_TRUE(::GetIconInfo(icon, &info));
-        EXPECT_EQ(BitmapSize(info.hbmColor).cx, side);
+        EXPECT_EQ(BitmapInfo(info.hbmColor).bmWidth, side);
         ::DeleteObject(info.hbmColor);
         ::DeleteObject(info.hbmMask);
         ::DestroyIcon(icon);
     }
-    const HCURSOR cursor = ::LoadCursorW(kProgram, MAKEINTRESOURCEW(138));
-    ASSERT_NE(cursor, nullptr);
-    ICONINFO info{};
-    ASSERT_TRUE(::GetIconInfo(cursor, &info));
     std::ifstream hotSpot(VELORIN_SOURCE_DIR "/resources/images/cursor-138.hotspot");
     DWORD x = 0, y = 0;
     ASSERT_TRUE(hotSpot >> x >> y);
-    EXPECT_EQ(info.xHotspot, x);
-    EXPECT_EQ(info.yHotspot, y);
-    ::DeleteObject(info.hbmColor);
-    ::DeleteObject(info.hbmMask);
+    for (const ui::PictureScale& scale : ui::kPictureScales) {
+        const int side = static_cast<int>(std::lround(32 * scale.factor));
+        const auto cursor = static_cast<HCURSOR>(
+            ::LoadImageW(kProgram, MAKEINTRESOURCEW(138), IMAGE_CURSOR, side, side, 0));
+        ASSERT_NE(cursor, nullptr) << side;
+        ICONINFO info{};
+        ASSERT_TRUE(::GetIconInfo(cursor, &info));
+        EXPECT_EQ(BitmapInfo(info.hbmColor).bmWidth, side);
+        EXPECT_EQ(info.xHotspot, static_cast<DWORD>(std::lround(x * scale.factor))) << side;
+        EXPECT_EQ(info.yHotspot, static_cast<DWORD>(std::lround(y * scale.factor))) << side;
+        ::DeleteObject(info.hbmColor);
+        ::DeleteObject(info.hbmMask);
+        ::DestroyCursor(cursor);
+    }
 
     wchar_t program[MAX_PATH];
     ::GetModuleFileNameW(nullptr, program, MAX_PATH);

@@ -13,7 +13,7 @@ using velorin::test::Picture;
 namespace {
 
 constexpr ui::Rect kRetestButton{17, 180, 175, 204};
-constexpr ui::Color kBandBlue{62, 45, 178};
+constexpr ui::Color kBandBlue{66, 41, 181};
 
 class LauncherScreen : public velorin::test::LauncherFixture {
   protected:

@@ -3,10 +3,12 @@
 // the icon read as one product.
 #include <QColor>
 
+#include "resources/LauncherLayout.h"
+
 namespace art {
 
-// The hover text is drawn on boxes of exactly this blue, so the band must match it pixel for pixel.
-constexpr QRgb kBandBlue = qRgb(62, 45, 178);
+constexpr QRgb kBandBlue =
+    qRgb(resources::kBandBlue.red, resources::kBandBlue.green, resources::kBandBlue.blue);
 constexpr QRgb kIndigoDark = qRgb(28, 18, 92);
 constexpr QRgb kIndigo = qRgb(52, 36, 160);
 constexpr QRgb kViolet = qRgb(112, 94, 236);

@@ -28,8 +28,13 @@ constexpr std::string_view kDialogStyle =
 void WritePictures(std::ostream& out) {
     out << '\n' << kIconId << " ICON " << ScriptString(IconFile()) << '\n';
     out << kCursorId << " CURSOR " << ScriptString(CursorFile()) << '\n';
-    for (const int id : kBitmapIds) {
-        out << id << " BITMAP " << ScriptString(BitmapFile(id)) << '\n';
+    for (const platform::ui::PictureScale& scale : platform::ui::kPictureScales) {
+        out << "// The bitmaps drawn at " << scale.factor << "x, as their ids + "
+            << scale.resourceIdOffset << '\n';
+        for (const int id : kBitmapIds) {
+            out << id + scale.resourceIdOffset << " BITMAP " << ScriptString(BitmapFile(id, scale))
+                << '\n';
+        }
     }
 }
 
@@ -112,8 +117,8 @@ void WriteVersion(std::ostream& out) {
 
 }  // namespace
 
-std::string BitmapFile(int id) {
-    return "images/bitmap-" + std::to_string(id) + ".bmp";
+std::string BitmapFile(int id, const platform::ui::PictureScale& scale) {
+    return "images/bitmap-" + std::to_string(id) + scale.fileSuffix + ".bmp";
 }
 std::string IconFile() {
     return "images/icon-" + std::to_string(kIconId) + ".ico";

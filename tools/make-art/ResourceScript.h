@@ -5,14 +5,17 @@
 #include <string>
 #include <string_view>
 
+#include "platform/ui/PictureScales.h"
+
 namespace art {
 
 inline constexpr int kIconId = 128;
 inline constexpr int kCursorId = 138;
 inline constexpr int kBitmapIds[] = {131, 133, 134, 145, 146, 148, 149, 161};
 
-// Where the script's pictures are, relative to resources/, the folder it is compiled from.
-std::string BitmapFile(int id);
+// Where the script's pictures are, relative to resources/, the folder it is compiled from. A bitmap
+// is there at every scale, as resource id + the scale's resourceIdOffset.
+std::string BitmapFile(int id, const platform::ui::PictureScale& scale);
 std::string IconFile();
 std::string CursorFile();
 

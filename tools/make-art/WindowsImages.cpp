@@ -48,13 +48,25 @@ void PutInfoHeader(Bytes& out, const QImage& image, int storedHeight, int bitsPe
     out.Put(0, 4);
 }
 
-std::string RgbRows(const QImage& image) {
+// A colour channel in five bits: the nearest of the 32 levels, each of which a reader widens back
+// by repeating its top bits (so 0 and 31 are 0 and 255).
+std::uint32_t FiveBits(int channel) {
+    constexpr int kLevels = 31;
+    constexpr int kEightBitMax = 255;
+    return static_cast<std::uint32_t>((channel * kLevels + kEightBitMax / 2) / kEightBitMax);
+}
+
+// Each pixel 0RRRRRGGGGGBBBBB, as the product's bitmaps hold them.
+std::string Rgb555Rows(const QImage& image) {
     const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
-    const std::uint32_t padding = RowBytes(rgb.width(), 24) - 3 * rgb.width();
+    const std::uint32_t padding = RowBytes(rgb.width(), 16) - 2 * rgb.width();
     Bytes rows;
     for (int y = rgb.height() - 1; y >= 0; --y) {
         for (int x = 0; x < rgb.width(); ++x) {
-            rows.Put(rgb.pixel(x, y) & 0xFFFFFF, 3);  // blue, green, red
+            const QRgb pixel = rgb.pixel(x, y);
+            rows.Put(
+                FiveBits(qRed(pixel)) << 10 | FiveBits(qGreen(pixel)) << 5 | FiveBits(qBlue(pixel)),
+                2);
         }
         rows.Put(0, static_cast<int>(padding));
     }
@@ -88,14 +100,14 @@ std::string IconImage(const QImage& image) {
 
 // Icon and cursor files share one layout; a cursor's entry holds its hot spot where an icon's
 // holds its planes and colour depth.
-std::string IconDirectory(std::uint16_t type, const std::vector<QImage>& images, QPoint hotSpot) {
+std::string IconDirectory(std::uint16_t type, const std::vector<IconEntry>& images) {
     Bytes head;
     std::string bodies;
     head.Put(0, 2);
     head.Put(type, 2);
     head.Put(static_cast<std::uint32_t>(images.size()), 2);
     auto offset = static_cast<std::uint32_t>(kDirectoryBytes + kEntryBytes * images.size());
-    for (const QImage& image : images) {
+    for (const auto& [image, hotSpot] : images) {
         const std::string body = IconImage(image);
         head.Put(static_cast<std::uint32_t>(image.width() & 0xFF), 1);  // 256 is written as 0
         head.Put(static_cast<std::uint32_t>(image.height() & 0xFF), 1);
@@ -120,24 +132,24 @@ bool WriteFile(const std::string& data, const std::filesystem::path& path) {
 }  // namespace
 
 bool WriteBmp(const QImage& image, const std::filesystem::path& path) {
-    const std::string rows = RgbRows(image);
+    const std::string rows = Rgb555Rows(image);
     const std::uint32_t pixelsAt = kFileHeaderBytes + kInfoHeaderBytes;
     Bytes out;
     out.Append("BM");
     out.Put(pixelsAt + static_cast<std::uint32_t>(rows.size()), 4);
     out.Put(0, 4);  // reserved
     out.Put(pixelsAt, 4);
-    PutInfoHeader(out, image, image.height(), 24, static_cast<std::uint32_t>(rows.size()));
+    PutInfoHeader(out, image, image.height(), 16, static_cast<std::uint32_t>(rows.size()));
     out.Append(rows);
     return WriteFile(out.Data(), path);
 }
 
-bool WriteIcon(const std::vector<QImage>& images, const std::filesystem::path& path) {
-    return WriteFile(IconDirectory(kIconType, images, {}), path);
+bool WriteIcon(const std::vector<IconEntry>& images, const std::filesystem::path& path) {
+    return WriteFile(IconDirectory(kIconType, images), path);
 }
 
-bool WriteCursor(const QImage& image, QPoint hotSpot, const std::filesystem::path& path) {
-    return WriteFile(IconDirectory(kCursorType, {image}, hotSpot), path);
+bool WriteCursor(const std::vector<IconEntry>& images, const std::filesystem::path& path) {
+    return WriteFile(IconDirectory(kCursorType, images), path);
 }
 
 }  // namespace art

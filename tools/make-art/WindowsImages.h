@@ -1,6 +1,7 @@
 #pragma once
-// The pictures in the file formats a Windows resource script takes: bitmaps as 24-bit BMP files,
-// the icon and the cursor as .ico and .cur files of 32-bit images with their alpha.
+// The pictures in the file formats a Windows resource script takes: bitmaps as BMP files of 16
+// bits per pixel (5 each for red, green and blue, uncompressed), as the product's own are; the
+// icon and the cursor as .ico and .cur files of 32-bit images with their alpha.
 #include <QImage>
 #include <QPoint>
 #include <filesystem>
@@ -10,9 +11,14 @@ namespace art {
 
 bool WriteBmp(const QImage& image, const std::filesystem::path& path);
 
-// One entry per image, in the order given (the system picks the size it needs).
-bool WriteIcon(const std::vector<QImage>& images, const std::filesystem::path& path);
+// One image of an icon or cursor file; the system picks the size it needs.
+struct IconEntry {
+    QImage image;
+    QPoint hotSpot;  // a cursor's, in the image's own pixels
+};
 
-bool WriteCursor(const QImage& image, QPoint hotSpot, const std::filesystem::path& path);
+// One entry per image, in the order given.
+bool WriteIcon(const std::vector<IconEntry>& images, const std::filesystem::path& path);
+bool WriteCursor(const std::vector<IconEntry>& images, const std::filesystem::path& path);
 
 }  // namespace art

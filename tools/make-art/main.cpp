@@ -2,8 +2,9 @@
 // sounds, writing them under OUTPUT_ROOT as the installation and the resources expect them (as
 // PNG for the Linux build, as BMP, .ico and .cur with the resource script for the Windows build);
 // the icon also at the sizes the desktop's icon theme looks for. Every picture, cursor and icon is
-// also drawn at the larger scales of screens with more pixels (PNG only, "<name>@1.5x.png", ...).
-#include "platform/ui/qt/QtScaledImages.h"
+// also drawn at the larger scales of screens with more pixels ("<name>@1.5x.png", ...; for Windows
+// the bitmaps as "<name>@1.5x.bmp", the cursor's and the icon's sizes in their one file).
+#include "platform/ui/PictureScales.h"
 #include "tools/make-art/IntroPictures.h"
 #include "tools/make-art/LauncherScreen.h"
 #include "tools/make-art/ResourceScript.h"
@@ -19,7 +20,9 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <set>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -32,22 +35,21 @@ bool Report(bool written, const fs::path& path) {
     return written;
 }
 
-bool Save(const QImage& image, const fs::path& path) {
-    return Report(image.save(QString::fromStdString(path.string()), "PNG"), path);
+// Only the 1x pictures have to stay as they were; the larger scales are written most compressed.
+bool Save(const QImage& image, const fs::path& path, qreal scale = 1.0) {
+    constexpr int kMostCompressed = 0;
+    constexpr int kDefaultCompression = -1;
+    return Report(image.save(QString::fromStdString(path.string()), "PNG",
+                             scale == 1.0 ? kDefaultCompression : kMostCompressed),
+                  path);
 }
 
-// The larger scales of a picture, `draw` being its drawing at a scale: written most compressed,
-// since only the 1x picture has to stay as it was.
+// The larger scales of a picture, `draw` being its drawing at a scale.
 bool SaveLargerScales(const std::function<QImage(qreal)>& draw, const fs::path& images,
                       const std::string& stem) {
-    constexpr int kMostCompressed = 0;
-    for (const auto& [scale, suffix] : platform::ui::qt::kImageScales) {
-        if (scale == 1.0) {
-            continue;
-        }
-        const fs::path path = images / (stem + suffix + ".png");
-        if (!Report(draw(scale).save(QString::fromStdString(path.string()), "PNG", kMostCompressed),
-                    path)) {
+    for (const platform::ui::PictureScale& scale : platform::ui::kPictureScales) {
+        const fs::path path = images / (stem + scale.fileSuffix + ".png");
+        if (scale.factor != 1.0 && !Save(draw(scale.factor), path, scale.factor)) {
             return false;
         }
     }
@@ -61,13 +63,19 @@ bool SaveHotSpot(const art::Cursor& cursor, const fs::path& path) {
     return static_cast<bool>(out);
 }
 
-// A bitmap resource: the PNGs the Linux build reads and the 1x BMP the Windows build compiles in.
+// A bitmap resource at every scale: the PNGs the Linux build reads and the BMPs the Windows build
+// compiles in.
 bool SaveBitmap(const std::function<QImage(qreal)>& draw, const fs::path& images, int id) {
-    const QImage image = draw(1.0);
     const std::string stem = "bitmap-" + std::to_string(id);
-    const fs::path bmp = images.parent_path() / art::BitmapFile(id);
-    return Save(image, images / (stem + ".png")) && Report(art::WriteBmp(image, bmp), bmp) &&
-           SaveLargerScales(draw, images, stem);
+    for (const platform::ui::PictureScale& scale : platform::ui::kPictureScales) {
+        const QImage image = draw(scale.factor);
+        const fs::path bmp = images.parent_path() / art::BitmapFile(id, scale);
+        if (!Save(image, images / (stem + scale.fileSuffix + ".png"), scale.factor) ||
+            !Report(art::WriteBmp(image, bmp), bmp)) {
+            return false;
+        }
+    }
+    return true;
 }
 
 std::function<QImage(qreal)> LauncherScreen(art::PanelState state) {
@@ -94,8 +102,35 @@ std::function<QImage(qreal)> Icon(int size) {
     return [size](qreal scale) { return art::DrawIcon(qRound(size * scale)); };
 }
 
+// The Windows cursor holds the hand at every scale, each with its hot spot in its own pixels.
+std::vector<art::IconEntry> CursorAtEveryScale() {
+    std::vector<art::IconEntry> entries;
+    for (const platform::ui::PictureScale& scale : platform::ui::kPictureScales) {
+        const art::Cursor cursor = art::DrawHandCursor(scale.factor);
+        entries.push_back({cursor.image, QPoint(qRound(cursor.hotSpot.x() * scale.factor),
+                                                qRound(cursor.hotSpot.y() * scale.factor))});
+    }
+    return entries;
+}
+
+// The Windows icon holds both sizes at every scale, once for each number of pixels.
+std::vector<art::IconEntry> IconAtEveryScale() {
+    std::vector<art::IconEntry> entries;
+    std::set<int> sizes;
+    for (const int size : {32, 16}) {
+        for (const platform::ui::PictureScale& scale : platform::ui::kPictureScales) {
+            const int pixels = qRound(size * scale.factor);
+            if (sizes.insert(pixels).second) {
+                entries.push_back({art::DrawIcon(pixels), {}});
+            }
+        }
+    }
+    return entries;
+}
+
 bool WriteCursorAndIcon(const fs::path& images) {
     const art::Cursor cursor = art::DrawHandCursor(1.0);
+    // Drawn first: the glyph caches the drawings leave behind make the larger ones differ a little.
     const QImage icon32 = art::DrawIcon(32);
     const QImage icon16 = art::DrawIcon(16);
     const fs::path resources = images.parent_path();
@@ -105,10 +140,10 @@ bool WriteCursorAndIcon(const fs::path& images) {
            SaveLargerScales(Icon(32), images, "icon-128-32") &&
            SaveLargerScales(Icon(16), images, "icon-128-16") &&
            SaveHotSpot(cursor, images / "cursor-138.hotspot") &&
-           Report(art::WriteCursor(cursor.image, cursor.hotSpot, resources / art::CursorFile()),
+           Report(art::WriteCursor(CursorAtEveryScale(), resources / art::CursorFile()),
                   resources / art::CursorFile()) &&
            Save(icon32, images / "icon-128-32.png") && Save(icon16, images / "icon-128-16.png") &&
-           Report(art::WriteIcon({icon32, icon16}, resources / art::IconFile()),
+           Report(art::WriteIcon(IconAtEveryScale(), resources / art::IconFile()),
                   resources / art::IconFile());
 }
 

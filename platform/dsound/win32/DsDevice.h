@@ -12,13 +12,14 @@ namespace platform::dsound::win32_backend {
 
 using Microsoft::WRL::ComPtr;
 
-// DirectSound on the default playback device with the priority cooperative level. The level
-// wants a window; the launcher's audio has none of its own, so the desktop window stands in.
-// Null when there is no device.
-inline ComPtr<IDirectSound8> OpenDirectSound() {
-    ComPtr<IDirectSound8> sound;
-    if (FAILED(::DirectSoundCreate8(nullptr, sound.GetAddressOf(), nullptr)) ||
-        FAILED(sound->SetCooperativeLevel(::GetDesktopWindow(), DSSCL_PRIORITY))) {
+// DirectSound on the default playback device with the normal cooperative level: the stream's
+// buffer is mixed into the device's own format, so the primary buffer's format is never set (what
+// the priority level would be for). The level wants a window; the launcher's audio has none of
+// its own, so the desktop window stands in. Null when there is no device.
+inline ComPtr<IDirectSound> OpenDirectSound() {
+    ComPtr<IDirectSound> sound;
+    if (FAILED(::DirectSoundCreate(nullptr, sound.GetAddressOf(), nullptr)) ||
+        FAILED(sound->SetCooperativeLevel(::GetDesktopWindow(), DSSCL_NORMAL))) {
         return nullptr;
     }
     return sound;

@@ -29,7 +29,7 @@ constexpr auto kPollInterval = 5ms;
 // where the samples written so far end. The buffer holds the time line modulo its size.
 class DsOutputStream : public OutputStream {
   public:
-    DsOutputStream(ComPtr<IDirectSound8> sound, ComPtr<IDirectSoundBuffer> buffer)
+    DsOutputStream(ComPtr<IDirectSound> sound, ComPtr<IDirectSoundBuffer> buffer)
         : sound_(std::move(sound)), buffer_(std::move(buffer)) {}
 
     // Plays silence until the first samples come, so that they start where the device has not
@@ -142,7 +142,7 @@ class DsOutputStream : public OutputStream {
         return SUCCEEDED(buffer_->Unlock(regions[0], sizes[0], regions[1], sizes[1]));
     }
 
-    ComPtr<IDirectSound8> sound_;
+    ComPtr<IDirectSound> sound_;
     ComPtr<IDirectSoundBuffer> buffer_;
     std::mutex lock_;
     std::condition_variable wake_;
@@ -153,7 +153,7 @@ class DsOutputStream : public OutputStream {
     std::uint64_t written_ = 0;
 };
 
-ComPtr<IDirectSoundBuffer> CreateStreamBuffer(IDirectSound8& sound) {
+ComPtr<IDirectSoundBuffer> CreateStreamBuffer(IDirectSound& sound) {
     WaveFormat cd{kFormatPcm, kCdChannels, kCdSampleRate, kBytesPerSecond, kBytesPerFrame, 16, 0};
     WAVEFORMATEX wave = ToWaveFormatEx(cd);
     DSBUFFERDESC desc{};
@@ -171,7 +171,7 @@ ComPtr<IDirectSoundBuffer> CreateStreamBuffer(IDirectSound8& sound) {
 }  // namespace
 
 std::unique_ptr<OutputStream> OpenDsOutputStream() {
-    ComPtr<IDirectSound8> sound = OpenDirectSound();
+    ComPtr<IDirectSound> sound = OpenDirectSound();
     if (sound == nullptr) {
         return nullptr;
     }

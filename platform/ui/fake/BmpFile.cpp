@@ -11,6 +11,8 @@ namespace {
 
 constexpr std::size_t kHeaderSize = 54;
 constexpr int kLargestSide = 1 << 14;
+constexpr std::uint32_t kBitsPerPixel = 16;
+constexpr std::size_t kPixelBytes = 2;
 
 std::uint32_t Little(const std::vector<unsigned char>& bytes, std::size_t at, int size) {
     std::uint32_t value = 0;
@@ -20,6 +22,17 @@ std::uint32_t Little(const std::vector<unsigned char>& bytes, std::size_t at, in
     return value;
 }
 
+// A 5-bit channel widened to 8 bits by repeating its top bits, as the system's drawing does, so
+// that 0 and 31 are 0 and 255.
+std::uint8_t Widened(std::uint32_t pixel, int shift) {
+    const std::uint32_t five = (pixel >> shift) & 0x1F;
+    return static_cast<std::uint8_t>(five << 3 | five >> 2);
+}
+
+Color Rgb555(std::uint32_t pixel) {
+    return {Widened(pixel, 10), Widened(pixel, 5), Widened(pixel, 0)};
+}
+
 }  // namespace
 
 std::optional<Surface> ReadBmp(const std::filesystem::path& path) {
@@ -27,7 +40,7 @@ std::optional<Surface> ReadBmp(const std::filesystem::path& path) {
     const std::vector<unsigned char> bytes((std::istreambuf_iterator<char>(file)),
                                            std::istreambuf_iterator<char>());
     if (bytes.size() < kHeaderSize || bytes[0] != 'B' || bytes[1] != 'M' ||
-        Little(bytes, 28, 2) != 24 || Little(bytes, 30, 4) != 0) {
+        Little(bytes, 28, 2) != kBitsPerPixel || Little(bytes, 30, 4) != 0) {
         return std::nullopt;
     }
     const auto width = static_cast<std::int32_t>(Little(bytes, 18, 4));
@@ -38,7 +51,8 @@ std::optional<Surface> ReadBmp(const std::filesystem::path& path) {
         return std::nullopt;
     }
     const std::size_t offset = Little(bytes, 10, 4);
-    const std::size_t stride = (static_cast<std::size_t>(width) * 3 + 3) & ~std::size_t{3};
+    const std::size_t stride =
+        (static_cast<std::size_t>(width) * kPixelBytes + 3) & ~std::size_t{3};
     if (offset > bytes.size() ||
         (bytes.size() - offset) / stride < static_cast<std::size_t>(height)) {
         return std::nullopt;
@@ -48,8 +62,9 @@ std::optional<Surface> ReadBmp(const std::filesystem::path& path) {
         const std::size_t row =
             offset + stride * static_cast<std::size_t>(bottomUp ? height - 1 - y : y);
         for (int x = 0; x < width; ++x) {
-            const std::size_t at = row + static_cast<std::size_t>(x) * 3;
-            picture.Set(x, y, {bytes[at + 2], bytes[at + 1], bytes[at]});
+            picture.Set(x, y,
+                        Rgb555(Little(bytes, row + static_cast<std::size_t>(x) * kPixelBytes,
+                                      kPixelBytes)));
         }
     }
     return picture;

@@ -1,5 +1,6 @@
 #pragma once
-// The pictures as the resources also hold them: uncompressed 24-bit BMP files.
+// The pictures as the resources also hold them: uncompressed BMP files of 16 bits per pixel, 5 for
+// each of red, green and blue.
 #include <filesystem>
 #include <optional>
 
@@ -7,7 +8,7 @@
 
 namespace platform::ui::fake {
 
-// Nothing when the file is missing, short, or not an uncompressed 24-bit BMP.
+// Nothing when the file is missing, short, or not such a BMP.
 std::optional<Surface> ReadBmp(const std::filesystem::path& path);
 
 }  // namespace platform::ui::fake

@@ -2,7 +2,8 @@
 
 #include <QFile>
 #include <QImageReader>
-#include <cmath>
+
+#include "platform/ui/PictureScales.h"
 
 namespace platform::ui::qt {
 
@@ -19,21 +20,15 @@ QImage ReadPng(const QString& path) {
 }  // namespace
 
 qreal NearestImageScale(qreal ratio) {
-    qreal nearest = kImageScales[0].scale;
-    for (const ImageScale& candidate : kImageScales) {
-        if (std::abs(candidate.scale - ratio) <= std::abs(nearest - ratio)) {
-            nearest = candidate.scale;
-        }
-    }
-    return nearest;
+    return NearestPictureScale(ratio).factor;
 }
 
 QImage ReadScaledPng(const QString& stem, qreal scale) {
-    for (const ImageScale& candidate : kImageScales) {
-        if (candidate.scale != scale || candidate.scale == 1.0) {
+    for (const PictureScale& candidate : kPictureScales) {
+        if (candidate.factor != scale || candidate.factor == 1.0) {
             continue;
         }
-        const QString path = stem + QLatin1String(candidate.suffix) + QStringLiteral(".png");
+        const QString path = stem + QLatin1String(candidate.fileSuffix) + QStringLiteral(".png");
         QImage image = QFile::exists(path) ? ReadPng(path) : QImage();
         if (!image.isNull()) {
             image.setDevicePixelRatio(scale);

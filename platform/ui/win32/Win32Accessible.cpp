@@ -8,7 +8,9 @@
 #include <vector>
 
 #include "platform/ui/DialogWindow.h"
+#include "platform/ui/win32/Win32Dpi.h"
 #include "platform/ui/win32/Win32Owner.h"
+#include "platform/ui/win32/Win32Scale.h"
 
 namespace platform::ui::win32 {
 
@@ -176,12 +178,14 @@ class AccessibleClient::Object final : public IAccessible {
         if (!item) {
             return E_INVALIDARG;
         }
-        POINT corner{item->rect.left, item->rect.top};
+        // The items are laid out in logical pixels; the screen has the window's device pixels.
+        const Rect rect = Win32Scale(WindowDpi(hwnd_)).ToDevice(item->rect);
+        POINT corner{rect.left, rect.top};
         ::ClientToScreen(hwnd_, &corner);
         *left = corner.x;
         *top = corner.y;
-        *width = item->rect.Width();
-        *height = item->rect.Height();
+        *width = rect.Width();
+        *height = rect.Height();
         return S_OK;
     }
     HRESULT STDMETHODCALLTYPE accNavigate(LONG, VARIANT, VARIANT* end) override {
@@ -191,6 +195,8 @@ class AccessibleClient::Object final : public IAccessible {
     HRESULT STDMETHODCALLTYPE accHitTest(LONG x, LONG y, VARIANT* child) override {
         POINT at{x, y};
         ::ScreenToClient(hwnd_, &at);
+        const Win32Scale scale(WindowDpi(hwnd_));
+        at = {scale.LogicalPixelOf(at.x), scale.LogicalPixelOf(at.y)};
         const std::vector<AccessibleItem> items = Items();
         SetInteger(child, CHILDID_SELF);
         for (std::size_t index = 0; index < items.size(); ++index) {

@@ -32,6 +32,7 @@ std::vector<std::wstring> ShownLines(std::string_view text) {
     return lines;
 }
 
+// In device pixels.
 int LineHeight(HDC dc) {
     TEXTMETRICW metrics{};
     ::GetTextMetricsW(dc, &metrics);
@@ -44,31 +45,38 @@ int LineWidth(HDC dc, const std::wstring& line) {
     return box.right - box.left;
 }
 
+// The logical pixels that hold a line: lines are laid out a whole number of them apart.
+int LogicalLineHeight(HDC dc, const Win32Scale& scale) {
+    return scale.Covering({0, 0, 1, LineHeight(dc)}).bottom;
+}
+
 }  // namespace
 
-HFONT MakeFont(const FontSpec& wanted) {
-    return ::CreateFontW(wanted.height, 0, 0, 0, wanted.weight, FALSE,
+HFONT MakeFont(const FontSpec& wanted, const Win32Scale& scale) {
+    return ::CreateFontW(scale.ToDevice(wanted.height), 0, 0, 0, wanted.weight, FALSE,
                          wanted.underline ? TRUE : FALSE, FALSE, DEFAULT_CHARSET,
                          OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
                          DEFAULT_PITCH | FF_SWISS, Widen(wanted.face).c_str());
 }
 
-Rect MeasureLines(HDC dc, std::string_view text, const Rect& rect) {
+Rect MeasureLines(HDC dc, std::string_view text, const Rect& rect, const Win32Scale& scale) {
     const std::vector<std::wstring> lines = ShownLines(text);
     int widest = 0;
     for (const std::wstring& line : lines) {
         widest = std::max(widest, LineWidth(dc, line));
     }
-    const int height = static_cast<int>(lines.size()) * LineHeight(dc);
-    return {rect.left, rect.top, rect.left + widest, rect.top + height};
+    const int width = scale.Covering({0, 0, widest, 1}).right;
+    const int height = static_cast<int>(lines.size()) * LogicalLineHeight(dc, scale);
+    return {rect.left, rect.top, rect.left + width, rect.top + height};
 }
 
-Win32Canvas::Win32Canvas(HDC dc, Rect clipBox, Win32WindowSystem& system)
+Win32Canvas::Win32Canvas(HDC dc, Rect clipBox, Win32Scale scale, Win32WindowSystem& system)
     : dc_(dc),
       savedState_(::SaveDC(dc)),
       clipBox_(clipBox),
+      scale_(scale),
       system_(system),
-      font_(MakeFont(fontSpec_)) {
+      font_(MakeFont(fontSpec_, scale_)) {
     ::SelectObject(dc_, font_.get());
     ::SetTextColor(dc_, ToColorRef(textColor_));
     ::SetBkColor(dc_, ToColorRef(backgroundColor_));
@@ -86,22 +94,33 @@ void Win32Canvas::CopyPicture(const Picture& picture, const Rect& destination, i
     if (data == nullptr) {
         return;
     }
-    const MemoryDc source(::CreateCompatibleDC(dc_));
-    const Selection selected(source.get(), data->bitmap());
-    ::BitBlt(dc_, destination.left, destination.top, destination.Width(), destination.Height(),
-             source.get(), sourceX, sourceY, SRCCOPY);
+    // The source is in the picture's logical pixels; the bitmap drawn at the nearest scale holds
+    // more of them per logical pixel, and is stretched only when its scale is not the window's.
+    const Win32Picture::Scaled scaled = data->BitmapFor(scale_.Dpi());
+    const Win32Scale drawn(scaled.dpi);
+    const Rect target = scale_.ToDevice(destination);
+    const Rect source = drawn.ToDevice(
+        Rect{sourceX, sourceY, sourceX + destination.Width(), sourceY + destination.Height()});
+    const MemoryDc memory(::CreateCompatibleDC(dc_));
+    const Selection selected(memory.get(), scaled.bitmap);
+    ::SetStretchBltMode(dc_, drawn.Dpi() == scale_.Dpi() ? COLORONCOLOR : HALFTONE);
+    ::StretchBlt(dc_, target.left, target.top, target.Width(), target.Height(), memory.get(),
+                 source.left, source.top, source.Width(), source.Height(), SRCCOPY);
 }
 
 void Win32Canvas::FillRect(const Rect& rect, Color color) {
     const GdiObject brush(::CreateSolidBrush(ToColorRef(color)));
-    const RECT area{rect.left, rect.top, rect.right, rect.bottom};
+    const Rect device = scale_.ToDevice(rect);
+    const RECT area{device.left, device.top, device.right, device.bottom};
     ::FillRect(dc_, &area, static_cast<HBRUSH>(brush.get()));
 }
 
 void Win32Canvas::DrawIcon(int iconId, int x, int y) {
-    HICON icon = system_.LoadIcon(iconId, kIconPixels);
+    const int pixels = scale_.ToDevice(kIconPixels);
+    HICON icon = system_.LoadIcon(iconId, pixels);
     if (icon != nullptr) {
-        ::DrawIcon(dc_, x, y, icon);
+        ::DrawIconEx(dc_, scale_.ToDevice(x), scale_.ToDevice(y), icon, pixels, pixels, 0, nullptr,
+                     DI_NORMAL);
     }
 }
 
@@ -116,22 +135,25 @@ Color Win32Canvas::SetBackgroundColor(Color color) {
 }
 
 FontSpec Win32Canvas::SelectFont(const FontSpec& font) {
-    GdiObject made(MakeFont(font));
+    GdiObject made(MakeFont(font, scale_));
     ::SelectObject(dc_, made.get());
     font_ = std::move(made);
     return std::exchange(fontSpec_, font);
 }
 
+// Lines are placed in logical pixels; each is drawn, and centred, in device pixels.
 int Win32Canvas::DrawText(std::string_view text, const Rect& rect, TextAlign align) {
+    const Rect area = scale_.ToDevice(rect);
     const int saved = ::SaveDC(dc_);
-    ::IntersectClipRect(dc_, rect.left, rect.top, rect.right, rect.bottom);
-    const int lineHeight = LineHeight(dc_);
+    ::IntersectClipRect(dc_, area.left, area.top, area.right, area.bottom);
+    const int lineHeight = LogicalLineHeight(dc_, scale_);
     int top = rect.top;
     for (const std::wstring& line : ShownLines(text)) {
         const int width = LineWidth(dc_, line);
         const int left =
-            align == TextAlign::Center ? rect.left + (rect.Width() - width) / 2 : rect.left;
-        RECT box{left, top, left + width, top + lineHeight};
+            align == TextAlign::Center ? area.left + (area.Width() - width) / 2 : area.left;
+        const int y = scale_.ToDevice(top);
+        RECT box{left, y, left + width, y + LineHeight(dc_)};
         // Opaque: the line's box takes the background colour under the glyphs.
         ::DrawTextW(dc_, line.c_str(), static_cast<int>(line.size()), &box,
                     kLineFormat | DT_NOCLIP);
@@ -142,11 +164,13 @@ int Win32Canvas::DrawText(std::string_view text, const Rect& rect, TextAlign ali
 }
 
 Rect Win32Canvas::MeasureText(std::string_view text, const Rect& rect) {
-    return MeasureLines(dc_, text, rect);
+    return MeasureLines(dc_, text, rect, scale_);
 }
 
 int Win32Canvas::LogicalPixelsY() const {
-    return ::GetDeviceCaps(dc_, LOGPIXELSY);
+    // Fonts in points come out at their size on a 96-dpi screen, in logical pixels, which the
+    // canvas then scales with everything else.
+    return kLogicalDpi;
 }
 
 }  // namespace platform::ui::win32

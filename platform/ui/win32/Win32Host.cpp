@@ -4,6 +4,7 @@
 
 #include "platform/ui/win32/DialogTemplate.h"
 #include "platform/ui/win32/Win32Canvas.h"
+#include "platform/ui/win32/Win32Dpi.h"
 #include "platform/ui/win32/Win32WindowSystem.h"
 
 namespace platform::ui::win32 {
@@ -16,6 +17,15 @@ RECT ToRECT(const Rect& rect) {
 
 Rect FromRECT(const RECT& rect) {
     return {rect.left, rect.top, rect.right, rect.bottom};
+}
+
+// Empty when the two do not meet.
+Rect Intersection(const Rect& a, const Rect& b) {
+    const RECT first = ToRECT(a);
+    const RECT second = ToRECT(b);
+    RECT common{};
+    ::IntersectRect(&common, &first, &second);
+    return FromRECT(common);
 }
 
 // Disables the thread's other enabled windows for as long as it lives, then enables them again.
@@ -147,15 +157,26 @@ bool Win32Host::IsMinimized() const {
     return ::IsIconic(hwnd_) != FALSE;
 }
 
+// The size asked for is the client area with the frame a 96-dpi screen gives the window around it:
+// the client area is scaled, and the frame is the one the system draws at the window's scale.
 void Win32Host::Place(int x, int y, int width, int height) {
-    const bool topmost = (::GetWindowLongW(hwnd_, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
-    ::SetWindowPos(hwnd_, topmost ? HWND_TOPMOST : HWND_TOP, x, y, width, height, SWP_SHOWWINDOW);
+    const Win32Scale scale = Scale();
+    const auto style = static_cast<DWORD>(::GetWindowLongW(hwnd_, GWL_STYLE));
+    const auto extendedStyle = static_cast<DWORD>(::GetWindowLongW(hwnd_, GWL_EXSTYLE));
+    const RECT frame = OuterRect({0, 0, 0, 0}, style, extendedStyle, kLogicalDpi);
+    const Rect client{0, 0, width - (frame.right - frame.left),
+                      height - (frame.bottom - frame.top)};
+    const RECT outer = OuterRect(ToRECT(scale.ToDevice(client)), style, extendedStyle, scale.Dpi());
+    const bool topmost = (extendedStyle & WS_EX_TOPMOST) != 0;
+    ::SetWindowPos(hwnd_, topmost ? HWND_TOPMOST : HWND_TOP, scale.ToDevice(x), scale.ToDevice(y),
+                   outer.right - outer.left, outer.bottom - outer.top, SWP_SHOWWINDOW);
 }
 
 Rect Win32Host::ClientRect() const {
     RECT client{};
     ::GetClientRect(hwnd_, &client);
-    return FromRECT(client);
+    const Win32Scale scale = Scale();
+    return {0, 0, scale.ToLogicalLength(client.right), scale.ToLogicalLength(client.bottom)};
 }
 
 void Win32Host::Redraw(const Rect* rect) {
@@ -166,7 +187,7 @@ void Win32Host::Redraw(const Rect* rect) {
     ::GetClientRect(hwnd_, &client);
     RECT area = client;
     if (rect != nullptr) {
-        const RECT wanted = ToRECT(*rect);
+        const RECT wanted = ToRECT(Scale().ToDevice(*rect));
         if (::IntersectRect(&area, &wanted, &client) == FALSE) {
             return;
         }
@@ -177,27 +198,32 @@ void Win32Host::Redraw(const Rect* rect) {
     ::ValidateRect(hwnd_, &area);
 }
 
+// The surface's own pixels move, never resampled (that would blur what scrolls); the strip they
+// uncover is given back as the logical pixels that cover it.
 Rect Win32Host::Scroll(const Rect& area, int dx, int dy) {
     Win32Surface& surface = EnsureSurface();
-    const RECT wanted = ToRECT(area);
+    const Win32Scale scale = Scale();
+    const RECT wanted = ToRECT(scale.ToDevice(area));
     const RECT bounds = surface.Bounds();
     RECT scrolled{};
     if (::IntersectRect(&scrolled, &wanted, &bounds) == FALSE) {
         return {};
     }
     RECT uncovered{};
-    ::ScrollDC(surface.dc(), dx, dy, &scrolled, &scrolled, nullptr, &uncovered);
+    ::ScrollDC(surface.dc(), scrollX_.Next(dx, scale), scrollY_.Next(dy, scale), &scrolled,
+               &scrolled, nullptr, &uncovered);
     if (IsVisible()) {
         CopyToScreen(scrolled);
     }
-    return FromRECT(uncovered);
+    return Intersection(scale.Covering(FromRECT(uncovered)), area);
 }
 
 Rect Win32Host::MeasureText(const FontSpec& font, std::string_view text, const Rect& rect) {
+    const Win32Scale scale = Scale();
     const MemoryDc dc(::CreateCompatibleDC(nullptr));
-    const GdiObject made(MakeFont(font));
+    const GdiObject made(MakeFont(font, scale));
     const Selection selected(dc.get(), made.get());
-    return MeasureLines(dc.get(), text, rect);
+    return MeasureLines(dc.get(), text, rect, scale);
 }
 
 bool Win32Host::StartTimer(int id, int periodMs) {
@@ -217,10 +243,11 @@ void Win32Host::SetCursor(const Cursor& cursor) {
 void Win32Host::SetIcon(int iconId) {
     constexpr int kBig = 32;
     constexpr int kSmall = 16;
+    const Win32Scale scale = Scale();
     ::SendMessageW(hwnd_, WM_SETICON, ICON_BIG,
-                   reinterpret_cast<LPARAM>(system_.LoadIcon(iconId, kBig)));
+                   reinterpret_cast<LPARAM>(system_.LoadIcon(iconId, scale.ToDevice(kBig))));
     ::SendMessageW(hwnd_, WM_SETICON, ICON_SMALL,
-                   reinterpret_cast<LPARAM>(system_.LoadIcon(iconId, kSmall)));
+                   reinterpret_cast<LPARAM>(system_.LoadIcon(iconId, scale.ToDevice(kSmall))));
 }
 
 void Win32Host::NotifyAccessible(int index, AccessibleChange change) {
@@ -247,6 +274,10 @@ Color Win32Host::PixelAt(int x, int y) const {
     return {GetRValue(pixel), GetGValue(pixel), GetBValue(pixel)};
 }
 
+Win32Scale Win32Host::Scale() const {
+    return Win32Scale(WindowDpi(hwnd_));
+}
+
 Win32Surface& Win32Host::EnsureSurface() {
     RECT client{};
     ::GetClientRect(hwnd_, &client);
@@ -264,7 +295,8 @@ void Win32Host::PaintIntoSurface(HRGN region) {
     ::GetRgnBox(region, &box);
     ::SelectClipRgn(surface.dc(), region);
     {
-        Win32Canvas canvas(surface.dc(), FromRECT(box), system_);
+        const Win32Scale scale = Scale();
+        Win32Canvas canvas(surface.dc(), scale.Covering(FromRECT(box)), scale, system_);
         window_.OnPaint(canvas);
     }
     ::SelectClipRgn(surface.dc(), nullptr);

@@ -2,7 +2,9 @@
 // The real window behind a DialogWindow: a dialog made from the window's template. Everything
 // the window paints goes into a bitmap of its client area first: a partial redraw runs OnPaint
 // clipped to its rectangle there, scrolling moves the bitmap's pixels, and the screen is
-// refreshed from the bitmap.
+// refreshed from the bitmap. The bitmap holds the window's own device pixels, at its screen's
+// dots per inch; the window itself sees logical pixels only (its size, rectangles, mouse
+// positions), as on a 96-dpi screen (Win32Scale.h).
 #include <windows.h>
 
 #include <memory>
@@ -11,6 +13,7 @@
 #include "platform/ui/DialogWindow.h"
 #include "platform/ui/win32/GdiHandles.h"
 #include "platform/ui/win32/Win32Accessible.h"
+#include "platform/ui/win32/Win32Scale.h"
 #include "platform/ui/win32/Win32Surface.h"
 
 namespace platform::ui::win32 {
@@ -45,8 +48,10 @@ class Win32Host final : public WindowHost {
     void AppendWindowMenuItem(int command, const std::string& text) override;
     void NotifyAccessible(int index, AccessibleChange change) override;
 
-    // A pixel of the client area as last painted; black outside it.
+    // A device pixel of the client area as last painted; black outside it.
     Color PixelAt(int x, int y) const;
+    // The window's device pixels against its logical ones, as its screen has them now.
+    Win32Scale Scale() const;
 
   private:
     static INT_PTR CALLBACK DialogProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
@@ -54,6 +59,7 @@ class Win32Host final : public WindowHost {
     std::optional<LRESULT> Handle(UINT message, WPARAM wParam, LPARAM lParam);
     bool HandleInput(UINT message, WPARAM wParam, LPARAM lParam);
     std::optional<LRESULT> HandleSysCommand(WPARAM wParam);
+    LRESULT HandleDpiChanged(LPARAM lParam);
     bool HandleSetCursor(LPARAM lParam);
     void CoverScreen();
     void OnPaintMessage();
@@ -67,6 +73,8 @@ class Win32Host final : public WindowHost {
     HWND hwnd_ = nullptr;
     std::unique_ptr<Win32Surface> surface_;
     GdiObject painted_;  // the part of the surface painted since the window was last shown
+    DeviceSteps scrollX_;
+    DeviceSteps scrollY_;
     bool inModalLoop_ = false;
     bool endRequested_ = false;
     std::unique_ptr<AccessibleClient> accessible_;  // made at the first WM_GETOBJECT

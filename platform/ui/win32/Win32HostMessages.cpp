@@ -107,6 +107,8 @@ std::optional<LRESULT> Win32Host::Handle(UINT message, WPARAM wParam, LPARAM lPa
                 return accessible_->Answer(wParam);
             }
             break;
+        case WM_DPICHANGED:
+            return HandleDpiChanged(lParam);
         case kRunAccessibleAction:
             window_.DoAccessibleAction(static_cast<int>(wParam));
             return 0;
@@ -121,8 +123,10 @@ std::optional<LRESULT> Win32Host::Handle(UINT message, WPARAM wParam, LPARAM lPa
 }
 
 bool Win32Host::HandleInput(UINT message, WPARAM wParam, LPARAM lParam) {
-    const int x = XOf(lParam);
-    const int y = YOf(lParam);
+    // Positions come in the window's device pixels; the window hears of the logical pixel under.
+    const Win32Scale scale = Scale();
+    const int x = scale.LogicalPixelOf(XOf(lParam));
+    const int y = scale.LogicalPixelOf(YOf(lParam));
     switch (message) {
         case WM_MOUSEMOVE:
             window_.OnMouseMove(x, y);
@@ -154,6 +158,17 @@ std::optional<LRESULT> Win32Host::HandleSysCommand(WPARAM wParam) {
         return 0;
     }
     return std::nullopt;
+}
+
+// The window came onto a screen of other dots per inch, or its screen's changed: it takes the place
+// the system suggests for it there, and is painted afresh at its new scale.
+LRESULT Win32Host::HandleDpiChanged(LPARAM lParam) {
+    const RECT& suggested = *reinterpret_cast<const RECT*>(lParam);
+    ::SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                   suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    ForgetPainted();
+    ::InvalidateRect(hwnd_, nullptr, FALSE);
+    return 0;
 }
 
 bool Win32Host::HandleSetCursor(LPARAM lParam) {

@@ -1,12 +1,15 @@
 #include "platform/ui/win32/Win32WindowSystem.h"
 
+#include <cmath>
+
+#include "platform/ui/PictureScales.h"
+#include "platform/ui/win32/Win32Dpi.h"
 #include "platform/ui/win32/Win32Host.h"
+#include "platform/ui/win32/Win32Scale.h"
 
 namespace platform::ui::win32 {
 
 namespace {
-
-constexpr int kIconSize = 32;
 
 // What the user does: keys, mouse in the client area and on the frame (the close box included).
 bool IsUserInput(const MSG& message) {
@@ -32,14 +35,35 @@ bool DispatchQueuedWithoutInput() {
     return true;
 }
 
+// Kept in the format the resource holds (16 bits per pixel), widened as it is drawn.
+HBITMAP LoadBitmapResource(HINSTANCE module, int id) {
+    return static_cast<HBITMAP>(
+        ::LoadImageW(module, MAKEINTRESOURCEW(id), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+}
+
 }  // namespace
 
-Win32Picture::Win32Picture(HBITMAP bitmap) : bitmap_(bitmap) {
+Win32Picture::Win32Picture(HINSTANCE module, int id, HBITMAP oneX) : module_(module), id_(id) {
     BITMAP info{};
-    if (::GetObjectW(bitmap, sizeof(info), &info) != 0) {
+    if (::GetObjectW(oneX, sizeof(info), &info) != 0) {
         width_ = info.bmWidth;
         height_ = info.bmHeight;
     }
+    scales_.emplace(kLogicalDpi, GdiObject(oneX));
+}
+
+Win32Picture::Scaled Win32Picture::BitmapFor(int dpi) const {
+    const PictureScale& scale = NearestPictureScale(static_cast<double>(dpi) / kLogicalDpi);
+    const auto scaleDpi = static_cast<int>(std::lround(kLogicalDpi * scale.factor));
+    auto found = scales_.find(scaleDpi);
+    if (found == scales_.end()) {
+        GdiObject loaded(LoadBitmapResource(module_, id_ + scale.resourceIdOffset));
+        found = scales_.emplace(scaleDpi, std::move(loaded)).first;
+    }
+    if (found->second == nullptr) {
+        return {static_cast<HBITMAP>(scales_.at(kLogicalDpi).get()), kLogicalDpi};
+    }
+    return {static_cast<HBITMAP>(found->second.get()), scaleDpi};
 }
 
 // The hidden owner needs no behaviour of its own: any class of the system's will do.
@@ -64,12 +88,11 @@ std::unique_ptr<WindowHost> Win32WindowSystem::CreateHost(DialogWindow& window,
 }
 
 Picture Win32WindowSystem::LoadPicture(int id) {
-    auto* bitmap = static_cast<HBITMAP>(
-        ::LoadImageW(module_, MAKEINTRESOURCEW(id), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+    HBITMAP bitmap = LoadBitmapResource(module_, id);
     if (bitmap == nullptr) {
         return {};
     }
-    return Picture(std::make_shared<Win32Picture>(bitmap));
+    return Picture(std::make_shared<Win32Picture>(module_, id, bitmap));
 }
 
 void Win32WindowSystem::HandleEventsWithoutInput(std::chrono::milliseconds most) {
@@ -85,22 +108,25 @@ void Win32WindowSystem::HandleEventsWithoutInput(std::chrono::milliseconds most)
     }
 }
 
+// In logical pixels, as the windows are laid out: the screen as many as its device pixels make at
+// the session's dots per inch, the rest as the system measures them at 96.
 int Win32WindowSystem::GetMetric(Metric metric) const {
+    const Win32Scale screen(SystemDpi());
     switch (metric) {
         case Metric::ScreenWidth:
-            return ::GetSystemMetrics(SM_CXSCREEN);
+            return screen.ToLogicalLength(::GetSystemMetrics(SM_CXSCREEN));
         case Metric::ScreenHeight:
-            return ::GetSystemMetrics(SM_CYSCREEN);
+            return screen.ToLogicalLength(::GetSystemMetrics(SM_CYSCREEN));
         case Metric::FixedFrameWidth:
-            return ::GetSystemMetrics(SM_CXFIXEDFRAME);
+            return LogicalSystemMetric(SM_CXFIXEDFRAME);
         case Metric::FixedFrameHeight:
-            return ::GetSystemMetrics(SM_CYFIXEDFRAME);
+            return LogicalSystemMetric(SM_CYFIXEDFRAME);
         case Metric::CaptionHeight:
-            return ::GetSystemMetrics(SM_CYCAPTION);
+            return LogicalSystemMetric(SM_CYCAPTION);
         case Metric::IconWidth:
-            return ::GetSystemMetrics(SM_CXICON);
+            return LogicalSystemMetric(SM_CXICON);
         case Metric::IconHeight:
-            return ::GetSystemMetrics(SM_CYICON);
+            return LogicalSystemMetric(SM_CYICON);
     }
     return 0;
 }
@@ -119,9 +145,6 @@ HCURSOR Win32WindowSystem::ResolveCursor(const Cursor& cursor) const {
 }
 
 HICON Win32WindowSystem::LoadIcon(int id, int size) const {
-    if (size == kIconSize) {
-        return ::LoadIconW(module_, MAKEINTRESOURCEW(id));
-    }
     // Shared: the system keeps one copy per size and frees it with the module.
     return static_cast<HICON>(
         ::LoadImageW(module_, MAKEINTRESOURCEW(id), IMAGE_ICON, size, size, LR_SHARED));

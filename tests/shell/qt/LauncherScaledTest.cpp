@@ -7,53 +7,34 @@
 #include <QImage>
 #include <QMouseEvent>
 #include <QTest>
+#include <cstdint>
 
 #include "platform/registry/fake/ScopedStore.h"
 #include "platform/ui/qt/QtHost.h"
 #include "shell/LauncherDlg.h"
 #include "tests/platform/ui/qt/QtTestApplication.h"
+#include "tests/shell/UniformBlocks.h"
 
 namespace {
 
 namespace ui = platform::ui;
+using velorin::test::AnyBlock;
+using velorin::test::AnyInk;
+using velorin::test::AtScale2;
+using velorin::test::BlockCount;
+using velorin::test::UniformBlocks;
 
 // Before the application is made (by the test environment, when the tests start).
 [[maybe_unused]] const bool g_scaled = qputenv("QT_SCALE_FACTOR", "2");
 
-struct BlockCount {
-    int uniform = 0;
-    int all = 0;
-    double Share() const { return all > 0 ? double(uniform) / all : 0.0; }
-};
-
-// The 2x2 blocks of `area` (in device pixels) that `counts` selects, and how many of them are one
-// colour: a picture stretched from half the size has every block uniform.
-template <typename Select>
-BlockCount UniformBlocks(const QImage& image, QRect area, Select counts) {
-    BlockCount count;
-    for (int y = area.top(); y + 1 <= area.bottom(); y += 2) {
-        for (int x = area.left(); x + 1 <= area.right(); x += 2) {
-            const QRgb pixels[] = {image.pixel(x, y), image.pixel(x + 1, y), image.pixel(x, y + 1),
-                                   image.pixel(x + 1, y + 1)};
-            if (!counts(pixels)) {
-                continue;
-            }
-            ++count.all;
-            const bool uniform =
-                pixels[0] == pixels[1] && pixels[0] == pixels[2] && pixels[0] == pixels[3];
-            count.uniform += uniform ? 1 : 0;
-        }
-    }
-    return count;
-}
-
-bool AnyInk(const QRgb (&pixels)[4]) {
-    for (const QRgb pixel : pixels) {
-        if (qRed(pixel) > 200 && qGreen(pixel) > 200 && qBlue(pixel) > 200) {
-            return true;
-        }
-    }
-    return false;
+// The pixels of an image as the window layer's colours.
+auto PixelsOf(const QImage& image) {
+    return [&image](int x, int y) {
+        const QRgb pixel = image.pixel(x, y);
+        return ui::Color{static_cast<std::uint8_t>(qRed(pixel)),
+                         static_cast<std::uint8_t>(qGreen(pixel)),
+                         static_cast<std::uint8_t>(qBlue(pixel))};
+    };
 }
 
 // The pointer at a logical position of the window, as the toolkit reports it.
@@ -61,10 +42,6 @@ void Mouse(QWidget* host, QEvent::Type type, QPoint at) {
     const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
     QMouseEvent event(type, at, host->mapToGlobal(at), button, button, Qt::NoModifier);
     QApplication::sendEvent(host, &event);
-}
-
-QRect Device(const ui::Rect& logical) {
-    return {2 * logical.left, 2 * logical.top, 2 * logical.Width(), 2 * logical.Height()};
 }
 
 TEST(LauncherScaled, IsDrawnAtTwiceTheDetailAndAnswersTheMouseInLogicalPixels) {
@@ -80,21 +57,23 @@ TEST(LauncherScaled, IsDrawnAtTwiceTheDetailAndAnswersTheMouseInLogicalPixels) {
     };
     const QImage screen = grab();
     ASSERT_EQ(screen.size(), QSize(800, 500));
-    const BlockCount whole = UniformBlocks(screen, screen.rect(), [](auto&) { return true; });
+    const BlockCount whole = UniformBlocks(PixelsOf(screen), {0, 0, 800, 500}, AnyBlock);
     std::printf("uniform 2x2 blocks, whole screen: %.1f %%\n", 100 * whole.Share());
     EXPECT_LT(whole.Share(), 0.5);
 
     // Pointing at Launch, one logical pixel inside its region, shows its hover text.
     Mouse(host, QEvent::MouseMove, QPoint(261, 62));
     const QImage hovered = grab();
-    const BlockCount ink = UniformBlocks(hovered, Device(CLauncherDlg::kHoverTextArea), AnyInk);
+    const BlockCount ink =
+        UniformBlocks(PixelsOf(hovered), AtScale2(CLauncherDlg::kHoverTextArea), AnyInk);
     std::printf("uniform 2x2 blocks with hover-text ink: %.1f %% of %d\n", 100 * ink.Share(),
                 ink.all);
     ASSERT_GT(ink.all, 50) << "no hover text";
     EXPECT_LT(ink.Share(), 0.5) << "the text is pixel-doubled";
     EXPECT_EQ(host->cursor().pixmap().size(), QSize(64, 64)) << "the hand drawn at 2x";
     Mouse(host, QEvent::MouseMove, QPoint(260, 62));
-    EXPECT_EQ(UniformBlocks(grab(), Device(CLauncherDlg::kHoverTextArea), AnyInk).all, 0)
+    const QImage away = grab();
+    EXPECT_EQ(UniformBlocks(PixelsOf(away), AtScale2(CLauncherDlg::kHoverTextArea), AnyInk).all, 0)
         << "on the region's border, no text";
 
     // A click on Set-Up Options at its logical place opens the panel, drawn from its 2x picture.

@@ -15,7 +15,7 @@
 
 namespace {
 
-constexpr QRgb kBandBlue = qRgb(62, 45, 178);
+constexpr QRgb kBandBlue = qRgb(66, 41, 181);
 
 struct Scale {
     qreal factor;
@@ -200,17 +200,51 @@ QByteArray FileBytes(const QString& path) {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
+// A 16-bit BMP's pixel as the system draws it: Qt's reader shifts each 5-bit channel into the top
+// of 8 bits; the system also repeats the top bits below them, so that 31 is 255.
+QRgb AsDrawn(QRgb read) {
+    return qRgb(qRed(read) | qRed(read) >> 5, qGreen(read) | qGreen(read) >> 5,
+                qBlue(read) | qBlue(read) >> 5);
+}
+
+// Whether every pixel of the 16-bit picture is the 24-bit one's nearest: at most half a 5-bit
+// step (255 / 31 / 2) off in each channel.
+bool NearestIn16Bits(const QImage& bits16, const QImage& bits24) {
+    constexpr int kHalfStep = 4;
+    if (bits16.size() != bits24.size()) {
+        return false;
+    }
+    for (int y = 0; y < bits16.height(); ++y) {
+        for (int x = 0; x < bits16.width(); ++x) {
+            const QRgb a = AsDrawn(bits16.pixel(x, y));
+            const QRgb b = bits24.pixel(x, y);
+            if (std::abs(qRed(a) - qRed(b)) > kHalfStep ||
+                std::abs(qGreen(a) - qGreen(b)) > kHalfStep ||
+                std::abs(qBlue(a) - qBlue(b)) > kHalfStep) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
 // The program's resources are checked on Windows (loaded bitmaps, icon, cursor hot spot); here,
-// that each BMP holds the PNG's very pixels.
-TEST_F(MakeArtTest, WindowsBitmapsHoldTheSamePicturesIn24Bits) {
+// that each BMP holds the PNG's picture in 16 bits, 5-5-5, at every scale, the band's blue exact.
+TEST_F(MakeArtTest, WindowsBitmapsHoldTheSamePicturesIn16BitsAtEveryScale) {
     for (const char* id : {"131", "133", "134", "145", "146", "148", "149", "161"}) {
-        const QString name = QString("bitmap-") + id;
-        const QByteArray bmp = FileBytes(ResourcePath(name + ".bmp"));
-        ASSERT_GT(bmp.size(), 54) << id;
-        EXPECT_EQ(HeaderField(bmp, 28, 2), 24) << id << ": 24 bits per pixel";
-        EXPECT_EQ(QImage::fromData(bmp, "BMP").convertToFormat(QImage::Format_RGB32),
-                  Picture(name).convertToFormat(QImage::Format_RGB32))
-            << id;
+        for (const Scale& scale : kScales) {
+            const QString name = QString("bitmap-") + id + scale.suffix;
+            const QByteArray bmp = FileBytes(ResourcePath(name + ".bmp"));
+            ASSERT_GT(bmp.size(), 54) << name.toStdString();
+            EXPECT_EQ(HeaderField(bmp, 28, 2), 16) << name.toStdString() << ": bits per pixel";
+            EXPECT_EQ(HeaderField(bmp, 30, 4), 0) << name.toStdString() << ": uncompressed";
+            const QImage picture = QImage::fromData(bmp, "BMP");
+            EXPECT_TRUE(NearestIn16Bits(picture, Picture(name))) << name.toStdString();
+            if (QString(id) == "131") {
+                EXPECT_EQ(AsDrawn(picture.pixel(picture.width() / 4, picture.height() - 1)),
+                          kBandBlue);
+            }
+        }
     }
 }
 

@@ -22,8 +22,11 @@ std::string FileText(const std::filesystem::path& path) {
 TEST(ResourceScriptTest, CommittedScriptAndItsPicturesAreWhatMakeArtWritesNow) {
     EXPECT_EQ(FileText(kResources / "Velorin.rc"), art::ResourceScript())
         << "resources/Velorin.rc is out of date: run make-art . from the source root";
-    for (const int id : art::kBitmapIds) {
-        EXPECT_TRUE(std::filesystem::exists(kResources / art::BitmapFile(id))) << id;
+    for (const platform::ui::PictureScale& scale : platform::ui::kPictureScales) {
+        for (const int id : art::kBitmapIds) {
+            EXPECT_TRUE(std::filesystem::exists(kResources / art::BitmapFile(id, scale)))
+                << id << scale.fileSuffix;
+        }
     }
     EXPECT_TRUE(std::filesystem::exists(kResources / art::IconFile()));
     EXPECT_TRUE(std::filesystem::exists(kResources / art::CursorFile()));

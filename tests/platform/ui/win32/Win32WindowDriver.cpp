@@ -1,5 +1,6 @@
 // The behaviour suite's driver on the Windows backend: messages sent to the host window as the
-// system sends them, pixels read from the window's painted surface.
+// system sends them (positions in the window's device pixels), pixels read from the window's
+// painted surface.
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -22,8 +23,10 @@ Win32Host& HostOf(ui::DialogWindow& window) {
     return *static_cast<Win32Host*>(window.host());
 }
 
-LPARAM At(int x, int y) {
-    return MAKELPARAM(x, y);
+// The first device pixel of the logical one.
+LPARAM At(ui::DialogWindow& window, int x, int y) {
+    const platform::ui::win32::Win32Scale scale = HostOf(window).Scale();
+    return MAKELPARAM(scale.ToDevice(x), scale.ToDevice(y));
 }
 
 std::deque<std::function<void()>>& Pending() {
@@ -52,13 +55,13 @@ class Win32WindowDriver final : public WindowDriver {
         HWND hwnd = HostOf(window).hwnd();
         ::SendMessageW(hwnd, WM_SETCURSOR, reinterpret_cast<WPARAM>(hwnd),
                        MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
-        ::SendMessageW(hwnd, WM_MOUSEMOVE, 0, At(x, y));
+        ::SendMessageW(hwnd, WM_MOUSEMOVE, 0, At(window, x, y));
     }
     void LeftButtonDown(ui::DialogWindow& window, int x, int y) override {
-        ::SendMessageW(HostOf(window).hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, At(x, y));
+        ::SendMessageW(HostOf(window).hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, At(window, x, y));
     }
     void LeftDoubleClick(ui::DialogWindow& window, int x, int y) override {
-        ::SendMessageW(HostOf(window).hwnd(), WM_LBUTTONDBLCLK, MK_LBUTTON, At(x, y));
+        ::SendMessageW(HostOf(window).hwnd(), WM_LBUTTONDBLCLK, MK_LBUTTON, At(window, x, y));
     }
     void PressKey(ui::DialogWindow& window, Key key) override {
         static const std::map<Key, WPARAM> keys{
@@ -90,7 +93,8 @@ class Win32WindowDriver final : public WindowDriver {
         return ::IsWindowVisible(HostOf(window).hwnd()) != FALSE;
     }
     ui::Color PixelAt(ui::DialogWindow& window, int x, int y) override {
-        return HostOf(window).PixelAt(x, y);
+        const platform::ui::win32::Win32Scale scale = HostOf(window).Scale();
+        return HostOf(window).PixelAt(scale.ToDevice(x), scale.ToDevice(y));
     }
 };
 

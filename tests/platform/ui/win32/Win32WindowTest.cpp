@@ -1,21 +1,26 @@
 // What the Windows backend's windows look like to the system: frames, the window menu, the
-// screen a maximised window covers, and the windows a modal loop keeps from input.
+// screen a maximised window covers, the windows a modal loop keeps from input, and logical pixels
+// against the device pixels of a screen of any dots per inch (the program declares itself aware
+// of them). The program runs at 96 and again at 192 dots per inch.
 #include <gtest/gtest.h>
 #include <windows.h>
 // After windows.h, which it needs.
 #include <oleacc.h>
 
 #include <chrono>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
 #include "platform/ui/DialogWindow.h"
 #include "platform/ui/win32/GdiHandles.h"
 #include "platform/ui/win32/Win32Host.h"
+#include "platform/ui/win32/Win32Scale.h"
 #include "resources/WindowTemplates.h"
 #include "tests/platform/ui/WindowDriver.h"
 
 namespace ui = platform::ui;
+using platform::ui::win32::Win32Scale;
 using velorin::test::Driver;
 
 namespace {
@@ -30,6 +35,7 @@ class StyledWindow : public ui::DialogWindow {
         DialogWindow::OnSysCommand(command);
     }
     HWND hwnd() const { return static_cast<ui::win32::Win32Host*>(host())->hwnd(); }
+    Win32Scale Scale() const { return static_cast<ui::win32::Win32Host*>(host())->Scale(); }
     LONG Style() const { return ::GetWindowLongW(hwnd(), GWL_STYLE); }
     LONG ExtendedStyle() const { return ::GetWindowLongW(hwnd(), GWL_EXSTYLE); }
 
@@ -105,10 +111,14 @@ TEST(Win32Window, ScreenReadersGetThePaintedPartsThroughTheSystemsAccessibility)
         EXPECT_NE(IntegerOf(&IAccessible::get_accState, *object, 2) & STATE_SYSTEM_FOCUSED, 0);
         LONG left = 0, top = 0, width = 0, height = 0;
         EXPECT_EQ(object->accLocation(&left, &top, &width, &height, Child(1)), S_OK);
-        POINT corner{10, 20};
+        const ui::Rect onScreen = window.Scale().ToDevice(ui::Rect{10, 20, 110, 45});
+        POINT corner{onScreen.left, onScreen.top};
         ::ClientToScreen(window.hwnd(), &corner);
         EXPECT_EQ((std::vector<LONG>{left, top, width, height}),
-                  (std::vector<LONG>{corner.x, corner.y, 100, 25}));
+                  (std::vector<LONG>{corner.x, corner.y, onScreen.Width(), onScreen.Height()}));
+        VARIANT hit;
+        EXPECT_EQ(object->accHitTest(corner.x + onScreen.Width() - 1, corner.y, &hit), S_OK);
+        EXPECT_EQ(hit.lVal, 1) << "the item's last device pixel";
         EXPECT_EQ(object->accDoDefaultAction(Child(2)), S_OK);
         MSG message{};
         while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
@@ -166,6 +176,40 @@ TEST(Win32Window, TheLaunchersWindowsComeFromTheirTemplatesWithTheirFramesAndExa
     }
 }
 
+// The launcher screen's frame is the system's at the screen's dots per inch, around a client area
+// of the logical size in the screen's own pixels.
+TEST(Win32Window, TheLauncherScreenIsPlacedInTheScreensPixelsAndFollowsAChangeOfDotsPerInch) {
+    StyledWindow window(resources::WindowStyleOf(resources::kLauncherTemplate));
+    ASSERT_TRUE(window.Create());
+    const int frameWidth = ui::GetSystemMetric(ui::Metric::FixedFrameWidth);
+    const int frameHeight = ui::GetSystemMetric(ui::Metric::FixedFrameHeight);
+    const int caption = ui::GetSystemMetric(ui::Metric::CaptionHeight);
+    window.SetWindowPos(30, 40, 400 + 2 * frameWidth, 250 + caption + 2 * frameHeight);
+    EXPECT_EQ(window.GetClientRect(), (ui::Rect{0, 0, 400, 250}));
+    RECT device{};
+    ::GetClientRect(window.hwnd(), &device);
+    EXPECT_EQ(device.right, window.Scale().ToDevice(400)) << "the screen's own pixels";
+    EXPECT_EQ(device.bottom, window.Scale().ToDevice(250));
+    POINT corner{0, 0};
+    ::ClientToScreen(window.hwnd(), &corner);
+    RECT outer{};
+    ::GetWindowRect(window.hwnd(), &outer);
+    EXPECT_EQ(outer.left, window.Scale().ToDevice(30));
+    EXPECT_EQ(corner.x - outer.left, ::GetSystemMetrics(SM_CXFIXEDFRAME))
+        << "the frame the system draws at the screen's dots per inch";
+    EXPECT_TRUE(window.IsVisible());
+
+    // Moved onto a screen of other dots per inch, it takes the place the system suggests there.
+    ::ValidateRect(window.hwnd(), nullptr);
+    RECT suggested{50, 60, 350, 260};
+    ::SendMessageW(window.hwnd(), WM_DPICHANGED, MAKEWPARAM(144, 144),
+                   reinterpret_cast<LPARAM>(&suggested));
+    ::GetWindowRect(window.hwnd(), &outer);
+    EXPECT_TRUE(::EqualRect(&outer, &suggested));
+    EXPECT_NE(::GetUpdateRect(window.hwnd(), nullptr, FALSE), FALSE) << "to be painted afresh";
+    window.DestroyWindow();
+}
+
 TEST(Win32Window, PopupsAreTopMostWhenAskedAndHaveNoTaskBarButtonOfTheirOwn) {
     StyledWindow popup({"", ui::FrameKind::Thin, false, false, true});
     ASSERT_TRUE(popup.Create());
@@ -204,8 +248,11 @@ TEST(Win32Window, MaximisedBackdropCoversTheWholeScreen) {
     ::GetWindowRect(backdrop.hwnd(), &outer);
     EXPECT_EQ(outer.left, 0);
     EXPECT_EQ(outer.top, 0);
-    EXPECT_EQ(outer.right, ui::GetSystemMetric(ui::Metric::ScreenWidth));
-    EXPECT_EQ(outer.bottom, ui::GetSystemMetric(ui::Metric::ScreenHeight));
+    EXPECT_EQ(outer.right, ::GetSystemMetrics(SM_CXSCREEN));
+    EXPECT_EQ(outer.bottom, ::GetSystemMetrics(SM_CYSCREEN));
+    EXPECT_EQ(backdrop.Scale().ToDevice(ui::GetSystemMetric(ui::Metric::ScreenWidth)),
+              ::GetSystemMetrics(SM_CXSCREEN))
+        << "the screen's size in logical pixels";
     backdrop.DestroyWindow();
 }
 
@@ -223,6 +270,41 @@ TEST(Win32Window, AModalLoopKeepsInputFromTheOtherWindowsUntilItEnds) {
     EXPECT_FALSE(behindEnabled);
     EXPECT_NE(::IsWindowEnabled(behind.hwnd()), FALSE);
     behind.DestroyWindow();
+}
+
+TEST(Win32Window, LogicalPixelsAndTheDevicePixelsOfAnyScaleMapOntoEachOther) {
+    for (const int dpi : {96, 120, 144, 168, 192, 240}) {
+        const Win32Scale scale(dpi);
+        for (int logical = -20; logical < 700; ++logical) {
+            const int first = scale.ToDevice(logical);
+            const int next = scale.ToDevice(logical + 1);
+            ASSERT_GE(next - first, 1) << dpi << ": " << logical;
+            for (int device = first; device < next; ++device) {
+                ASSERT_EQ(scale.LogicalPixelOf(device), logical) << dpi << ": " << device;
+            }
+            ASSERT_EQ(scale.ToLogicalLength(first), logical) << dpi;
+        }
+        const ui::Rect rect{3, 7, 401, 250};
+        EXPECT_EQ(scale.Covering(scale.ToDevice(rect)), rect) << dpi;
+        // A hundred scrolls of a logical pixel move the device pixels the hundred span, each step
+        // a whole number of them.
+        ui::win32::DeviceSteps steps;
+        int moved = 0;
+        for (int step = 0; step < 100; ++step) {
+            moved += steps.Next(-1, scale);
+            EXPECT_LE(std::abs(moved - scale.ToDevice(-(step + 1))), 1) << dpi << ": " << step;
+        }
+        EXPECT_EQ(moved, scale.ToDevice(-100)) << dpi;
+    }
+}
+
+TEST(Win32Window, ProgramDeclaresItsWindowsPerMonitorDpiAwareWithTheFirstVersionForOlderSystems) {
+    HRSRC found = ::FindResourceA(nullptr, CREATEPROCESS_MANIFEST_RESOURCE_ID, RT_MANIFEST);
+    ASSERT_NE(found, nullptr) << "no manifest";
+    const auto* bytes = static_cast<const char*>(::LockResource(::LoadResource(nullptr, found)));
+    const std::string manifest(bytes, ::SizeofResource(nullptr, found));
+    EXPECT_NE(manifest.find(">PerMonitorV2, PerMonitor</dpiAwareness>"), std::string::npos);
+    EXPECT_NE(manifest.find(">true/pm</dpiAware>"), std::string::npos);
 }
 
 TEST(Win32Window, PicturesComeFromTheProgramsResourcesAndAMissingOneIsEmpty) {
