@@ -19,7 +19,9 @@ class VirtualDisplay {
     bool Ready() const { return !name_.empty(); }
 
   private:
-    testing_support::ChildProcess server_;
+    void Stop();
+
+    std::optional<testing_support::ChildProcess> server_;
     std::string name_;
     std::optional<testing_support::ScopedEnv> display_;
 };
