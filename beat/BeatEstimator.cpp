@@ -94,8 +94,8 @@ void BeatEstimator::Initialize() {
         peakPower[s].resize(bandCount);
     }
     frameSpectrum.resize(spectrumBins);
-    candidateTempo.resize(peakCount * bandCount);
-    candidateWeight.resize(peakCount * bandCount);
+    candidateTempo.resize(PeakEntries());
+    candidateWeight.resize(PeakEntries());
     bandPhase.resize(historyLength / 2);
     bandPower.resize(historyLength / 2);
     slotValue.resize(peakCount);

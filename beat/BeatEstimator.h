@@ -10,6 +10,7 @@
 // A plain class with public fields: the capture engine reads tempo and beats, and tests drive the
 // single steps. Not thread-safe; one feeding thread at a time.
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -42,6 +43,10 @@ class BeatEstimator {
     // Counts down up to available samples that fall between frames, as feeding them would, and
     // returns how many that was: a reader may then skip those samples instead of feeding them.
     std::int64_t SkipBetweenFrames(std::int64_t available);
+    // Entries in a table of every peak: peakCount slots in each of bandCount bands.
+    std::size_t PeakEntries() const {
+        return static_cast<std::size_t>(peakCount) * static_cast<std::size_t>(bandCount);
+    }
 
     float sampleRate = 44100.0F;  // input samples per second
     float frameRate = 20.0F;      // analysis frames per second

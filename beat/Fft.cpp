@@ -1,4 +1,5 @@
 #include <cmath>
+#include <cstddef>
 #include <cstring>
 #include <utility>
 #include <vector>
@@ -134,7 +135,8 @@ void Butterflies(OneBased d, int n) {
 void SeparateRealTransform(OneBased d, int n) {
     constexpr double c1 = 0.5;
     constexpr double c2 = -0.5;
-    Twiddle w(3.141592653589793 / (n / 2));
+    const int points = n / 2;  // complex points of the half-length transform
+    Twiddle w(3.141592653589793 / points);
     w.wr = 1.0 + w.wpr;
     w.wi = w.wpi;
     for (int i = 2; i <= n / 4; ++i) {
@@ -181,7 +183,7 @@ void RealFft(float* data, int n) {
 
 void RealFftPowerPhase(float* data, float* power, float* phase, int n) {
     RealFft(data, n);
-    for (int k = 0; k < n / 2; ++k) {
+    for (std::ptrdiff_t k = 0; k < n / 2; ++k) {
         const double re = data[2 * k];
         const double im = data[2 * k + 1];
         power[k] = static_cast<float>(re * re + im * im);

@@ -1,4 +1,5 @@
 #include <cmath>
+#include <cstddef>
 #include <vector>
 
 #include "beat/NumericKernels.h"
@@ -53,7 +54,7 @@ void PowerSpectrum(const float* data, float* p, int m, int k) {
     double den = 0.0;
     const float* next = data;
     for (int pair = 0; pair < k; ++pair) {
-        for (int j = 1; j <= mm; ++j) {
+        for (std::ptrdiff_t j = 1; j <= mm; ++j) {
             const double weight = window.weight[static_cast<std::size_t>(j - 1)];
             w[2 * j - 1] = static_cast<float>(next[j - 1] * weight);
             w[2 * j] = static_cast<float>(next[mm + j - 1] * weight);
@@ -61,7 +62,7 @@ void PowerSpectrum(const float* data, float* p, int m, int k) {
         next += m4;
         ComplexFft(w, mm);
         p[0] = static_cast<float>(p[0] + (Square(w[1]) + Square(w[2])));
-        for (int j = 2; j <= m; ++j) {
+        for (std::ptrdiff_t j = 2; j <= m; ++j) {
             p[j - 1] = static_cast<float>(p[j - 1] +
                                           (Square(w[2 * j]) + Square(w[2 * j - 1]) +
                                            Square(w[m4 + 4 - 2 * j]) + Square(w[m4 + 3 - 2 * j])));

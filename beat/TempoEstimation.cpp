@@ -107,14 +107,15 @@ void StorePeaks(BeatEstimator& e, int band, float half, float nyquist, float bin
 }  // namespace
 
 void BeatEstimator::FindBandPeaks() {
-    const auto half = static_cast<float>(historyLength / 2);
+    const std::int32_t bins = historyLength / 2;  // of each band's power spectrum
+    const auto half = static_cast<float>(bins);
     const auto nyquist = static_cast<float>(frameRate * 0.5);
     const auto binWidth = static_cast<float>((1.0 / half) * nyquist);
     const auto startBin = static_cast<int>(double{lowerTempo} * half / nyquist);
     for (int b = 0; b < bandCount; ++b) {
         std::vector<float> history(bandHistory[b]);
         RealFftPowerPhase(history.data(), bandPower.data(), bandPhase.data(), historyLength);
-        PickPeakSlots(*this, startBin, historyLength / 2 - 1);
+        PickPeakSlots(*this, startBin, bins - 1);
         StorePeaks(*this, b, half, nyquist, binWidth);
     }
 }
@@ -153,7 +154,7 @@ int GatherCandidates(BeatEstimator& e) {
 // The candidate whose tempo and double tempo most peaks agree with, when at least two do;
 // otherwise the heaviest candidate (0 when none has weight).
 float ChooseCandidate(const BeatEstimator& e, int count) {
-    std::vector<std::int32_t> support(e.peakCount * e.bandCount);
+    std::vector<std::int32_t> support(e.PeakEntries());
     int bestBySupport = 0;
     std::int32_t maxSupport = 0;
     float maxWeight = 0.0F;
@@ -259,7 +260,7 @@ float StrongestClusterPhase(const std::vector<PhaseCluster>& clusters) {
 
 void BeatEstimator::EstimatePhase() {
     std::vector<PhaseCluster> clusters;
-    clusters.reserve(peakCount * bandCount);
+    clusters.reserve(PeakEntries());
     GatherPhases(*this, tempo, false, clusters);
     if (clusters.empty()) {
         GatherPhases(*this, static_cast<float>(2.0 * tempo), true, clusters);

@@ -4,9 +4,12 @@
 #include "beat/NumericKernels.h"
 
 // The block carries one spare float in front of index nl, so for the usual nl = 1 the returned
-// pointer is the block itself and index 0 is still inside it.
+// pointer is the block itself and index 0 is still inside it. The pair vector / release_vector is
+// the kernels' C-style allocator: callers get a bare pointer, offset by nl, that no owner type can
+// hold, and give it back themselves.
 float* vector(std::int32_t nl, std::int32_t nh) {
     const auto count = static_cast<std::size_t>(std::int64_t{nh} - nl + 2);
+    // NOLINTNEXTLINE(cppcoreguidelines-no-malloc,cppcoreguidelines-owning-memory): see above
     auto* block = static_cast<float*>(std::malloc(count * sizeof(float)));
     if (block == nullptr) {
         numeric_error("allocation failure in vector()");
@@ -15,7 +18,7 @@ float* vector(std::int32_t nl, std::int32_t nh) {
 }
 
 void release_vector(float* v, std::int32_t nl, std::int32_t /*nh*/) {
-    std::free(v + nl - 1);
+    std::free(v + nl - 1);  // NOLINT(cppcoreguidelines-no-malloc,cppcoreguidelines-owning-memory)
 }
 
 void numeric_error(const char* text) {

@@ -8,9 +8,11 @@ namespace {
 std::atomic<std::uint64_t> allocations{0};
 }
 
-extern "C" void* __real_malloc(std::size_t size);
+// The linker's --wrap=malloc sends every call of malloc here and names the real one
+// __real_malloc: both names are its, not ours to choose.
+extern "C" void* __real_malloc(std::size_t size);  // NOLINT(bugprone-reserved-identifier)
 
-extern "C" void* __wrap_malloc(std::size_t size) {
+extern "C" void* __wrap_malloc(std::size_t size) {  // NOLINT(bugprone-reserved-identifier)
     allocations.fetch_add(1, std::memory_order_relaxed);
     return __real_malloc(size);
 }
@@ -27,9 +29,10 @@ void* operator new(std::size_t size) {
     throw std::bad_alloc();
 }
 
+// The blocks of the operator new above come from malloc, so they go back to free.
 void operator delete(void* block) noexcept {
-    std::free(block);
+    std::free(block);  // NOLINT(cppcoreguidelines-no-malloc,cppcoreguidelines-owning-memory)
 }
 void operator delete(void* block, std::size_t) noexcept {
-    std::free(block);
+    ::operator delete(block);
 }

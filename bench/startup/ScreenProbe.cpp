@@ -33,7 +33,8 @@ QImage ScreenProbe::Grab(int x, int y, int width, int height) {
         return {};
     }
     // A 24-bit screen sends 32 bits a pixel, blue first: Qt's RGB32 on this little-endian machine.
-    return QImage(xcb_get_image_data(reply.get()), width, height, width * 4, QImage::Format_RGB32)
+    return QImage(xcb_get_image_data(reply.get()), width, height, qsizetype{width} * 4,
+                  QImage::Format_RGB32)
         .copy();
 }
 

@@ -1,6 +1,7 @@
 #include "platform/mci/CdPlayer.h"
 
 #include <algorithm>
+#include <cstddef>
 #include <vector>
 
 namespace platform::mci {
@@ -60,7 +61,7 @@ void CdPlayer::Finish() {
 
 void CdPlayer::Run(AudioSectorReader& reader, std::int32_t first, std::int32_t end,
                    dsound::OutputStream& output) {
-    std::vector<std::int16_t> samples(kChunkSectors * kSamplesPerSector);
+    std::vector<std::int16_t> samples(std::size_t{kChunkSectors} * kSamplesPerSector);
     for (std::int32_t sector = first; sector < end;) {
         const std::int32_t count = std::min(kChunkSectors, end - sector);
         const auto chunk = std::span(samples).first(static_cast<std::size_t>(count) *

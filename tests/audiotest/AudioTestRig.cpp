@@ -3,6 +3,7 @@
 #include <atomic>
 #include <chrono>
 #include <thread>
+#include <utility>
 
 #include "platform/dsound/LineInput.h"
 
@@ -58,7 +59,8 @@ platform::dsound::loopback::LoopbackOptions MutedCard() {
 }
 
 SoundCard::SoundCard(platform::dsound::loopback::LoopbackOptions options)
-    : loopback_(std::make_unique<platform::dsound::loopback::LoopbackAudioSystem>(options)),
+    : loopback_(
+          std::make_unique<platform::dsound::loopback::LoopbackAudioSystem>(std::move(options))),
       faulty_(std::make_unique<platform::dsound::fake::FaultyAudioSystem>(*loopback_, faults)) {
     platform::dsound::SetAudioSystem(faulty_.get());
     platform::thread::SetTimeScale(kSpeed);

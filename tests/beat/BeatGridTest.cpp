@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstddef>
 #include <limits>
 #include <vector>
 
@@ -19,6 +20,7 @@ std::vector<float> Beats(const BeatEstimator& e) {
 
 std::vector<float> Grid(float first, float period, int count) {
     std::vector<float> grid;
+    grid.reserve(count);
     for (int i = 0; i < count; ++i) {
         grid.push_back(first + i * period);
     }
@@ -108,7 +110,7 @@ TEST(BeatEstimation, FewerThanAFullHistoryOfFramesGivesNoBeats) {
 }
 
 TEST(BeatEstimation, SilenceGivesNoBeatsUntilATempoIsKnown) {
-    const std::vector<std::uint8_t> silence(22050 * 15, 128);
+    const std::vector<std::uint8_t> silence(std::size_t{22050} * 15, 128);
     BeatEstimator e;
     e.Initialize();
     FeedRun(e, silence, 1, 22050, 15.0F);

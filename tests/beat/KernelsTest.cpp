@@ -3,6 +3,7 @@
 
 #include <cmath>
 #include <complex>
+#include <cstddef>
 #include <numbers>
 #include <random>
 #include <vector>
@@ -48,9 +49,9 @@ std::vector<float> OneBased(const std::vector<Complex>& points) {
 
 TEST(ComplexFft, MatchesThePlainTransformForEveryPowerOfTwo) {
     for (int nn = 1; nn <= 256; nn *= 2) {
-        const std::vector<float> samples = RandomSamples(2 * nn, nn);
+        const std::vector<float> samples = RandomSamples(std::size_t{2} * nn, nn);
         std::vector<Complex> points(nn);
-        for (int j = 0; j < nn; ++j) {
+        for (std::size_t j = 0; j < points.size(); ++j) {
             points[j] = {samples[2 * j], samples[2 * j + 1]};
         }
         std::vector<float> data = OneBased(points);
@@ -90,7 +91,7 @@ TEST(RealFft, PacksThePlainTransformOfRealSamples) {
         RealFft(data.data(), n);
         EXPECT_NEAR(data[0], expected[0].real(), 1e-4);
         EXPECT_NEAR(data[1], expected[n / 2].real(), 1e-4);
-        for (int k = 1; k < n / 2; ++k) {
+        for (std::size_t k = 1; k < data.size() / 2; ++k) {
             EXPECT_NEAR(data[2 * k], expected[k].real(), 1e-4) << "n " << n << " k " << k;
             EXPECT_NEAR(data[2 * k + 1], expected[k].imag(), 1e-4) << "n " << n << " k " << k;
         }
@@ -139,7 +140,7 @@ TEST(RealFftPowerPhase, BinZeroOfAConstantHoldsItsWholePower) {
 // The windowed two-segment estimate written out from its definition.
 std::vector<double> PlainPowerSpectrum(const std::vector<float>& frame, int m) {
     auto segment = [&](int first) {
-        std::vector<Complex> x(2 * m);
+        std::vector<Complex> x(std::size_t{2} * m);
         for (int j = 0; j < 2 * m; ++j) {
             x[j] = frame[first + j] * (1.0 - std::abs((j - m) / double(m)));
         }

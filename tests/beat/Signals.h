@@ -16,6 +16,9 @@ inline std::vector<std::int16_t> ClickTrack(int sampleRate, double seconds, doub
     std::mt19937 random(1);
     std::uniform_real_distribution<double> noise(-1.0, 1.0);
     const auto clickLength = static_cast<std::size_t>(0.06 * sampleRate);
+    // The known results were recorded from clicks at this running sum; firstBeat + n / bps would
+    // move some of them by a sample.
+    // NOLINTNEXTLINE(clang-analyzer-security.FloatLoopCounter): see above
     for (double beat = firstBeat; beat < seconds; beat += 1.0 / beatsPerSecond) {
         const auto first = static_cast<std::size_t>(beat * sampleRate);
         for (std::size_t i = 0; i < clickLength && first + i < samples.size(); ++i) {

@@ -5,7 +5,7 @@ namespace fs = std::filesystem;
 namespace velorin::test {
 
 fs::path StageLauncher(const fs::path& folder) {
-    const fs::path install = folder / "install";
+    fs::path install = folder / "install";
     fs::create_directories(install / "Sounds" / "Sys" / "S0");
     fs::copy_file(VELORIN_LAUNCHER_PATH, install / "velorin-launcher");
     fs::copy(fs::path(VELORIN_SOURCE_DIR) / "Sounds" / "Sys" / "S0",

@@ -1,5 +1,7 @@
 #include "tests/launch/FlowFixture.h"
 
+#include <utility>
+
 #include "platform/process/CommandLine.h"
 #include "settings/Settings.h"
 #include "tests/platform/registry/RegistryTestSupport.h"
@@ -67,7 +69,7 @@ FlowTest::FlowTest()
 }
 
 void FlowTest::InstallVelorin(std::function<void()> during) {
-    processes_.Install("Velorin", [this, during](const auto&) {
+    processes_.Install("Velorin", [this, during = std::move(during)](const auto&) {
         log_.push_back("Velorin");
         if (during) {
             during();
@@ -85,7 +87,7 @@ std::string FlowTest::MixingToolProgram(const std::string& folder) {
 std::string FlowTest::InstallMixingTool(std::function<void()> during) {
     std::string folder = store_.folder() + "/Blendora";
     StoreMixingToolFolder(folder);
-    processes_.Install(MixingToolProgram(folder), [this, during](const auto&) {
+    processes_.Install(MixingToolProgram(folder), [this, during = std::move(during)](const auto&) {
         log_.push_back("Blendora");
         if (during) {
             during();

@@ -13,8 +13,9 @@ namespace disc {
 
 using platform::mci::kSamplesPerSector;
 using platform::mci::kSectorsPerSecond;
-constexpr std::int64_t kMaxSectors = 80 * 60 * kSectorsPerSecond;  // an 80-minute disc
-constexpr int kMaxTracks = 99;                                     // as on every disc
+// An 80-minute disc.
+constexpr std::int64_t kMaxSectors = std::int64_t{80} * 60 * kSectorsPerSecond;
+constexpr int kMaxTracks = 99;  // as on every disc
 constexpr int kMaxDataNumber = 99;
 
 struct ImageTrack {

@@ -32,7 +32,9 @@ class TempFile {
     static bool SyncToDisk(std::FILE* file);
 
     struct FileCloser {
-        void operator()(std::FILE* file) const { std::fclose(file); }
+        void operator()(std::FILE* file) const {
+            std::fclose(file);  // NOLINT(cppcoreguidelines-owning-memory): the owner is file_
+        }
     };
 
     std::filesystem::path path_;

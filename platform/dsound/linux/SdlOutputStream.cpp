@@ -12,7 +12,7 @@ namespace {
 
 using namespace std::chrono_literals;
 
-constexpr Uint32 kBytesPerSecond = kCdSampleRate * kCdChannels * sizeof(std::int16_t);
+constexpr Uint32 kBytesPerSecond = sizeof(std::int16_t) * kCdSampleRate * kCdChannels;
 // Queued ahead of the device: enough to ride out a slow read, little enough that Stop is heard.
 constexpr Uint32 kLeadBytes = kBytesPerSecond / 5;
 constexpr auto kPollInterval = 5ms;

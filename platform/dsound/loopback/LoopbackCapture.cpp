@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cmath>
+#include <cstddef>
 
 #include "platform/dsound/LineInput.h"
 
@@ -30,7 +31,7 @@ LoopbackCaptureBuffer::LoopbackCaptureBuffer(const WaveFormat& format, std::uint
       gain_(gain),
       speed_(speed),
       line_(kChunkSamples),
-      pcm_(kChunkSamples * format.blockAlign),
+      pcm_(std::size_t{kChunkSamples} * format.blockAlign),
       device_([this](const std::stop_token& stop) { Run(stop); }) {}
 
 LoopbackCaptureBuffer::~LoopbackCaptureBuffer() {

@@ -14,7 +14,7 @@
 namespace platform::mci::cue {
 
 // A sheet is a few lines per track; anything larger is not one.
-constexpr std::size_t kMaxSheetBytes = 64 * 1024;
+constexpr std::size_t kMaxSheetBytes = std::size_t{64} * 1024;
 
 struct CueTrack {
     bool audio = false;

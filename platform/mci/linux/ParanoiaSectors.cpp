@@ -5,6 +5,7 @@
 
 #include <cdio/paranoia/paranoia.h>
 
+#include <cstddef>
 #include <cstdio>
 #include <cstring>
 
@@ -41,7 +42,7 @@ class ParanoiaSectors : public AudioSectorReader {
                 next_ = -1;
                 return false;
             }
-            std::memcpy(samples + index * kSamplesPerSector, sector,
+            std::memcpy(samples + std::ptrdiff_t{index} * kSamplesPerSector, sector,
                         kSamplesPerSector * sizeof(std::int16_t));
         }
         next_ = first + count;

@@ -9,13 +9,18 @@ namespace launch_test::sockets {
 
 Handle Listen(int& port) {
     const int fd = ::socket(AF_INET, SOCK_STREAM, 0);
+    if (fd < 0) {
+        return kNone;
+    }
     sockaddr_in address{};
     address.sin_family = AF_INET;
     address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
     socklen_t size = sizeof address;
-    ::bind(fd, reinterpret_cast<sockaddr*>(&address), size);
-    ::listen(fd, 8);
-    ::getsockname(fd, reinterpret_cast<sockaddr*>(&address), &size);
+    if (::bind(fd, reinterpret_cast<sockaddr*>(&address), size) != 0 || ::listen(fd, 8) != 0 ||
+        ::getsockname(fd, reinterpret_cast<sockaddr*>(&address), &size) != 0) {
+        ::close(fd);
+        return kNone;
+    }
     port = ntohs(address.sin_port);
     return fd;
 }

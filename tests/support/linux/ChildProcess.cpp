@@ -33,6 +33,7 @@ struct Pipe {
 // Starts argv with the given descriptors as its standard input, output and error.
 pid_t Spawn(const std::vector<std::string>& argv, std::array<int, 3> fds) {
     std::vector<char*> args;
+    args.reserve(argv.size() + 1);
     for (const std::string& arg : argv) {
         args.push_back(const_cast<char*>(arg.c_str()));
     }

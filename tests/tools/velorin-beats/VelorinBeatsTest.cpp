@@ -43,7 +43,7 @@ class VelorinBeats : public testing::Test {
         info.samplerate = rate;
         info.channels = channels;
         info.format = format;
-        const fs::path path = File(name);
+        fs::path path = File(name);
         SNDFILE* file = sf_open(path.c_str(), SFM_WRITE, &info);
         EXPECT_NE(file, nullptr) << sf_strerror(nullptr);
         sf_writef_short(file, samples.data(), static_cast<sf_count_t>(samples.size()) / channels);
@@ -72,7 +72,7 @@ class VelorinBeats : public testing::Test {
         put(16, 2);
         header += "data";
         put(dataBytes, 4);
-        const fs::path path = File(name);
+        fs::path path = File(name);
         std::ofstream(path, std::ios::binary) << header << std::string(dataBytes, '\0');
         return path;
     }

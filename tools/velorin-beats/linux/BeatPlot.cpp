@@ -125,7 +125,8 @@ double TickStep(double seconds) {
 // Seconds on the bottom edge, band numbers on the left one.
 void DrawAxes(cairo_t* cr, const Frame& frame, int bands) {
     const double step = TickStep(frame.seconds);
-    for (double t = 0.0; t <= frame.seconds; t += step) {
+    for (int tick = 0; tick * step <= frame.seconds; ++tick) {
+        const double t = tick * step;
         char label[32];
         std::snprintf(label, sizeof label, "%g s", t);
         DrawText(cr, frame.x(t) - 8.0, kHeight - kBottom + 18.0, 12.0, label);

@@ -2,6 +2,8 @@
 
 #include <sndfile.h>
 
+#include <memory>
+
 struct PcmFile {
     SNDFILE* file;
 };
@@ -21,12 +23,12 @@ PcmFile* OpenPcmFile(const std::string& path, PcmFileInfo& info, std::string& er
     if (subtype == SF_FORMAT_FLOAT || subtype == SF_FORMAT_DOUBLE) {
         sf_command(file, SFC_SET_SCALE_FLOAT_INT_READ, nullptr, SF_TRUE);
     }
-    return new PcmFile{file};
+    return std::make_unique<PcmFile>(PcmFile{file}).release();  // owned by the caller from here
 }
 
 void ClosePcmFile(PcmFile* file) {
-    sf_close(file->file);
-    delete file;
+    const std::unique_ptr<PcmFile> owned(file);
+    sf_close(owned->file);
 }
 
 std::int64_t ReadPcmBytes(PcmFile* file, std::uint8_t* out, std::int64_t count) {

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <cstddef>
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>
@@ -38,11 +39,12 @@ std::vector<char> ReadPlayed(const fs::path& path) {
 // A mono 16-bit WAVE whose samples are never silent, and its sample bytes.
 std::vector<char> WriteWave(const fs::path& path, double seconds, int seed) {
     const auto count = static_cast<std::uint32_t>(kRate * seconds);
-    std::vector<char> data(count * 2);
+    std::vector<char> data(std::size_t{count} * 2);
     for (std::uint32_t i = 0; i < count; ++i) {
         const auto sample = static_cast<std::int16_t>(1000 + (i * 37 + seed * 101) % 20000);
-        data[2 * i] = static_cast<char>(sample & 0xff);
-        data[2 * i + 1] = static_cast<char>(sample >> 8);
+        const std::size_t at = std::size_t{i} * 2;
+        data[at] = static_cast<char>(sample & 0xff);
+        data[at + 1] = static_cast<char>(sample >> 8);
     }
     auto u32 = [](std::uint32_t v) {
         return std::string{char(v), char(v >> 8), char(v >> 16), char(v >> 24)};
