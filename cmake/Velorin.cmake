@@ -38,6 +38,12 @@ function(velorin_test name)
     target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR})
     target_link_libraries(${name} PRIVATE ${ARG_DEPS} GTest::gmock GTest::gtest_main velorin_warnings)
     set(properties TIMEOUT 300)
+    # X servers of their own (Xvfb, a compositor's Xwayland) pick their display numbers from the
+    # same files and sockets, and one starting while another ends can take a number that is
+    # still going: such tests run one at a time.
+    if("x11" IN_LIST ARG_LABELS OR "wayland" IN_LIST ARG_LABELS)
+        list(APPEND properties RESOURCE_LOCK x_servers)
+    endif()
     if(CMAKE_CROSSCOMPILING)
         # Under Wine each start of a program costs a good half second, so a test program is one
         # test there; ctest runs it through the emulator (after the launcher, if any) on the run's
