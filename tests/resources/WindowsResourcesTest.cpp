@@ -8,6 +8,7 @@
 #include <cmath>
 #include <fstream>
 #include <map>
+#include <optional>
 #include <string>
 
 #include "platform/ui/PictureScales.h"
@@ -100,6 +101,26 @@ BITMAP BitmapInfo(HANDLE bitmap) {
     return info;
 }
 
+// The image an icon or cursor resource has at that size: its width and hot spot.
+struct IconImage {
+    LONG width = 0;
+    DWORD xHotspot = 0;
+    DWORD yHotspot = 0;
+};
+
+std::optional<IconImage> LoadIconImage(int id, UINT type, int side) {
+    HANDLE loaded = ::LoadImageW(kProgram, MAKEINTRESOURCEW(id), type, side, side, 0);
+    ICONINFO info{};
+    if (loaded == nullptr || !::GetIconInfo(static_cast<HICON>(loaded), &info)) {
+        return std::nullopt;
+    }
+    const IconImage image{BitmapInfo(info.hbmColor).bmWidth, info.xHotspot, info.yHotspot};
+    ::DeleteObject(info.hbmColor);
+    ::DeleteObject(info.hbmMask);
+    ::DestroyIcon(static_cast<HICON>(loaded));
+    return image;
+}
+
 TEST(WindowsResourcesTest, PicturesIconCursorAndVersionAreThere) {
     const std::map<int, SIZE> bitmaps{{131, {400, 250}}, {133, {10, 10}},   {134, {10, 10}},
                                       {145, {400, 250}}, {146, {400, 250}}, {148, {640, 480}},
@@ -120,32 +141,20 @@ TEST(WindowsResourcesTest, PicturesIconCursorAndVersionAreThere) {
     }
     // The icon and the cursor have an image of their own for each size a scale asks for.
     for (const int side : {16, 24, 32, 48, 64}) {
-        const auto icon = static_cast<HICON>(
-            ::LoadImageW(kProgram, MAKEINTRESOURCEW(128), IMAGE_ICON, side, side, 0));
-        ASSERT_NE(icon, nullptr) << side;
-        ICONINFO info{};
-        ASSERT_TRUE(::GetIconInfo(icon, &info));
-        EXPECT_EQ(BitmapInfo(info.hbmColor).bmWidth, side);
-        ::DeleteObject(info.hbmColor);
-        ::DeleteObject(info.hbmMask);
-        ::DestroyIcon(icon);
+        const std::optional<IconImage> icon = LoadIconImage(128, IMAGE_ICON, side);
+        ASSERT_TRUE(icon) << side;
+        EXPECT_EQ(icon->width, side);
     }
     std::ifstream hotSpot(VELORIN_SOURCE_DIR "/resources/images/cursor-138.hotspot");
     DWORD x = 0, y = 0;
     ASSERT_TRUE(hotSpot >> x >> y);
     for (const ui::PictureScale& scale : ui::kPictureScales) {
         const int side = static_cast<int>(std::lround(32 * scale.factor));
-        const auto cursor = static_cast<HCURSOR>(
-            ::LoadImageW(kProgram, MAKEINTRESOURCEW(138), IMAGE_CURSOR, side, side, 0));
-        ASSERT_NE(cursor, nullptr) << side;
-        ICONINFO info{};
-        ASSERT_TRUE(::GetIconInfo(cursor, &info));
-        EXPECT_EQ(BitmapInfo(info.hbmColor).bmWidth, side);
-        EXPECT_EQ(info.xHotspot, static_cast<DWORD>(std::lround(x * scale.factor))) << side;
-        EXPECT_EQ(info.yHotspot, static_cast<DWORD>(std::lround(y * scale.factor))) << side;
-        ::DeleteObject(info.hbmColor);
-        ::DeleteObject(info.hbmMask);
-        ::DestroyCursor(cursor);
+        const std::optional<IconImage> cursor = LoadIconImage(138, IMAGE_CURSOR, side);
+        ASSERT_TRUE(cursor) << side;
+        EXPECT_EQ(cursor->width, side);
+        EXPECT_EQ(cursor->xHotspot, static_cast<DWORD>(std::lround(x * scale.factor))) << side;
+        EXPECT_EQ(cursor->yHotspot, static_cast<DWORD>(std::lround(y * scale.factor))) << side;
     }
 
     wchar_t program[MAX_PATH];
