@@ -25,15 +25,21 @@ Handle Listen(int& port) {
         return kNone;
     }
     const SOCKET listener = ::socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
+    if (listener == INVALID_SOCKET) {
+        return kNone;
+    }
     sockaddr_in address{};
     address.sin_family = AF_INET;
     address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
     int size = sizeof address;
-    ::bind(listener, reinterpret_cast<sockaddr*>(&address), size);
-    ::listen(listener, 8);
-    ::getsockname(listener, reinterpret_cast<sockaddr*>(&address), &size);
+    if (::bind(listener, reinterpret_cast<sockaddr*>(&address), size) != 0 ||
+        ::listen(listener, 8) != 0 ||
+        ::getsockname(listener, reinterpret_cast<sockaddr*>(&address), &size) != 0) {
+        ::closesocket(listener);
+        return kNone;
+    }
     port = ntohs(address.sin_port);
-    return FromSocket(listener);
+    return static_cast<Handle>(listener);
 }
 
 Handle Accept(Handle listener) {

@@ -107,7 +107,9 @@ void ClosePcmFile(PcmFile* file) {
 }
 
 std::int64_t ReadPcmBytes(PcmFile* file, std::uint8_t* out, std::int64_t count) {
-    const LONG wanted = static_cast<LONG>(std::min(count, file->framesLeft * file->blockAlign));
+    // A data chunk may hold up to 4 GB, more than one read can ask for.
+    const LONG wanted = static_cast<LONG>(std::min<std::int64_t>(
+        {count, file->framesLeft * file->blockAlign, std::numeric_limits<LONG>::max()}));
     const LONG got =
         std::max<LONG>(::mmioRead(file->file, reinterpret_cast<HPSTR>(out), wanted), 0);
     file->framesLeft -= got / file->blockAlign;
