@@ -9,8 +9,9 @@ case $2 in
 start)
     mkdir -p "$folder"
     rm -f "$folder/display"
-    # Xvfb writes the display number once it accepts clients.
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$folder/display" </dev/null \
+    # Xvfb writes the display number once it accepts clients; -noreset, as a server that resets
+    # when its last client leaves refuses the next one for that moment.
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$folder/display" </dev/null \
         >"$folder/xvfb.log" 2>&1 &
     echo $! >"$folder/pid"
     tries=0

@@ -15,10 +15,12 @@ namespace {
 
 constexpr int kAttempts = 3;
 
-// The server writes its display number to standard output once it accepts connections.
+// The server writes its display number to standard output once it accepts connections. It stays
+// as it is when its last client leaves: a server that resets then refuses, for that moment, the
+// client that comes next (a launcher started between two checks could not connect).
 std::vector<std::string> ServerCommand(int width, int height) {
     const std::string screen = std::to_string(width) + "x" + std::to_string(height) + "x24";
-    return {"Xvfb", "-displayfd", "1", "-screen", "0", screen, "-nolisten", "tcp"};
+    return {"Xvfb", "-displayfd", "1", "-screen", "0", screen, "-nolisten", "tcp", "-noreset"};
 }
 
 // What a client tries first: the server's socket in the abstract namespace, then its file.
